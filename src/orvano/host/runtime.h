@@ -1,0 +1,41 @@
+// Number semantics shared by every layer: banker's rounding, floor, checked 32-bit conversion and
+// division, the German number text, and the 16-bit flag whose true value is -1.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvano::host {
+
+// The 16-bit flag of the public interface. Any value may be stored; only -1 is "exactly true".
+using Flag = std::int16_t;
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+inline constexpr Flag ToFlag(bool b) noexcept { return b ? kTrue : kFalse; }
+inline constexpr bool IsExactlyTrue(Flag f) noexcept { return f == kTrue; }
+
+// Round to a whole number, ties to the even neighbour; fails with Overflow outside 32 bits or for
+// a non-finite value.
+std::int32_t CLng(double x);
+// Round to n decimal places (n >= 0), ties to even, as the platform's Round does.
+double Round(double x, int decimals = 0);
+// Largest whole number not above x (as a double; the platform's Int).
+double Int(double x);
+// Int(x) as a 32-bit integer; Overflow outside the range.
+std::int32_t IntL(double x);
+// Checked 32-bit integer arithmetic: Overflow when the result leaves the range.
+std::int32_t AddL(std::int32_t a, std::int32_t b);
+std::int32_t SubL(std::int32_t a, std::int32_t b);
+std::int32_t MulL(std::int32_t a, std::int32_t b);
+// Floating-point division that fails like the platform: DivisionByZero for a zero divisor,
+// Overflow for a non-finite result.
+double Div(double a, double b);
+// Fails with Overflow when x is not finite; returns x otherwise. For results the platform would
+// have refused to produce.
+double Finite(double x);
+
+// The German number text: decimal comma, no grouping, at most 15 significant digits, no
+// trailing zeros, no comma for whole numbers (12 -> "12", 12.5 -> "12,5", 0.125 -> "0,125").
+std::string NumberText(double x);
+
+}  // namespace orvano::host

@@ -1,0 +1,29 @@
+// Sequential reading of a text file, line by line, as the platform's Line Input does: a line ends
+// at CR LF, LF or CR, and the line end is not part of the line. Bytes are returned as stored.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace orvano::host {
+
+class TextFileReader {
+ public:
+  TextFileReader() = default;
+  ~TextFileReader();
+  TextFileReader(const TextFileReader&) = delete;
+  TextFileReader& operator=(const TextFileReader&) = delete;
+
+  // FileNotFound, PathNotFound or PermissionDenied when it cannot be opened.
+  void Open(const std::string& path);
+  bool IsOpen() const noexcept { return file_ != nullptr; }
+  bool Eof();
+  // BadFileMode when not open; IoError past the end.
+  std::string ReadLine();
+  void Close() noexcept;
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace orvano::host
