@@ -1,0 +1,217 @@
+// The catalog lookup that Brand and LabelName run, against catalog files in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "orvano/host/app_path.h"
+#include "orvano/model/label_def.h"
+
+namespace orvano {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& tag) {
+    std::string pattern = (fs::temp_directory_path() / ("orvano-model-" + tag + "-XXXXXX"));
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::string Path() const { return path_.string(); }
+  void Write(const std::string& name, const std::string& lines) const {
+    std::ofstream(path_ / name, std::ios::binary) << lines;
+  }
+
+ private:
+  fs::path path_;
+};
+
+class LabelDefLookup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    component_.Write("ovAdrKit.def",
+                     "[Zweckform]\r\n"
+                     "3475=Adressetiketten 70 x 36;9;1;3;8;0;4,5;70;36;2,5;0\r\n"
+                     "3659=;11;0;2;5;0;10,5;99,1;57;0;3\r\n"
+                     "[Benutzerdefiniert]\r\n"
+                     "Eigen=im Katalog;9;0;1;1;1;1;1;1;1;1\r\n");
+    data_.Write("ovAdrKit.usr",
+                "[Benutzerdefiniert]\r\n"
+                "Eigen=;9;0;2;8;0;0;105;37;0;0\r\n");
+    host::SetAppPath(component_.Path());
+  }
+  void TearDown() override { host::SetAppPath(""); }
+
+  // Measurements that no catalog record above holds, to see whether a lookup touched them.
+  static void Preset(LabelDef& def) {
+    def.SetPageFormat(ovPageFormatA4);
+    def.SetCols(4);
+    def.SetRows(11);
+    def.SetBorderLeft(1.5);
+    def.SetBorderTop(2.5);
+    def.SetLabelWidth(48.5);
+    def.SetLabelHeight(25.4);
+    def.SetSpaceWidth(1);
+    def.SetSpaceHeight(2);
+    def.SetDescription("vorher");
+  }
+  static void ExpectPreset(const LabelDef& def) {
+    EXPECT_EQ(def.PageFormat(), ovPageFormatA4);
+    EXPECT_EQ(def.Landscape(), host::kFalse);
+    EXPECT_EQ(def.PageWidth(), 210);
+    EXPECT_EQ(def.PageHeight(), 297);
+    EXPECT_EQ(def.Cols(), 4);
+    EXPECT_EQ(def.Rows(), 11);
+    EXPECT_EQ(def.BorderLeft(), 1.5);
+    EXPECT_EQ(def.BorderTop(), 2.5);
+    EXPECT_EQ(def.LabelWidth(), 48.5);
+    EXPECT_EQ(def.LabelHeight(), 25.4);
+    EXPECT_EQ(def.SpaceWidth(), 1);
+    EXPECT_EQ(def.SpaceHeight(), 2);
+  }
+
+  TempFolder component_{"component"};
+  TempFolder data_{"data"};
+};
+
+TEST_F(LabelDefLookup, FoundLabelFillsTheStockAndThePageSize) {
+  LabelDef def;
+  def.SetBrand("Zweckform");
+  def.SetLabelName("3475");
+  EXPECT_EQ(def.Description(), "Adressetiketten 70 x 36");
+  EXPECT_EQ(def.PageFormat(), ovPageFormatA4);
+  EXPECT_EQ(def.Landscape(), host::kTrue);
+  EXPECT_EQ(def.LandscapeFlag(), 1);
+  EXPECT_EQ(def.PageWidth(), 297);
+  EXPECT_EQ(def.PageHeight(), 210);
+  EXPECT_EQ(def.Cols(), 3);
+  EXPECT_EQ(def.Rows(), 8);
+  EXPECT_EQ(def.BorderLeft(), 0);
+  EXPECT_EQ(def.BorderTop(), 4.5);
+  EXPECT_EQ(def.LabelWidth(), 70);
+  EXPECT_EQ(def.LabelHeight(), 36);
+  EXPECT_EQ(def.SpaceWidth(), 2.5);
+  EXPECT_EQ(def.SpaceHeight(), 0);
+}
+
+TEST_F(LabelDefLookup, LabelNameBeforeBrandLooksUpToo) {
+  LabelDef def;
+  def.SetLabelName("3659");
+  EXPECT_EQ(def.Cols(), 0);  // brand still empty: nothing looked up yet
+  def.SetBrand("Zweckform");
+  EXPECT_EQ(def.Description(), "");
+  EXPECT_EQ(def.PageFormat(), ovPageFormatA5);
+  EXPECT_EQ(def.PageWidth(), 148.5);
+  EXPECT_EQ(def.PageHeight(), 210);
+  EXPECT_EQ(def.Cols(), 2);
+  EXPECT_EQ(def.Rows(), 5);
+  EXPECT_EQ(def.BorderTop(), 10.5);
+  EXPECT_EQ(def.LabelWidth(), 99.1);
+  EXPECT_EQ(def.LabelHeight(), 57);
+  EXPECT_EQ(def.SpaceWidth(), 0);
+  EXPECT_EQ(def.SpaceHeight(), 3);
+}
+
+TEST_F(LabelDefLookup, NextLabelReplacesTheMeasurements) {
+  LabelDef def;
+  def.SetBrand("Zweckform");
+  def.SetLabelName("3475");
+  def.SetLabelName("3659");
+  EXPECT_EQ(def.Landscape(), host::kFalse);
+  EXPECT_EQ(def.PageWidth(), 148.5);
+  EXPECT_EQ(def.Cols(), 2);
+}
+
+TEST_F(LabelDefLookup, UnknownLabelClearsOnlyTheDescription) {
+  LabelDef def;
+  Preset(def);
+  def.SetBrand("Zweckform");
+  def.SetLabelName("9999");
+  EXPECT_EQ(def.Description(), "");
+  ExpectPreset(def);
+}
+
+TEST_F(LabelDefLookup, UnknownBrandClearsOnlyTheDescription) {
+  LabelDef def;
+  Preset(def);
+  def.SetLabelName("3475");
+  def.SetBrand("Herma");
+  EXPECT_EQ(def.Description(), "");
+  ExpectPreset(def);
+}
+
+TEST_F(LabelDefLookup, MissingCatalogFileIsNoError) {
+  host::SetAppPath(data_.Path());  // holds no shipped catalog
+  LabelDef def;
+  Preset(def);
+  def.SetBrand("Zweckform");
+  EXPECT_NO_THROW(def.SetLabelName("3475"));
+  EXPECT_EQ(def.Description(), "");
+  ExpectPreset(def);
+}
+
+TEST_F(LabelDefLookup, BlankBrandOrLabelNameChangesNothingElse) {
+  LabelDef def;
+  Preset(def);
+  def.SetLabelName("3475");
+  def.SetBrand("   ");
+  EXPECT_EQ(def.Brand(), "   ");
+  EXPECT_EQ(def.Description(), "vorher");
+  ExpectPreset(def);
+
+  def.SetBrand("Zweckform");
+  Preset(def);
+  def.SetLabelName("  ");
+  EXPECT_EQ(def.LabelName(), "  ");
+  EXPECT_EQ(def.Description(), "vorher");
+  ExpectPreset(def);
+}
+
+TEST_F(LabelDefLookup, CustomBrandReadsTheDataFolder) {
+  LabelDef def;
+  def.SetDataFolder(data_.Path());
+  def.SetBrand(" benutzerDEFINIERT ");
+  def.SetLabelName("Eigen");
+  EXPECT_EQ(def.Description(), "");
+  EXPECT_EQ(def.Cols(), 2);
+  EXPECT_EQ(def.Rows(), 8);
+  EXPECT_EQ(def.LabelWidth(), 105);
+  EXPECT_EQ(def.PageHeight(), 297);
+}
+
+TEST_F(LabelDefLookup, DataFolderIsReadWhenTheLookupRuns) {
+  LabelDef def;
+  def.SetBrand("Benutzerdefiniert");
+  def.SetLabelName("Eigen");  // blank data folder: the component's folder, which has no user file
+  EXPECT_EQ(def.Cols(), 0);
+  def.SetDataFolder(data_.Path());
+  EXPECT_EQ(def.Cols(), 0);  // setting the folder alone looks nothing up
+  def.SetLabelName("Eigen");
+  EXPECT_EQ(def.Cols(), 2);
+  EXPECT_EQ(def.LabelHeight(), 37);
+}
+
+TEST_F(LabelDefLookup, OtherBrandsIgnoreTheDataFolder) {
+  data_.Write("ovAdrKit.def", "[Zweckform]\r\n3475=falsch;11;0;9;9;9;9;9;9;9;9\r\n");
+  LabelDef def;
+  def.SetDataFolder(data_.Path());
+  def.SetBrand("Zweckform");
+  def.SetLabelName("3475");
+  EXPECT_EQ(def.Description(), "Adressetiketten 70 x 36");
+  EXPECT_EQ(def.Cols(), 3);
+}
+
+}  // namespace
+}  // namespace orvano
