@@ -142,20 +142,6 @@ TEST(FieldDefsAdd, CaptionWithoutSourceHasCreationValues) {
   EXPECT_EQ(field->CanGrow(), host::kFalse);
 }
 
-TEST(FieldDefsAdd, ReturnedFieldIsTheStoredOne) {
-  FieldDefs fields;
-  fields.Add(ovFieldTypeDataField, "Address")->SetFontSize(12);
-  EXPECT_EQ(fields.Item("ADDRESS")->FontSize(), 12);
-}
-
-TEST(FieldDefsAdd, KeysCompareUmlautsWithoutCase) {
-  FieldDefs fields;
-  auto field = fields.Add(ovFieldTypeDataField, "Straße Über");
-  EXPECT_EQ(fields.Item("straße über"), field);
-  EXPECT_EQ(KindOf([&] { fields.Add(ovFieldTypeDataField, "STRAßE ÜBER"); }),
-            host::ErrorKind::DuplicateKey);
-}
-
 TEST(FieldDefFlags, AnyTrueValueReadsBackAsMinusOne) {
   FieldDef field;
   field.SetFontBold(1);
@@ -166,14 +152,6 @@ TEST(FieldDefFlags, AnyTrueValueReadsBackAsMinusOne) {
   EXPECT_EQ(field.CanGrow(), host::kTrue);
   field.SetFontBold(host::kFalse);
   EXPECT_EQ(field.FontBold(), host::kFalse);
-}
-
-TEST(FieldDefCodes, CodesOutsideTheEnumerationAreKept) {
-  FieldDef field;
-  field.SetTextAlign(9);
-  field.SetFieldType(-2);
-  EXPECT_EQ(field.TextAlign(), 9);
-  EXPECT_EQ(field.FieldType(), -2);
 }
 
 }  // namespace

@@ -17,13 +17,6 @@ TEST(LabelDefNew, StartsEmptyWithAnEmptyFieldCollection) {
   EXPECT_EQ(def.Fields()->Count(), 0);
 }
 
-TEST(LabelDefNew, EachObjectHasItsOwnFields) {
-  LabelDef a;
-  LabelDef b;
-  a.Fields()->Add(ovFieldTypeDataField, "Address");
-  EXPECT_EQ(b.Fields()->Count(), 0);
-}
-
 TEST(LabelDefPageSize, A5LandscapeInEitherOrder) {
   LabelDef formatFirst;
   formatFirst.SetPageFormat(ovPageFormatA5);
@@ -60,14 +53,6 @@ TEST(LabelDefPageSize, OtherFormatKeepsTheSizeTheHostSet) {
   EXPECT_EQ(def.PageWidth(), 100);
 }
 
-TEST(LabelDefPageSize, SizeCanBeOverriddenAfterTheFormat) {
-  LabelDef def;
-  def.SetPageFormat(ovPageFormatA4);
-  def.SetPageWidth(215.9);
-  EXPECT_EQ(def.PageWidth(), 215.9);
-  EXPECT_EQ(def.PageHeight(), 297);
-}
-
 TEST(LabelDefLandscape, StoresOneForAnyTrueValue) {
   for (host::Flag given : {host::kTrue, host::Flag{1}, host::Flag{7}}) {
     SCOPED_TRACE(given);
@@ -102,17 +87,6 @@ TEST(LabelDefFields, NullCollectionIsRefusedAndTheOldOneKept) {
     EXPECT_EQ(e.Kind(), host::ErrorKind::ObjectRequired);
   }
   EXPECT_EQ(def.Fields(), before);
-}
-
-TEST(LabelDefFields, CollectionOutlivesTheLabelDefThatHeldIt) {
-  std::shared_ptr<FieldDefs> fields;
-  {
-    LabelDef def;
-    def.Fields()->Add(ovFieldTypeDataField, "Address");
-    fields = def.Fields();
-  }
-  ASSERT_EQ(fields->Count(), 1);
-  EXPECT_EQ(fields->Item(1)->FieldName(), "Address");
 }
 
 }  // namespace

@@ -23,13 +23,6 @@ TEST_F(ModelClasses, EachNameCreatesItsClassWithoutAContainer) {
   EXPECT_NE(factory_.CreateAs<FieldDef>("Orvano.FieldDef"), nullptr);
 }
 
-TEST_F(ModelClasses, EveryCreationIsANewObject) {
-  auto first = factory_.CreateAs<FieldDefs>("Orvano.FieldDefs");
-  auto second = factory_.CreateAs<FieldDefs>("Orvano.FieldDefs");
-  first->Add(ovFieldTypeDataField, "Address");
-  EXPECT_EQ(second->Count(), 0);
-}
-
 TEST_F(ModelClasses, HostCreatedPartsWorkTogether) {
   auto def = factory_.CreateAs<LabelDef>("Orvano.LabelDef");
   auto fields = factory_.CreateAs<FieldDefs>("Orvano.FieldDefs");
