@@ -15,7 +15,7 @@ class Variant {
  public:
   Variant() = default;
   Variant(Flag f) : v_(f) {}              // NOLINT(google-explicit-constructor)
-  Variant(bool b) : v_(ToFlag(b)) {}      // NOLINT
+  Variant(bool b) : v_(host::ToFlag(b)) {}  // NOLINT
   Variant(std::int32_t i) : v_(i) {}      // NOLINT
   Variant(double d) : v_(d) {}            // NOLINT
   Variant(std::string s) : v_(std::move(s)) {}  // NOLINT
