@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "orvano/host/text_file.h"
+#include "raised.h"
+
+namespace orvano::host {
+namespace {
+
+using testing::Raised;
+
+class TextFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "orvano-textfile-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  std::vector<std::string> ReadAll(const std::string& bytes) {
+    TextFileReader r;
+    r.Open(Write("lines.txt", bytes));
+    std::vector<std::string> lines;
+    while (!r.Eof()) lines.push_back(r.ReadLine());
+    return lines;
+  }
+
+  std::filesystem::path dir_;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(TextFileTest, EachLineEndEndsALine) {
+  EXPECT_EQ(ReadAll("[Avery]\r\nL7160=a;b\r\n"), (Lines{"[Avery]", "L7160=a;b"}));
+  EXPECT_EQ(ReadAll("a\nb\rc\r\nd"), (Lines{"a", "b", "c", "d"}));
+}
+
+TEST_F(TextFileTest, EmptyLinesAreKept) {
+  EXPECT_EQ(ReadAll("\r\n\r\nx\n\n"), (Lines{"", "", "x", ""}));
+  EXPECT_EQ(ReadAll("\r\r\n"), (Lines{"", ""}));
+}
+
+TEST_F(TextFileTest, EmptyFileIsAtItsEndAtOnce) { EXPECT_EQ(ReadAll(""), Lines{}); }
+
+TEST_F(TextFileTest, BytesComeBackAsStored) {
+  EXPECT_EQ(ReadAll("Gr\xF6\xDF" "e\t \r\n"), (Lines{"Gr\xF6\xDF" "e\t "}));
+  EXPECT_EQ(ReadAll(std::string("a\0b\n", 4)), (Lines{std::string("a\0b", 3)}));
+}
+
+TEST_F(TextFileTest, ReadingPastTheEndIsAnError) {
+  TextFileReader r;
+  r.Open(Write("one.txt", "x\r\n"));
+  EXPECT_EQ(r.ReadLine(), "x");
+  EXPECT_TRUE(r.Eof());
+  EXPECT_EQ(Raised([&] { r.ReadLine(); }), ErrorKind::IoError);
+}
+
+TEST_F(TextFileTest, ClosedReaderRefuses) {
+  TextFileReader r;
+  EXPECT_EQ(Raised([&] { r.ReadLine(); }), ErrorKind::BadFileMode);
+  r.Open(Write("x.txt", "x"));
+  r.Close();
+  EXPECT_FALSE(r.IsOpen());
+  EXPECT_EQ(Raised([&] { r.ReadLine(); }), ErrorKind::BadFileMode);
+  r.Close();  // twice is harmless
+}
+
+TEST_F(TextFileTest, OpenFailuresNameTheirCause) {
+  TextFileReader r;
+  EXPECT_EQ(Raised([&] { r.Open((dir_ / "fehlt.def").string()); }), ErrorKind::FileNotFound);
+  EXPECT_EQ(Raised([&] { r.Open((dir_ / "kein Ordner" / "x.def").string()); }),
+            ErrorKind::PathNotFound);
+  EXPECT_EQ(Raised([&] { r.Open(""); }), ErrorKind::FileNotFound);
+  EXPECT_EQ(Raised([&] { r.Open(dir_.string()); }), ErrorKind::PermissionDenied);
+  EXPECT_FALSE(r.IsOpen());
+}
+
+TEST_F(TextFileTest, UnreadableFileIsPermissionDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const std::string path = Write("secret.def", "x");
+  ::chmod(path.c_str(), 0);
+  TextFileReader r;
+  EXPECT_EQ(Raised([&] { r.Open(path); }), ErrorKind::PermissionDenied);
+}
+
+TEST_F(TextFileTest, ReopeningSwitchesToTheNewFile) {
+  TextFileReader r;
+  r.Open(Write("a.txt", "erste\n"));
+  r.Open(Write("b.txt", "zweite\n"));
+  EXPECT_EQ(r.ReadLine(), "zweite");
+}
+
+}  // namespace
+}  // namespace orvano::host
