@@ -1,0 +1,41 @@
+// The value of one field of a catalog record: absent, a whole number (only the field count), a
+// number, or a text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace orvano::catalog {
+
+class FieldValue {
+ public:
+  enum class Kind { Null, Long, Double, Text };
+
+  FieldValue() = default;  // absent
+  FieldValue(std::int32_t n) : v_(n) {}           // NOLINT(google-explicit-constructor)
+  FieldValue(double d) : v_(d) {}                 // NOLINT
+  FieldValue(std::string s) : v_(std::move(s)) {} // NOLINT
+  FieldValue(const char* s) : v_(std::string(s)) {}  // NOLINT
+
+  Kind GetKind() const noexcept { return static_cast<Kind>(v_.index()); }
+  bool IsNull() const noexcept { return GetKind() == Kind::Null; }
+  bool IsLong() const noexcept { return GetKind() == Kind::Long; }
+  bool IsDouble() const noexcept { return GetKind() == Kind::Double; }
+  bool IsText() const noexcept { return GetKind() == Kind::Text; }
+
+  // The stored value of its own kind; the kind must match.
+  std::int32_t Long() const { return std::get<std::int32_t>(v_); }
+  double Double() const { return std::get<double>(v_); }
+  const std::string& Text() const { return std::get<std::string>(v_); }
+
+  // The value as text: empty when absent, numbers in the German number text.
+  std::string ToText() const;
+
+  bool operator==(const FieldValue&) const = default;
+
+ private:
+  std::variant<std::monostate, std::int32_t, double, std::string> v_;
+};
+
+}  // namespace orvano::catalog

@@ -1,0 +1,63 @@
+// The file operations profile writes rely on: identity of a file, whole-file reads with a size
+// limit, an advisory lock that survives the file being replaced, and replacement by rename.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvano::catalog {
+
+// What tells two versions of a file apart without reading it.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = -1;
+  std::int64_t mtimeNs = 0;
+  std::int64_t ctimeNs = 0;  // changes on rename too, which mtime does not
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// Larger files are not profile files; reading them would only exhaust memory.
+inline constexpr std::int64_t kMaxProfileFileSize = std::int64_t{64} << 20;
+
+enum class FileState { Ok, Missing, Failed };
+
+// Identity of the regular file at path (following links). Failed for anything but a regular file.
+FileState StatFile(const std::string& path, FileIdentity& identity);
+
+// The whole file, with the identity of what was read. Failed when unreadable, not a regular file
+// or above kMaxProfileFileSize.
+FileState ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity);
+
+// An exclusive advisory lock (flock) on the file at a path. A writer replaces the file by rename,
+// so after waiting for the lock the path is checked to still name the locked file; if not, the
+// lock is taken again on the new one. A missing file is created empty when asked, so there is
+// something to lock; Discard removes it again when the write that needed it failed.
+class FileLock {
+ public:
+  FileLock() = default;
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  FileState Acquire(const std::string& path, bool createWhenMissing);
+  bool Created() const noexcept { return created_; }
+  // Reads the locked file whole (the same limits as ReadWholeFile).
+  FileState Read(std::string& bytes, FileIdentity& identity) const;
+  // Writes bytes to a new file in the same folder, flushes it to disk, gives it the locked
+  // file's permissions and renames it over the path. The old file stays as it was on failure.
+  bool Replace(std::string_view bytes, FileIdentity& written);
+  void DiscardCreated();
+  void Release() noexcept;
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool created_ = false;
+};
+
+// The path a write must replace: the target of a symbolic link, so the link survives.
+std::string ResolveLinks(const std::string& path);
+
+}  // namespace orvano::catalog

@@ -1,0 +1,50 @@
+// Parsed profile files, kept while the file on disk stays the same. A caller still sees every
+// change at once: each request compares the file's identity (size, modification time in
+// nanoseconds, inode) with the parsed one and parses anew when it differs.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
+#include "orvano/catalog/file_io.h"
+#include "orvano/catalog/profile_document.h"
+
+namespace orvano::catalog {
+
+struct LoadedProfile {
+  FileState state = FileState::Missing;
+  std::shared_ptr<const ProfileDocument> document;  // set when Ok
+};
+
+class ProfileCache {
+ public:
+  static ProfileCache& Instance();
+
+  LoadedProfile Load(const std::string& path);
+  // A document this process has just written, so the next Load need not read it back.
+  void Store(const std::string& path, const FileIdentity& identity,
+             std::shared_ptr<const ProfileDocument> document);
+  // The cached document when it still has this identity (used under a writer's lock).
+  std::shared_ptr<const ProfileDocument> Find(const std::string& path,
+                                              const FileIdentity& identity) const;
+  void Forget(const std::string& path);
+  void Clear();
+  // Counts parses done by Load, for tests and benchmarks.
+  std::size_t ParseCount() const;
+
+ private:
+  struct Entry {
+    FileIdentity identity;
+    std::shared_ptr<const ProfileDocument> document;
+  };
+  static constexpr std::size_t kMaxFiles = 32;
+
+  mutable std::mutex mutex_;
+  std::unordered_map<std::string, Entry> entries_;
+  std::size_t parses_ = 0;
+};
+
+}  // namespace orvano::catalog

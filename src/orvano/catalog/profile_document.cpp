@@ -1,0 +1,195 @@
+#include "orvano/catalog/profile_document.h"
+
+#include <utility>
+
+namespace orvano::catalog {
+namespace {
+
+// A header is a line that, trimmed, starts with "[" and has a "]" after it; its name is what
+// stands before the first "]".
+std::optional<std::string_view> HeaderName(std::string_view line) {
+  const std::string_view t = TrimBlanksAndTabs(line);
+  if (t.empty() || t.front() != '[') return std::nullopt;
+  const std::size_t close = t.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return t.substr(1, close - 1);
+}
+
+bool Blank(std::string_view s) { return TrimBlanksAndTabs(s).empty(); }
+
+}  // namespace
+
+std::string_view UnquoteValue(std::string_view raw) {
+  std::string_view v = TrimBlanksAndTabs(raw);
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    v = v.substr(1, v.size() - 2);
+  return v;
+}
+
+std::shared_ptr<const ProfileDocument> ProfileDocument::Parse(std::string bytes) {
+  auto doc = std::make_shared<ProfileDocument>();
+  doc->bytes_ = std::move(bytes);
+  doc->Index();
+  return doc;
+}
+
+std::string_view ProfileDocument::LineText(std::size_t line) const {
+  const Line& l = lines_[line];
+  return std::string_view(bytes_).substr(l.begin, l.end - l.begin);
+}
+
+void ProfileDocument::Index() {
+  const std::string_view all(bytes_);
+  bom_ = HasUtf8ByteOrderMark(all);
+  const std::size_t start = bom_ ? kUtf8ByteOrderMark.size() : 0;
+  const std::string_view content = all.substr(start);
+  encoding_ = DetectEncoding(content, bom_);
+  nonAscii_ = false;
+  for (char c : content)
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      nonAscii_ = true;
+      break;
+    }
+
+  // CR LF, LF and CR all end a line.
+  bool lineEndSeen = false;
+  for (std::size_t i = start; i < all.size();) {
+    std::size_t e = i;
+    while (e < all.size() && all[e] != '\r' && all[e] != '\n') ++e;
+    std::size_t next = e;
+    if (e < all.size()) {
+      next = (all[e] == '\r' && e + 1 < all.size() && all[e + 1] == '\n') ? e + 2 : e + 1;
+      if (!lineEndSeen) {
+        lineEnd_ = std::string(all.substr(e, next - e));
+        lineEndSeen = true;
+      }
+    }
+    lines_.push_back({i, e, next});
+    i = next;
+  }
+
+  for (std::size_t n = 0; n < lines_.size(); ++n) {
+    const std::string_view text = LineText(n);
+    if (const auto name = HeaderName(text)) {
+      sectionIndex_.try_emplace(FoldName(DecodeText(*name, encoding_)), sections_.size());
+      sections_.push_back(Section{n, npos, {}});
+      continue;
+    }
+    const std::size_t eq = text.find('=');
+    if (eq == std::string_view::npos || sections_.empty()) continue;
+    Section& s = sections_.back();
+    s.keys.try_emplace(FoldName(DecodeText(text.substr(0, eq), encoding_)), n);
+    s.lastKeyLine = n;
+  }
+}
+
+ProfileDocument::Position ProfileDocument::Locate(std::string_view section,
+                                                  std::string_view key) const {
+  Position p;
+  const auto si = sectionIndex_.find(FoldName(section));
+  if (si == sectionIndex_.end()) return p;
+  const Section& s = sections_[si->second];
+  p.headerLine = s.headerLine;
+  p.lastKeyLine = s.lastKeyLine;
+  const auto ki = s.keys.find(FoldName(key));
+  if (ki != s.keys.end()) p.keyLine = ki->second;
+  return p;
+}
+
+std::optional<std::string> ProfileDocument::Find(std::string_view section,
+                                                 std::string_view key) const {
+  const Position p = Locate(section, key);
+  if (p.keyLine == npos) return std::nullopt;
+  const std::string_view text = LineText(p.keyLine);
+  return DecodeText(UnquoteValue(text.substr(text.find('=') + 1)), encoding_);
+}
+
+namespace {
+
+bool BreaksStructure(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+struct Encoded {
+  std::string section, key, value;
+};
+
+std::optional<Encoded> EncodeAll(std::string_view section, std::string_view key,
+                                 std::string_view value, Encoding encoding) {
+  auto s = EncodeText(section, encoding);
+  auto k = EncodeText(key, encoding);
+  auto v = EncodeText(value, encoding);
+  if (!s || !k || !v) return std::nullopt;
+  return Encoded{std::move(*s), std::move(*k), std::move(*v)};
+}
+
+}  // namespace
+
+Edit ApplyWrite(const ProfileDocument* doc, std::string_view section, std::string_view key,
+                const std::optional<std::string>& value) {
+  const std::string_view sec = TrimBlanksAndTabs(section);
+  const std::string_view k = TrimBlanksAndTabs(key);
+  if (sec.empty() || k.empty() || BreaksStructure(sec) || BreaksStructure(k) ||
+      sec.find(']') != std::string_view::npos || k.find('=') != std::string_view::npos ||
+      k.front() == '[' || (value && BreaksStructure(*value)))
+    return {EditOutcome::Refused, {}};
+  const std::string_view val = value ? std::string_view(*value) : std::string_view();
+
+  if (doc == nullptr) {
+    if (!value) return {EditOutcome::Unchanged, {}};
+    // A new file is Windows-1252 unless the text needs more.
+    auto e = EncodeAll(sec, k, val, Encoding::Ansi);
+    if (!e) e = EncodeAll(sec, k, val, Encoding::Utf8);
+    if (!e) return {EditOutcome::Refused, {}};
+    return {EditOutcome::Changed,
+            "[" + e->section + "]\r\n" + e->key + "=" + e->value + "\r\n"};
+  }
+
+  auto e = EncodeAll(sec, k, val, doc->GetEncoding());
+  // A file of plain ASCII reads the same as UTF-8, so it may take text Windows-1252 lacks.
+  if (!e && !doc->HasNonAscii() && !doc->HasByteOrderMark())
+    e = EncodeAll(sec, k, val, Encoding::Utf8);
+  if (!e) return {EditOutcome::Refused, {}};
+
+  const std::string& old = doc->Bytes();
+  const std::string lineEnd(doc->LineEnd());
+  const auto& lines = doc->Lines();
+  const ProfileDocument::Position p = doc->Locate(section, key);
+  std::string out;
+
+  if (p.keyLine != ProfileDocument::npos) {
+    const ProfileDocument::Line& l = lines[p.keyLine];
+    if (!value) {
+      out = old.substr(0, l.begin) + old.substr(l.next);
+    } else {
+      const std::string_view text = doc->LineText(p.keyLine);
+      std::size_t v = text.find('=') + 1;
+      while (v < text.size() && (text[v] == ' ' || text[v] == '\t')) ++v;
+      out = old.substr(0, l.begin + v) + e->value + old.substr(l.end);
+    }
+  } else if (!value) {
+    return {EditOutcome::Unchanged, {}};
+  } else if (p.headerLine != ProfileDocument::npos) {
+    const std::size_t after =
+        p.lastKeyLine != ProfileDocument::npos ? p.lastKeyLine : p.headerLine;
+    const ProfileDocument::Line& l = lines[after];
+    const std::string entry = e->key + "=" + e->value;
+    if (l.next == l.end)  // the file's last line, without a line end
+      out = old.substr(0, l.end) + lineEnd + entry + old.substr(l.end);
+    else
+      out = old.substr(0, l.next) + entry + lineEnd + old.substr(l.next);
+  } else {
+    out = old;
+    if (!lines.empty()) {
+      const ProfileDocument::Line& last = lines.back();
+      if (last.next == last.end) out += lineEnd;
+      if (!Blank(doc->LineText(lines.size() - 1))) out += lineEnd;
+    }
+    out += "[" + e->section + "]" + lineEnd + e->key + "=" + e->value + lineEnd;
+  }
+
+  if (out == old) return {EditOutcome::Unchanged, {}};
+  return {EditOutcome::Changed, std::move(out)};
+}
+
+}  // namespace orvano::catalog
