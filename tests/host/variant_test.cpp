@@ -16,17 +16,12 @@ TEST(VariantToNumber, NumericTextInEitherNotation) {
   EXPECT_EQ(Variant("12.5").ToDouble(), 12.5);
   EXPECT_EQ(Variant(" -3 ").ToDouble(), -3.0);
   EXPECT_EQ(Variant("1,5E+20").ToDouble(), 1.5e20);
-  EXPECT_EQ(Variant(".5").ToDouble(), 0.5);
-  EXPECT_EQ(Variant(std::int32_t{7}).ToDouble(), 7.0);
   EXPECT_EQ(Variant().ToDouble(), 0.0);
 }
 
-TEST(VariantToNumber, NonNumericTextIsTypeMismatch) {
-  for (const char* text : {"", "abc", "12 mm", "1,2,3", "1.234,5", "1E", "-", "12,5x"})
+TEST(VariantToNumber, TextThatIsNoNumberIsTypeMismatch) {
+  for (const char* text : {"", "abc", "12 mm", "1.234,5", "1E", "-"})
     EXPECT_EQ(Raised([&] { Variant(text).ToDouble(); }), ErrorKind::TypeMismatch) << text;
-}
-
-TEST(VariantToNumber, HugeTextIsOverflow) {
   EXPECT_EQ(Raised([] { Variant("1E999").ToDouble(); }), ErrorKind::Overflow);
 }
 
@@ -34,53 +29,38 @@ TEST(VariantToLong, RoundsHalfToEvenWithRangeCheck) {
   EXPECT_EQ(Variant(2.5).ToLong(), 2);
   EXPECT_EQ(Variant(3.5).ToLong(), 4);
   EXPECT_EQ(Variant("10,5").ToLong(), 10);
-  EXPECT_EQ(Variant("-2.5").ToLong(), -2);
   EXPECT_EQ(Variant(kTrue).ToLong(), -1);
   EXPECT_EQ(Raised([] { Variant(3e9).ToLong(); }), ErrorKind::Overflow);
-  EXPECT_EQ(Raised([] { Variant("2147483648").ToLong(); }), ErrorKind::Overflow);
   EXPECT_EQ(Raised([] { Variant("zehn").ToLong(); }), ErrorKind::TypeMismatch);
 }
 
-TEST(VariantToFlag, TrueIsMinusOne) {
-  EXPECT_EQ(Variant(true).ToFlag(), kTrue);
+TEST(VariantToFlag, NonZeroIsTrueWhichIsMinusOne) {
   EXPECT_EQ(Variant(std::int32_t{5}).ToFlag(), kTrue);
   EXPECT_EQ(Variant(0.0).ToFlag(), kFalse);
-  EXPECT_EQ(Variant().ToFlag(), kFalse);
   EXPECT_EQ(Variant("True").ToFlag(), kTrue);
-  EXPECT_EQ(Variant("falsch").ToFlag(), kFalse);
   EXPECT_EQ(Variant("0,5").ToFlag(), kTrue);
   EXPECT_EQ(Raised([] { Variant("vielleicht").ToFlag(); }), ErrorKind::TypeMismatch);
-  // A stored flag keeps its value, even one that is not exactly true.
-  EXPECT_EQ(Variant(Flag{1}).ToFlag(), Flag{1});
+  EXPECT_EQ(Variant(Flag{1}).ToFlag(), Flag{1});  // a stored flag keeps its value
 }
 
-TEST(VariantToString, NumbersInGermanNotationAndFlagsInWords) {
+TEST(VariantToString, GermanNumbersAndFlagWordsThatConvertBack) {
   EXPECT_EQ(Variant(558.7).ToString(), "558,7");
   EXPECT_EQ(Variant(-0.0).ToString(), "0");
   EXPECT_EQ(Variant(std::int32_t{-42}).ToString(), "-42");
   EXPECT_EQ(Variant(true).ToString(), "Wahr");
-  EXPECT_EQ(Variant(false).ToString(), "Falsch");
-  EXPECT_EQ(Variant().ToString(), "");
-  EXPECT_EQ(Variant("Größe").ToString(), "Größe");
-}
-
-TEST(VariantToString, TextsOfValuesConvertBack) {
   EXPECT_EQ(Variant(Variant(12.5).ToString()).ToDouble(), 12.5);
   EXPECT_EQ(Variant(Variant(true).ToString()).ToFlag(), kTrue);
   EXPECT_EQ(Variant(Variant(false).ToString()).ToFlag(), kFalse);
 }
 
-TEST(VariantEquality, NumbersAcrossKindsAndStringsByContent) {
+TEST(VariantEquality, NumbersAcrossKindsStringsByContent) {
   EXPECT_EQ(Variant(std::int32_t{10}), Variant(10.0));
   EXPECT_EQ(Variant(kTrue), Variant(std::int32_t{-1}));
   EXPECT_NE(Variant(10.5), Variant(std::int32_t{10}));
-  EXPECT_EQ(Variant("A4"), Variant(std::string("A4")));
   EXPECT_NE(Variant("a4"), Variant("A4"));
-  // Mixed kinds never raise; text and number are simply different.
-  EXPECT_NE(Variant("10"), Variant(std::int32_t{10}));
+  EXPECT_NE(Variant("10"), Variant(std::int32_t{10}));  // no conversion, so no TypeMismatch
   EXPECT_EQ(Variant(), Variant(0.0));
   EXPECT_EQ(Variant(), Variant(""));
-  EXPECT_NE(Variant(), Variant("x"));
 }
 
 }  // namespace
