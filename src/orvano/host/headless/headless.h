@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "orvano/host/container.h"
+#include "orvano/host/headless/headless_widgets.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::host::headless {
@@ -68,6 +69,8 @@ class HeadlessPlatform : public Platform {
   // The next ShowModal runs this while the dialog is open.
   using User = std::function<void(HeadlessDialog&)>;
   void QueueUser(User user);
+  // Names of the dialogs shown modally, in order.
+  const std::vector<std::string>& ShownDialogs() const;
 
  private:
   friend class HeadlessDialog;
@@ -138,6 +141,9 @@ class HeadlessContainer : public Container {
   // Recorded drawing since the last ClearDrawing().
   const std::vector<Primitive>& Drawing() const;
   void ClearDrawing();
+  // What the latest Paint delivery drew.
+  const std::vector<Primitive>& LastPaint() const;
+  Color BackColor() const;
 
   // Lookup by name (arrays: the name as created). Nullptr when absent.
   Widget* Find(const std::string& name) const;
@@ -151,7 +157,7 @@ class HeadlessContainer : public Container {
   // Names of the widgets and virtual arrays, back to front.
   std::vector<std::string> StackingOrder() const;
 
-  // The user.
+  // The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
   void Click(Widget& w);        // a button takes the focus first (focus-lost of the field left)
   void Focus(FocusWidget& w);   // moves the focus: LostFocus of the old, GotFocus of the new
   void Blur();                  // the focus leaves the form: LostFocus of the focused widget
