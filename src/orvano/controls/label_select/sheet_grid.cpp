@@ -1,0 +1,154 @@
+#include "orvano/controls/label_select/sheet_grid.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "orvano/host/strings.h"
+
+namespace orvano::sheet {
+
+namespace {
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// The indexes i in [0, n) whose interval [a + i*p, a + i*p + w) holds x, as lo..hi. The set is
+// contiguous because the intervals move monotonically with i; lo > hi when it is empty.
+bool AxisRange(double a, std::int64_t p, double w, std::int64_t n, double x, std::int64_t& lo,
+               std::int64_t& hi) {
+  if (n <= 0 || !(w > 0)) return false;
+  const auto holds = [&](std::int64_t i) {
+    const double start = a + static_cast<double>(i) * static_cast<double>(p);
+    return start <= x && x < start + w;
+  };
+  if (p == 0) {
+    if (!holds(0)) return false;
+    lo = 0;
+    hi = n - 1;
+    return true;
+  }
+  const double q = static_cast<double>(p);
+  double loD, hiD;
+  if (p > 0) {
+    hiD = std::floor((x - a) / q);
+    loD = std::floor((x - a - w) / q) + 1;
+  } else {
+    loD = std::ceil((x - a) / q);
+    hiD = std::ceil((x - a - w) / q) - 1;
+  }
+  // Far outside the grid: nothing to find, and the casts below stay in range.
+  const double limit = static_cast<double>(n) + 2;
+  if (hiD < -2 || loD > limit) return false;
+  lo = static_cast<std::int64_t>(std::max(loD, -2.0));
+  hi = static_cast<std::int64_t>(std::min(hiD, limit));
+  // Rounding in the divisions can be one off at an exact edge.
+  if (!holds(hi) && holds(hi - 1)) --hi;
+  if (holds(hi + 1)) ++hi;
+  if (!holds(lo) && holds(lo + 1)) ++lo;
+  if (holds(lo - 1)) --lo;
+  lo = std::max<std::int64_t>(lo, 0);
+  hi = std::min<std::int64_t>(hi, n - 1);
+  return lo <= hi && holds(lo) && holds(hi);
+}
+
+}  // namespace
+
+std::string GridToolTip(std::int64_t col, std::int64_t row) {
+  std::string text;
+  const std::int64_t code = 65 + col;
+  if (code <= 0xFF) {
+    // The platform's ANSI character of that code.
+    text = host::Cp1252ToUtf8(std::string(1, static_cast<char>(code)));
+  } else if (code < 0xD800) {
+    // Past the code page: the Unicode character of that number.
+    AppendUtf8(text, static_cast<std::uint32_t>(code));
+  }
+  return text + std::to_string(row + 1);
+}
+
+void Grid::RowCol(std::int64_t n, std::int64_t& row, std::int64_t& col) const {
+  if (byColumns) {
+    col = n / rows;
+    row = n % rows;
+  } else {
+    row = n / cols;
+    col = n % cols;
+  }
+}
+
+Rect Grid::LabelRect(std::int64_t n) const {
+  std::int64_t row = 0, col = 0;
+  if (cols > 0 && rows > 0) RowCol(n, row, col);
+  Rect r;
+  r.left = originX + static_cast<double>(col * pitchX);
+  r.top = originY + static_cast<double>(row * pitchY);
+  r.width = width;
+  r.height = height;
+  return r;
+}
+
+Segment Grid::PathSegment(std::int64_t n) const {
+  const Rect a = LabelRect(n - 1);
+  const Rect b = LabelRect(n);
+  Segment s;
+  s.x1 = a.left + a.width / 2;
+  s.y1 = a.top + a.height / 2;
+  s.x2 = b.left + b.width / 2;
+  s.y2 = b.top + b.height / 2;
+  if (s.x1 == s.x2 || s.y1 == s.y2) {
+    s.width = straightWidth;
+    return s;
+  }
+  // A jump to the next row or column: thinner, its ends pulled apart so it does not run over the
+  // straight segments it joins.
+  s.width = diagonalWidth;
+  const double half = stroke / 2.0;
+  if (byColumns) {
+    s.x1 += half;
+    s.x2 -= half;
+  } else {
+    s.y1 += half;
+    s.y2 -= half;
+  }
+  return s;
+}
+
+std::string Grid::ToolTip(std::int64_t n) const {
+  std::int64_t row = 0, col = 0;
+  if (cols > 0 && rows > 0) RowCol(n, row, col);
+  return GridToolTip(col, row);
+}
+
+std::int64_t Grid::HitTest(double x, double y) const {
+  if (placed <= 0 || cols <= 0 || rows <= 0 || !std::isfinite(x) || !std::isfinite(y)) return -1;
+  std::int64_t cLo = 0, cHi = -1, rLo = 0, rHi = -1;
+  if (!AxisRange(originX, pitchX, width, cols, x, cLo, cHi)) return -1;
+  if (!AxisRange(originY, pitchY, height, rows, y, rLo, rHi)) return -1;
+  // n = major * minorCount + minor; the highest placed number in the candidate block.
+  std::int64_t majLo = rLo, majHi = rHi, minLo = cLo, minHi = cHi, minorCount = cols;
+  if (byColumns) {
+    majLo = cLo;
+    majHi = cHi;
+    minLo = rLo;
+    minHi = rHi;
+    minorCount = rows;
+  }
+  const std::int64_t last = placed - 1;
+  if (last - minLo < 0) return -1;
+  const std::int64_t major = std::min(majHi, (last - minLo) / minorCount);
+  if (major < majLo) return -1;
+  const std::int64_t minor = std::min(minHi, last - major * minorCount);
+  return major * minorCount + minor;
+}
+
+}  // namespace orvano::sheet
