@@ -1,0 +1,123 @@
+// Preview: draws to scale either the top left corner of a label sheet with its margins, pitches
+// and grid counts (page layout), or one label with the boxes of its address block (address
+// layout). It only displays: no events, no methods, nothing read from files.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "orvano/controls/preview/layout_state.h"
+#include "orvano/host/container.h"
+#include "orvano/host/factory.h"
+#include "orvano/host/runtime.h"
+#include "orvano/model/enums.h"
+
+namespace orvano {
+
+class Preview : public host::Object, public host::ControlEvents {
+ public:
+  // Sets the surface to pixels, builds the captions, attaches to the site and initializes.
+  explicit Preview(host::Container& site);
+  ~Preview() override;
+  Preview(const Preview&) = delete;
+  Preview& operator=(const Preview&) = delete;
+
+  // Every setter stores the value unchecked and redraws and re-places everything.
+  double BorderLeft() const { return borderLeft_; }
+  void SetBorderLeft(double v);
+  double BorderTop() const { return borderTop_; }
+  void SetBorderTop(double v);
+  double LabelWidth() const { return labelWidth_; }
+  void SetLabelWidth(double v);
+  double LabelHeight() const { return labelHeight_; }
+  void SetLabelHeight(double v);
+  // Pitches: label size plus gap.
+  double SpaceVertical() const { return spaceVertical_; }
+  void SetSpaceVertical(double v);
+  double SpaceHorizontal() const { return spaceHorizontal_; }
+  void SetSpaceHorizontal(double v);
+  std::int32_t Cols() const { return cols_; }
+  void SetCols(std::int32_t v);
+  std::int32_t Rows() const { return rows_; }
+  void SetRows(std::int32_t v);
+  ovPreviewLayoutConstants PreviewLayout() const { return previewLayout_; }
+  void SetPreviewLayout(ovPreviewLayoutConstants v);
+  ovReturnAddressFormatConstants ReturnAddressFormat() const { return returnAddressFormat_; }
+  void SetReturnAddressFormat(ovReturnAddressFormatConstants v);
+  double LabelHeadingSpace() const { return labelHeadingSpace_; }
+  void SetLabelHeadingSpace(double v);
+  double AddressSpace() const { return addressSpace_; }
+  void SetAddressSpace(double v);
+  double LabelBorderLeft() const { return labelBorderLeft_; }
+  void SetLabelBorderLeft(double v);
+  double LabelBorderTop() const { return labelBorderTop_; }
+  void SetLabelBorderTop(double v);
+  double LabelBorderRight() const { return labelBorderRight_; }
+  void SetLabelBorderRight(double v);
+  double LabelBorderBottom() const { return labelBorderBottom_; }
+  void SetLabelBorderBottom(double v);
+  // Stored as given; only -1 counts as true in the layout.
+  host::Flag WithLabelHeading() const { return withLabelHeading_; }
+  void SetWithLabelHeading(host::Flag v);
+  std::int32_t FontSize() const { return fontSize_; }
+  void SetFontSize(std::int32_t v);
+
+  // The layout of the last Paint or Resize.
+  const PreviewLayoutState& Layout() const { return layout_; }
+
+  // Handlers the container calls.
+  void UserControl_Resize() override;
+  void UserControl_Paint() override;
+  void UserControl_ReadProperties(host::PropertyBag& bag) override;
+  void UserControl_WriteProperties(host::PropertyBag& bag) override;
+
+ private:
+  struct Captions;
+
+  void Initialize();
+  void CreateCaptions();
+  void RefreshPreview();
+
+  void ComputeLayout();
+  void ComputePageLayout();
+  void ComputeAddressLayout();
+
+  void PaintPageLayout();
+  void PaintAddressLayout();
+  void ResizePageLayout();
+  void ResizeAddressLayout();
+  void PlaceFrame();
+
+  double InnerWidth() const;
+  double InnerHeight() const;
+
+  host::Container& site_;
+  std::unique_ptr<Captions> captions_;
+
+  ovPreviewLayoutConstants previewLayout_ = ovPreviewPageLayout;
+  double borderLeft_ = 0;
+  double borderTop_ = 0;
+  double labelWidth_ = 0;
+  double labelHeight_ = 0;
+  double spaceVertical_ = 0;
+  double spaceHorizontal_ = 0;
+  std::int32_t cols_ = 0;
+  std::int32_t rows_ = 0;
+  double labelBorderLeft_ = 0;
+  double labelBorderRight_ = 0;
+  double labelBorderTop_ = 0;
+  double labelBorderBottom_ = 0;
+  double labelHeadingSpace_ = 0;
+  double addressSpace_ = 0;
+  ovReturnAddressFormatConstants returnAddressFormat_ = ovReturnAddressNone;
+  std::int32_t fontSize_ = 0;
+  host::Flag withLabelHeading_ = host::kFalse;
+
+  PreviewLayoutState layout_;
+};
+
+// Makes "Orvano.Preview" known to the factory; creating it without a container is
+// ObjectRequired.
+void RegisterPreview(host::ClassFactory& factory);
+
+}  // namespace orvano
