@@ -17,7 +17,10 @@ inline constexpr bool IsExactlyTrue(Flag f) noexcept { return f == kTrue; }
 // Round to a whole number, ties to the even neighbour; fails with Overflow outside 32 bits or for
 // a non-finite value.
 std::int32_t CLng(double x);
-// Round to n decimal places (n >= 0), ties to even, as the platform's Round does.
+// Round to n decimal places, ties to even. Whole numbers (n = 0) round the exact binary value;
+// with decimals the value is rounded as the decimal text it reads as (its 15 significant
+// digits), so Round(2.675, 2) = 2.68 and Round(0.35, 1) = 0.4 although both are stored just
+// below the tie. A negative n is InvalidProcedureCall.
 double Round(double x, int decimals = 0);
 // Largest whole number not above x (as a double; the platform's Int).
 double Int(double x);
@@ -36,6 +39,8 @@ double Finite(double x);
 
 // The German number text: decimal comma, no grouping, at most 15 significant digits, no
 // trailing zeros, no comma for whole numbers (12 -> "12", 12.5 -> "12,5", 0.125 -> "0,125").
+// Never "-0". Below 0,00001 and from 1E+15 on the exponent form ("1E+20", "1,5E-07"). Overflow
+// for infinity and NaN, which no reader could take back.
 std::string NumberText(double x);
 
 }  // namespace orvano::host
