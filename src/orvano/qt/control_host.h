@@ -1,0 +1,139 @@
+// The QWidget of one control instance. It paints the control's drawing and its passive children
+// (a retained scene of caption labels, lines, shapes and virtual arrays, back to front), hit-tests
+// that scene for clicks and tooltips, and delivers Resize and Paint to the control. Interactive
+// children are native child widgets placed on it.
+#pragma once
+
+#include <QKeySequence>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "orvano/host/container.h"
+#include "orvano/qt/units.h"
+
+class QShortcut;
+
+namespace orvano::qt {
+
+// Runs a control's handler for a Qt event. Handlers resume platform errors themselves; nothing
+// may unwind through Qt's event loop, so a stray exception is reported and stopped here.
+void Deliver(const std::function<void()>& handler);
+
+// A passive child painted by the host widget.
+class SceneItem {
+ public:
+  virtual ~SceneItem() = default;
+  virtual bool Shown() const = 0;
+  virtual void PaintItem(QPainter& painter) = 0;
+  // Whether the item takes the mouse at a pixel point; arrays name the element hit.
+  virtual bool HitItem(QPointF px, std::int64_t& index) const {
+    (void)px; (void)index;
+    return false;
+  }
+  virtual QString ToolTipAt(std::int64_t index) const {
+    (void)index;
+    return {};
+  }
+  virtual void ClickItem(std::int64_t index) { (void)index; }
+};
+
+// One primitive of the control's drawing, in pixels.
+struct Primitive {
+  QPointF from, to;
+  QColor color;
+  host::DrawMode mode;
+  host::DrawStyle style;
+};
+
+class ControlHost : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ControlHost(std::shared_ptr<Units> units, QWidget* parent = nullptr);
+  ~ControlHost() override;
+
+  const std::shared_ptr<Units>& GetUnits() const { return units_; }
+  void SetEvents(host::ControlEvents* events) { events_ = events; }
+  host::ControlEvents* Events() const { return events_; }
+  void SetBackColor(const QColor& color);
+  QColor BackColor() const { return back_; }
+
+  // Sequence numbers in creation order, shared by passive items and native widgets.
+  std::uint64_t NextSequence() { return ++sequence_; }
+
+  // The retained scene, back to front.
+  void AddItem(SceneItem* item);
+  void RemoveItem(SceneItem* item);
+  void RaiseItem(SceneItem* item);
+  const std::vector<SceneItem*>& Items() const { return items_; }
+
+  // The control's drawing: kept until the next Paint delivery replaces it.
+  void AddPrimitive(const Primitive& primitive);
+  const std::vector<Primitive>& DisplayList() const { return display_; }
+  // Asks for a Paint delivery (coalesced into the next paint event).
+  void RequestPaint();
+
+  // Focus widgets: lookup, tab order, and access keys of caption labels.
+  void AddFocusWidget(QWidget* widget, host::FocusWidget* focus, std::uint64_t sequence);
+  void RemoveFocusWidget(QWidget* widget);
+  host::FocusWidget* FindFocusWidget(const QWidget* widget) const;
+  void SetTabIndex(QWidget* widget, int index);
+  // A caption label's access key moves the focus to the first focus widget created after it.
+  void SetMnemonic(const SceneItem* label, std::uint64_t sequence, const QKeySequence& key);
+  void ActivateMnemonic(const QKeySequence& key);
+
+  // Enter presses the default button and Escape the cancel button; each first takes the focus.
+  void SetDefaultButton(QPushButton* button, bool on);
+  void SetCancelButton(QPushButton* button, bool on);
+  bool PressDefault();
+  bool PressCancel();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  struct FocusEntry {
+    QPointer<QWidget> widget;
+    host::FocusWidget* focus;
+    std::uint64_t sequence;
+    int tabIndex;
+  };
+  struct MnemonicEntry {
+    const SceneItem* label;
+    std::uint64_t sequence;
+    QKeySequence key;
+  };
+
+  SceneItem* ItemAt(QPointF px, std::int64_t& index) const;
+  void ApplyTabOrder();
+  void RefreshShortcuts();
+  static bool Press(QPushButton* button);
+
+  std::shared_ptr<Units> units_;
+  host::ControlEvents* events_ = nullptr;
+  QColor back_;
+  std::uint64_t sequence_ = 0;
+  std::vector<SceneItem*> items_;
+  std::vector<Primitive> display_;
+  bool paintPending_ = true;
+  bool inPaint_ = false;
+  std::vector<FocusEntry> focus_;
+  std::vector<MnemonicEntry> mnemonics_;
+  std::map<QString, QShortcut*> shortcuts_;
+  QPointer<QPushButton> default_;
+  QPointer<QPushButton> cancel_;
+  SceneItem* pressed_ = nullptr;
+  std::int64_t pressedIndex_ = -1;
+};
+
+}  // namespace orvano::qt

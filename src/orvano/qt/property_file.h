@@ -1,0 +1,43 @@
+// Property bags that can be stored in a file: one bag per control instance, all of them in one
+// JSON file. Every value keeps its kind (flag, 32-bit integer, double, text), and doubles come
+// back bit for bit.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "orvano/host/property_bag.h"
+
+namespace orvano::qt {
+
+class QtPropertyBag : public host::PropertyBag {
+ public:
+  host::Variant ReadProperty(const std::string& name, const host::Variant& defaultValue) const override;
+  void WriteProperty(const std::string& name, const host::Variant& value,
+                     const host::Variant& defaultValue) override;
+  const std::map<std::string, host::Variant>& Values() const { return values_; }
+  void Set(const std::string& name, const host::Variant& value) { values_[name] = value; }
+
+ private:
+  std::map<std::string, host::Variant> values_;
+};
+
+class PropertyFile {
+ public:
+  // The bag of one control instance, created empty when the file has none.
+  QtPropertyBag& Bag(const std::string& instance) { return bags_[instance]; }
+  bool Has(const std::string& instance) const { return bags_.count(instance) != 0; }
+  std::vector<std::string> Instances() const;
+
+  // Replaces the bags by those of the file. FileNotFound when it is absent, IoError when it
+  // cannot be read or is not a property file; the bags stay as they were then.
+  void Load(const std::string& path);
+  // Writes all bags; the old file is replaced only once the new one is complete.
+  void Save(const std::string& path) const;
+
+ private:
+  std::map<std::string, QtPropertyBag> bags_;
+};
+
+}  // namespace orvano::qt

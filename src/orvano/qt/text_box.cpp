@@ -1,0 +1,156 @@
+#include "orvano/qt/text_box.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "orvano/qt/convert.h"
+#include "orvano/qt/fonts.h"
+
+namespace orvano::qt {
+
+QtTextBox::QtTextBox(ControlHost* host, std::string name, const host::Font& font)
+    : NativeFocusWidget<host::TextBox>(host, std::move(name)), font_(font) {
+  Build();
+}
+
+void QtTextBox::Build() {
+  const QString text = widget_ ? QtText() : QString();
+  QWidget* w = nullptr;
+  if (multiLine_) {
+    auto* edit = new QPlainTextEdit(host_);
+    edit->setPlainText(text);
+    edit->setTabChangesFocus(true);
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { Deliver(change_); });
+    w = edit;
+  } else {
+    auto* edit = new QLineEdit(host_);
+    edit->setText(text);
+    // Only the user's typing; changes by code raise Change from SetText.
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { Deliver(change_); });
+    w = edit;
+  }
+  w->setFocusPolicy(Qt::StrongFocus);
+  w->setFont(ToQFont(font_));
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Base, ToQColor(back_));
+  w->setPalette(palette);
+  AdoptFocus(w);
+}
+
+QString QtTextBox::QtText() const {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) return edit->toPlainText();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_)) return edit->text();
+  return {};
+}
+
+void QtTextBox::SetQtText(const QString& text) {
+  if (!widget_) return;
+  const QSignalBlocker block(widget_);
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) edit->setPlainText(text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_)) edit->setText(text);
+}
+
+std::string QtTextBox::Text() const {
+  QString text = QtText();
+  // The platform's text boxes break lines with "\r\n".
+  if (multiLine_) text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return ToStdString(text);
+}
+
+void QtTextBox::SetText(const std::string& text) {
+  QString q = ToQString(text);
+  if (multiLine_) q = ToQtLineEnds(q);
+  if (q == QtText()) return;
+  SetQtText(q);
+  if (change_) change_();
+}
+
+qsizetype QtTextBox::CursorPos() const {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) return edit->textCursor().position();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_)) return edit->cursorPosition();
+  return 0;
+}
+
+qsizetype QtTextBox::AnchorPos() const {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) return edit->textCursor().anchor();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
+    if (!edit->hasSelectedText()) return edit->cursorPosition();
+    const qsizetype start = edit->selectionStart();
+    return start == edit->cursorPosition() ? start + edit->selectedText().size() : start;
+  }
+  return 0;
+}
+
+std::int32_t QtTextBox::SelStart() const {
+  return CharIndex(QtText(), std::min(CursorPos(), AnchorPos()));
+}
+
+std::int32_t QtTextBox::SelLength() const {
+  const QString text = QtText();
+  const qsizetype a = std::min(CursorPos(), AnchorPos()), b = std::max(CursorPos(), AnchorPos());
+  return CharIndex(text, b) - CharIndex(text, a);
+}
+
+void QtTextBox::Select(qsizetype start, qsizetype length) {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
+    if (length == 0) {
+      edit->deselect();
+      edit->setCursorPosition(static_cast<int>(start));
+    } else {
+      edit->setSelection(static_cast<int>(start), static_cast<int>(length));
+    }
+  }
+}
+
+void QtTextBox::SetSelStart(std::int32_t v) {
+  if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
+  const QString text = QtText();
+  Select(Utf16Index(text, v), 0);
+}
+
+void QtTextBox::SetSelLength(std::int32_t v) {
+  if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
+  const QString text = QtText();
+  const std::int32_t start = SelStart();
+  const qsizetype from = Utf16Index(text, start);
+  Select(from, Utf16Index(text, static_cast<std::int64_t>(start) + v) - from);
+}
+
+void QtTextBox::SetFont(const host::Font& f) {
+  if (!(f.size > 0)) host::Raise(host::ErrorKind::InvalidPropertyValue);
+  font_ = f;
+  if (widget_) widget_->setFont(ToQFont(font_));
+}
+
+void QtTextBox::SetFontSize(float points) {
+  if (!(points > 0) || points > 2048) host::Raise(host::ErrorKind::InvalidPropertyValue);
+  font_.size = points;
+  if (widget_) widget_->setFont(ToQFont(font_));
+}
+
+void QtTextBox::SetMultiLine(bool multi) {
+  if (multi == multiLine_) return;
+  const bool focused = HasFocus();
+  multiLine_ = multi;
+  Build();
+  if (focused && widget_) widget_->setFocus();
+}
+
+void QtTextBox::SetBackColor(host::Color c) {
+  back_ = c;
+  if (!widget_) return;
+  QPalette palette = widget_->palette();
+  palette.setColor(QPalette::Base, ToQColor(back_));
+  widget_->setPalette(palette);
+}
+
+}  // namespace orvano::qt

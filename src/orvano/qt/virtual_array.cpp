@@ -1,0 +1,77 @@
+#include "orvano/qt/virtual_array.h"
+
+#include <QPainter>
+
+#include "orvano/qt/convert.h"
+#include "orvano/qt/passive_widgets.h"
+
+namespace orvano::qt {
+
+QtVirtualArray::QtVirtualArray(ControlHost* host, std::string name, host::ArrayKind kind,
+                               const host::ShapeStyle& style)
+    : host_(host), units_(host->GetUnits()), name_(std::move(name)), kind_(kind), style_(style) {
+  host->AddItem(this);
+}
+
+QtVirtualArray::~QtVirtualArray() {
+  if (host_) host_->RemoveItem(this);
+}
+
+void QtVirtualArray::SetSource(const host::ArraySource* source) {
+  source_ = source;
+  Invalidate();
+}
+
+void QtVirtualArray::Invalidate() {
+  if (host_) host_->update();
+}
+
+void QtVirtualArray::SetVisible(bool visible) {
+  visible_ = visible;
+  Invalidate();
+}
+
+void QtVirtualArray::BringToFront() {
+  if (host_) host_->RaiseItem(this);
+}
+
+void QtVirtualArray::PaintItem(QPainter& p) {
+  if (!source_ || kind_ == host::ArrayKind::ClickAreas) return;
+  const double ux = units_->PerUnitX() / units_->tppX;  // pixels per scale unit
+  const double uy = units_->PerUnitY() / units_->tppY;
+  const QRectF clip = p.clipBoundingRect().isEmpty() ? QRectF(host_ ? host_->rect() : QRect())
+                                                     : p.clipBoundingRect();
+  const std::int64_t count = source_->Count();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const host::ArrayElement e = source_->Element(i);
+    if (kind_ == host::ArrayKind::Lines) {
+      QPen pen(ToQColor(style_.outline));
+      pen.setWidth(std::max(1, e.borderWidth));
+      p.setPen(pen);
+      p.drawLine(QPointF(e.left * ux, e.top * uy), QPointF(e.x2 * ux, e.y2 * uy));
+    } else {
+      const QRectF r(e.left * ux, e.top * uy, e.width * ux, e.height * uy);
+      if (!clip.isEmpty() && !clip.intersects(r)) continue;
+      PaintShape(p, style_, r);
+    }
+  }
+}
+
+bool QtVirtualArray::HitItem(QPointF px, std::int64_t& index) const {
+  // Only click areas take the mouse; painted elements let it through to what lies behind.
+  if (!source_ || kind_ != host::ArrayKind::ClickAreas) return false;
+  const float x = static_cast<float>(px.x() * units_->tppX / units_->PerUnitX());
+  const float y = static_cast<float>(px.y() * units_->tppY / units_->PerUnitY());
+  index = source_->HitTest(x, y);
+  return index >= 0;
+}
+
+QString QtVirtualArray::ToolTipAt(std::int64_t index) const {
+  return source_ && index >= 0 ? ToQString(source_->ToolTip(index)) : QString();
+}
+
+void QtVirtualArray::ClickItem(std::int64_t index) {
+  if (click_ && kind_ == host::ArrayKind::ClickAreas) click_(index);
+}
+
+}  // namespace orvano::qt
