@@ -1,0 +1,77 @@
+// A LabelSelect on the headless host (pixels, inner 322 x 417) with its own catalog folder: the
+// component folder points at a fresh temporary folder that also serves as data folder.
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "orvano/controls/label_select/label_select.h"
+#include "orvano/host/app_path.h"
+#include "orvano/host/headless/headless.h"
+
+namespace orvano::testing {
+
+class CatalogFolder {
+ public:
+  CatalogFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "orvano-labelselect-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path_ = pattern;
+    host::SetAppPath(path_);
+  }
+  ~CatalogFolder() {
+    host::SetAppPath("");
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  CatalogFolder(const CatalogFolder&) = delete;
+  CatalogFolder& operator=(const CatalogFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  // The shipped catalog, the user's labels and the address layouts (INI text, CRLF).
+  void WriteDef(const std::string& ini) const { Write("ovAdrKit.def", ini); }
+  void WriteUsr(const std::string& ini) const { Write("ovAdrKit.usr", ini); }
+  void WriteAdr(const std::string& ini) const { Write("ovAdrKit.adr", ini); }
+
+ private:
+  void Write(const std::string& name, const std::string& ini) const {
+    std::ofstream out(path_ + "/" + name, std::ios::binary);
+    out << ini;
+  }
+  std::string path_;
+};
+
+class LabelSelectTest : public ::testing::Test {
+ protected:
+  LabelSelectTest()
+      : site_(platform_, host::ScaleMode::Pixels, 322, 417),
+        control_(std::make_unique<LabelSelect>(site_)) {}
+
+  LabelSelect& Control() { return *control_; }
+  host::headless::HeadlessContainer& Site() { return site_; }
+  host::Shape& Selector() { return site_.Get<host::Shape>("Selector"); }
+  host::Shape& Paper() { return site_.Get<host::Shape>("shpPaper"); }
+  host::Label& Caption() { return site_.Get<host::Label>("txtLabelName"); }
+  host::Line& Arrow(int i) { return site_.Get<host::Line>("Arrow" + std::to_string(i)); }
+  host::VirtualArray& Areas() { return *site_.FindArray("lblLabel"); }
+  // A click in the middle of a label's clickable area; the index hit.
+  std::int64_t ClickLabel(std::int32_t n) {
+    const SheetRect r = control_->LabelRect(n);
+    return site_.ClickAt(Areas(), r.left + r.width / 2, r.top + r.height / 2);
+  }
+
+  CatalogFolder folder_;
+  host::headless::HeadlessPlatform platform_{15, 15};
+  host::headless::HeadlessContainer site_;
+  std::unique_ptr<LabelSelect> control_;
+};
+
+}  // namespace orvano::testing
