@@ -55,7 +55,9 @@ void Preview::UserControl_ReadProperties(host::PropertyBag& bag) {
         bag.ReadProperty("ReturnAddressFormat", kReturnAddressFormat).ToLong());
   });
   Resume([&] {
-    withLabelHeading_ = bag.ReadProperty("WithLabelHeading", kWithLabelHeading).ToFlag();
+    // Read as a Boolean: any stored non-zero value is true (-1).
+    withLabelHeading_ =
+        host::ToFlag(bag.ReadProperty("WithLabelHeading", kWithLabelHeading).ToFlag() != 0);
   });
   whole(fontSize_, "FontSize", kFontSize);
   RefreshPreview();

@@ -1,0 +1,185 @@
+// The address layout: one label enlarged, the dotted boxes of its address block and the sample
+// captions scaled to the picture.
+#include "preview_fixture.h"
+
+namespace orvano::preview_test {
+namespace {
+
+class AddressLayoutTest : public PreviewTest {
+ protected:
+  AddressLayoutTest() { preview->SetPreviewLayout(ovPreviewAddressLayout); }
+
+  // The dotted boxes of the latest picture.
+  std::vector<Primitive> DottedBoxes() {
+    std::vector<Primitive> boxes;
+    for (const Primitive& p : Repaint())
+      if (p.style == kDot) boxes.push_back(p);
+    return boxes;
+  }
+};
+
+// Start values on 320 x 240 pixels: background, frame, label face, the three boxes.
+const std::vector<Expected> kStartPicture = {
+    {0, 0, 319, 239, kBack, kFill},
+    {0, 0, 319, 239, 0, kBox},
+    {17, 45, 301, 192, kWhiteFace, kFill},
+    {20, 44, 299, 44, 0, kLine},
+    {16, 48, 16, 190, 0, kLine},
+    {20, 193, 299, 193, 0, kLine},
+    {302, 48, 302, 190, 0, kLine},
+    {18, 45, 20, 45, 0, kLine},
+    {17, 46, 17, 48, 0, kLine},
+    {299, 45, 301, 45, 0, kLine},
+    {301, 46, 301, 48, 0, kLine},
+    {17, 190, 17, 192, 0, kLine},
+    {18, 192, 20, 192, 0, kLine},
+    {301, 190, 301, 192, 0, kLine},
+    {299, 192, 301, 192, 0, kLine},
+    {22, 50, 295, 74, 0, kBox, kDot},
+    {22, 77, 295, 93, 0, kBox, kDot},
+    {22, 96, 295, 187, 0, kBox, kDot},
+};
+
+TEST_F(AddressLayoutTest, WorkedExampleLayout) {
+  const PreviewLayoutState& s = preview->Layout();
+  EXPECT_EQ(s.AreaWidth, 287);
+  EXPECT_EQ(s.AreaHeight, 215);
+  EXPECT_EQ(s.ExtentX, 89);
+  EXPECT_EQ(s.ExtentY, 47);
+  EXPECT_NEAR(s.PixelsPerMm, 3.22472, 1e-5);
+  EXPECT_EQ(s.PageRect, (PixelRect{44, 16, 152, 287}));  // Left 16.5 rounds to even
+  EXPECT_EQ(s.Label1Rect, (PixelRect{44, 16, 150, 287}));
+  EXPECT_EQ(s.ReturnAddressHeight, 24);
+  EXPECT_EQ(s.HeadingHeight, 16);
+  EXPECT_EQ(s.HeadingGap, 3);
+  EXPECT_EQ(s.AddressGap, 3);
+}
+
+TEST_F(AddressLayoutTest, WorkedExamplePrimitivesInOrder) {
+  EXPECT_EQ(Repaint(), ToPrimitives(kStartPicture));
+  EXPECT_EQ(site.GetSurface().GetDrawStyle(), kSolid);
+}
+
+TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
+  struct Place {
+    const char* name;
+    float top, height, points;
+  };
+  // X 22, W 273; Y1 50, Y2 77, Y3 96; the address reaches the inner bottom 187.
+  for (const Place& p : {Place{"lblReturnAddress", 50, 24, 6}, Place{"lblLabelHeading", 77, 16, 9},
+                         Place{"lblAddress", 96, 91, 9}}) {
+    host::Label& c = Caption(p.name);
+    EXPECT_FLOAT_EQ(c.Left(), 22) << p.name;
+    EXPECT_FLOAT_EQ(c.Width(), 273) << p.name;
+    EXPECT_FLOAT_EQ(c.Top(), p.top) << p.name;
+    EXPECT_FLOAT_EQ(c.Height(), p.height) << p.name;
+    EXPECT_FLOAT_EQ(c.GetFont().size, p.points) << p.name;
+    EXPECT_TRUE(c.Visible()) << p.name;
+  }
+  EXPECT_EQ(Caption("lblLabelHeading").GetFont().name, "Arial");
+  EXPECT_TRUE(Caption("lblLabelHeading").GetFont().bold);
+  for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblHeight", "lblRows",
+                           "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"}) {
+    EXPECT_FALSE(Caption(name).Visible()) << name;
+  }
+}
+
+TEST_F(AddressLayoutTest, NoSenderLineStartsTheHeadingAtTheTopMargin) {
+  preview->SetReturnAddressFormat(ovReturnAddressNone);
+  const PreviewLayoutState& s = preview->Layout();
+  EXPECT_EQ(s.ReturnAddressHeight, 0);
+  EXPECT_EQ(s.HeadingGap, 0);
+  EXPECT_EQ(s.AddressGap, 3);
+  const auto boxes = DottedBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[0], Primitive(Expected{22, 50, 295, 50, 0, kBox, kDot}));  // the top margin
+  EXPECT_EQ(boxes[1], Primitive(Expected{22, 50, 295, 66, 0, kBox, kDot}));
+  EXPECT_EQ(boxes[2], Primitive(Expected{22, 69, 295, 187, 0, kBox, kDot}));
+}
+
+TEST_F(AddressLayoutTest, NoHeadingKeepsTheAddressGapBelowTheSender) {
+  preview->SetWithLabelHeading(host::kFalse);
+  const PreviewLayoutState& s = preview->Layout();
+  EXPECT_EQ(s.HeadingHeight, 0);
+  EXPECT_EQ(s.HeadingGap, 0);
+  EXPECT_EQ(s.AddressGap, 3);
+  const auto boxes = DottedBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[1], Primitive(Expected{22, 74, 295, 74, 0, kBox, kDot}));
+  EXPECT_EQ(boxes[2], Primitive(Expected{22, 77, 295, 187, 0, kBox, kDot}));
+}
+
+TEST_F(AddressLayoutTest, HeadingFlagOtherThanMinusOneCountsAsOff) {
+  preview->SetWithLabelHeading(1);
+  EXPECT_EQ(preview->WithLabelHeading(), 1);
+  EXPECT_EQ(preview->Layout().HeadingHeight, 0);
+}
+
+TEST_F(AddressLayoutTest, NeitherSenderNorHeadingStartsTheAddressAtTheTopMargin) {
+  preview->SetReturnAddressFormat(ovReturnAddressNone);
+  preview->SetWithLabelHeading(host::kFalse);
+  EXPECT_EQ(preview->Layout().HeadingGap, 0);
+  EXPECT_EQ(preview->Layout().AddressGap, 0);
+  EXPECT_EQ(DottedBoxes().back(), Primitive(Expected{22, 50, 295, 187, 0, kBox, kDot}));
+  EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), 50);
+}
+
+TEST_F(AddressLayoutTest, SenderLineIsSetInAtMostSevenPoints) {
+  preview->SetFontSize(6);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 21);  // two lines at 6 points
+  preview->SetFontSize(7);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
+  preview->SetFontSize(12);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
+  preview->SetReturnAddressFormat(ovReturnAddressSingleLine);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 12);
+}
+
+TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
+  preview->SetLabelBorderLeft(60);
+  preview->SetLabelBorderRight(30);  // 90 of 88.9
+  const auto drawing = Repaint();
+  EXPECT_EQ(drawing, ToPrimitives({kStartPicture.begin(), kStartPicture.begin() + 15}));
+  EXPECT_FALSE(Caption("lblReturnAddress").Visible());
+  EXPECT_FALSE(Caption("lblLabelHeading").Visible());
+  EXPECT_FALSE(Caption("lblAddress").Visible());
+}
+
+TEST_F(AddressLayoutTest, AddressPushedBelowTheInnerBottomIsLeftOut) {
+  preview->SetAddressSpace(30);  // 96 pixels: the address would start at 189
+  const auto boxes = DottedBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], Primitive(kStartPicture[15]));
+  EXPECT_EQ(boxes[1], Primitive(kStartPicture[16]));
+  EXPECT_FALSE(Caption("lblAddress").Visible());
+  EXPECT_TRUE(Caption("lblReturnAddress").Visible());
+  EXPECT_TRUE(Caption("lblLabelHeading").Visible());
+}
+
+TEST_F(AddressLayoutTest, FontSizeZeroKeepsThePreviousLineHeights) {
+  preview->SetFontSize(0);
+  const PreviewLayoutState& s = preview->Layout();
+  EXPECT_EQ(s.ReturnAddressHeight, 24);
+  EXPECT_EQ(s.HeadingHeight, 16);
+  // Font size 0 is refused by the captions, which keep theirs.
+  EXPECT_FLOAT_EQ(Caption("lblReturnAddress").GetFont().size, 6);
+  EXPECT_FLOAT_EQ(Caption("lblAddress").GetFont().size, 9);
+  // Switched off parts still get height 0.
+  preview->SetReturnAddressFormat(ovReturnAddressNone);
+  preview->SetWithLabelHeading(host::kFalse);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 0);
+  EXPECT_EQ(preview->Layout().HeadingHeight, 0);
+}
+
+TEST_F(AddressLayoutTest, CaptionFontSizesRoundUpFromTheZoom) {
+  // 320 x 400: still limited by the width, the label stays 150 pixels high: zoom 0.85244.
+  site.Resize(320, 400);
+  EXPECT_FLOAT_EQ(Caption("lblAddress").GetFont().size, 9);
+  // 20 points: 17.05 rounds up to 18.
+  preview->SetFontSize(20);
+  EXPECT_FLOAT_EQ(Caption("lblAddress").GetFont().size, 18);
+  EXPECT_FLOAT_EQ(Caption("lblReturnAddress").GetFont().size, 6);
+}
+
+}  // namespace
+}  // namespace orvano::preview_test

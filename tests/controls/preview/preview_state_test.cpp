@@ -1,0 +1,135 @@
+// The stored state, the captions the control is built from, and the refresh after every set.
+#include <cmath>
+#include <limits>
+
+#include "orvano/host/headless/headless_widgets.h"
+#include "preview_fixture.h"
+
+namespace orvano::preview_test {
+namespace {
+
+using host::headless::HeadlessLabel;
+using PreviewStateTest = PreviewTest;
+
+TEST_F(PreviewStateTest, StartValues) {
+  EXPECT_EQ(preview->PreviewLayout(), ovPreviewPageLayout);
+  EXPECT_EQ(preview->BorderLeft(), 12.29);
+  EXPECT_EQ(preview->BorderTop(), 8.8);
+  EXPECT_EQ(preview->LabelWidth(), 88.9);
+  EXPECT_EQ(preview->LabelHeight(), 46.56);
+  // Pitches equal to the label size.
+  EXPECT_EQ(preview->SpaceVertical(), 46.56);
+  EXPECT_EQ(preview->SpaceHorizontal(), 88.9);
+  EXPECT_EQ(preview->Cols(), 2);
+  EXPECT_EQ(preview->Rows(), 6);
+  EXPECT_EQ(preview->LabelBorderLeft(), 2);
+  EXPECT_EQ(preview->LabelBorderRight(), 2);
+  EXPECT_EQ(preview->LabelBorderTop(), 2);
+  EXPECT_EQ(preview->LabelBorderBottom(), 2);
+  EXPECT_EQ(preview->LabelHeadingSpace(), 1);
+  EXPECT_EQ(preview->AddressSpace(), 1);
+  EXPECT_EQ(preview->ReturnAddressFormat(), ovReturnAddressDoubleLine);
+  EXPECT_EQ(preview->FontSize(), 10);
+  EXPECT_EQ(preview->WithLabelHeading(), host::kTrue);
+}
+
+TEST_F(PreviewStateTest, CreatingDrawsAndMeasuresInPixels) {
+  EXPECT_EQ(site.GetScaleMode(), host::ScaleMode::Pixels);
+  EXPECT_FALSE(site.Drawing().empty());
+  EXPECT_EQ(site.GetFont().name, "Tahoma");
+  EXPECT_FLOAT_EQ(site.GetFont().size, 8.25f);
+}
+
+TEST_F(PreviewStateTest, OutOfRangeValuesAreStoredUnchanged) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  preview->SetReturnAddressFormat(static_cast<ovReturnAddressFormatConstants>(7));
+  preview->SetCols(0);
+  preview->SetRows(-3);
+  preview->SetLabelWidth(-20);
+  preview->SetBorderTop(nan);
+  preview->SetFontSize(0);
+  EXPECT_EQ(preview->ReturnAddressFormat(), 7);
+  EXPECT_EQ(preview->Cols(), 0);
+  EXPECT_EQ(preview->Rows(), -3);
+  EXPECT_EQ(preview->LabelWidth(), -20);
+  EXPECT_TRUE(std::isnan(preview->BorderTop()));
+  EXPECT_EQ(preview->FontSize(), 0);
+}
+
+TEST_F(PreviewStateTest, SettingTheSameValueRedrawsAndReplaces) {
+  host::Label& cols = Caption("lblCols");
+  cols.SetTop(0);
+  site.ClearDrawing();
+  preview->SetRows(preview->Rows());
+  EXPECT_FALSE(site.Drawing().empty());
+  EXPECT_FLOAT_EQ(cols.Top(), 190);
+}
+
+TEST_F(PreviewStateTest, CaptionFontsAndDesignWidths) {
+  struct Design {
+    const char* name;
+    const char* caption;
+    float width;  // design twips over 15 twips per pixel
+  };
+  for (const Design& d : {Design{"lblBorderLeft", "Linker Rand", 51},
+                          Design{"lblSpaceHorizontal", "Horizontalabstand", 76},
+                          Design{"lblSpaceVertical", "Vertikalabstand", 68},
+                          Design{"lblBorderTop", "Oberer Rand", 56},
+                          Design{"lblHeight", "Höhe", 24}, Design{"lblWidth", "Breite", 28},
+                          Design{"lblCols", "Etiketten pro Zeile", 78}}) {
+    auto& c = site.Get<HeadlessLabel>(d.name);
+    EXPECT_EQ(c.Caption(), d.caption);
+    EXPECT_FLOAT_EQ(c.Width(), d.width) << d.name;
+    EXPECT_EQ(c.GetFont().name, "Tahoma") << d.name;
+    EXPECT_FLOAT_EQ(c.GetFont().size, 6.75f) << d.name;
+    EXPECT_FALSE(c.GetFont().bold) << d.name;
+    EXPECT_FALSE(c.Transparent()) << d.name;
+    EXPECT_EQ(c.GetAlignment(), host::Alignment::Center) << d.name;
+    EXPECT_TRUE(c.WordWrap()) << d.name;
+    EXPECT_TRUE(c.AutoSize()) << d.name;
+  }
+  EXPECT_EQ(Caption("lblRows").Caption(), "Etiketten pro Spalte");
+  for (const char* name : {"lblReturnAddress", "lblAddress", "lblLabelHeading"}) {
+    auto& c = site.Get<HeadlessLabel>(name);
+    EXPECT_EQ(c.GetFont().name, "Arial") << name;
+    EXPECT_TRUE(c.Transparent()) << name;
+    EXPECT_TRUE(c.WordWrap()) << name;
+    EXPECT_EQ(c.GetFont().bold, std::string(name) == "lblLabelHeading") << name;
+  }
+}
+
+TEST_F(PreviewStateTest, CaptionBackgroundsMatchWhatTheySitOn) {
+  for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblRows",
+                           "lblSpaceHorizontal", "lblSpaceVertical"}) {
+    EXPECT_EQ(Caption(name).BackColor(), kBack) << name;
+  }
+  EXPECT_EQ(Caption("lblHeight").BackColor(), kWhiteFace);
+  EXPECT_EQ(Caption("lblWidth").BackColor(), kWhiteFace);
+}
+
+TEST_F(PreviewStateTest, FrameIsATransparentBorderInTheControlsFont) {
+  auto& frame = site.Get<HeadlessLabel>("Frame");
+  EXPECT_TRUE(frame.Border());
+  EXPECT_TRUE(frame.Transparent());
+  EXPECT_EQ(frame.Caption(), "");
+  EXPECT_EQ(frame.ForeColor(), host::kWindowText);
+  EXPECT_EQ(frame.BackColor(), host::kWindowBackground);
+  EXPECT_EQ(frame.GetFont().name, "Tahoma");
+  EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
+}
+
+TEST_F(PreviewStateTest, SampleTexts) {
+  EXPECT_EQ(Caption("lblReturnAddress").Caption(),
+            "Konrad Probehaus GmbH & Co. KG\r\nProbeweg 5 - 12345 Probestadt");
+  EXPECT_EQ(Caption("lblLabelHeading").Caption(), "VERSANDANWEISUNG");
+  EXPECT_EQ(Caption("lblAddress").Caption(), "Z1\r\nZ2\r\nZ3\r\nZ4\r\nZ5\r\nZ6\r\nZ7\r\nZ8\r\nZ9");
+  for (auto format : {ovReturnAddressNone, ovReturnAddressSingleLine,
+                      static_cast<ovReturnAddressFormatConstants>(7)}) {
+    preview->SetReturnAddressFormat(format);
+    EXPECT_EQ(Caption("lblReturnAddress").Caption(),
+              "Konrad Probehaus GmbH & Co. KG - Probeweg 5 - 12345 Probestadt");
+  }
+}
+
+}  // namespace
+}  // namespace orvano::preview_test
