@@ -1,5 +1,7 @@
 #include "orvano/catalog/profile_cache.h"
 
+#include <time.h>
+
 #include <utility>
 
 namespace orvano::catalog {
@@ -9,6 +11,13 @@ ProfileCache& ProfileCache::Instance() {
   return cache;
 }
 
+bool ProfileCache::Racy(const FileIdentity& identity) {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const std::int64_t nowNs = static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+  return nowNs - identity.mtimeNs < kTimeGranularityNs;
+}
+
 LoadedProfile ProfileCache::Load(const std::string& path) {
   FileIdentity now;
   const FileState state = StatFile(path, now);
@@ -16,7 +25,17 @@ LoadedProfile ProfileCache::Load(const std::string& path) {
     Forget(path);
     return {state, nullptr};
   }
-  if (auto doc = Find(path, now)) return {FileState::Ok, std::move(doc)};
+  std::shared_ptr<const ProfileDocument> cached;
+  bool racy = true;
+  {
+    std::lock_guard lock(mutex_);
+    const auto it = entries_.find(path);
+    if (it != entries_.end() && it->second.identity == now) {
+      cached = it->second.document;
+      racy = it->second.racy;
+    }
+  }
+  if (cached && !racy) return {FileState::Ok, std::move(cached)};
 
   std::string bytes;
   FileIdentity read;
@@ -25,28 +44,30 @@ LoadedProfile ProfileCache::Load(const std::string& path) {
     Forget(path);
     return {readState, nullptr};
   }
+  if (cached && bytes == cached->Bytes()) {
+    Remember(path, read, cached);
+    return {FileState::Ok, std::move(cached)};
+  }
   auto doc = ProfileDocument::Parse(std::move(bytes));
   {
     std::lock_guard lock(mutex_);
     ++parses_;
   }
-  Store(path, read, doc);
+  Remember(path, read, doc);
   return {FileState::Ok, std::move(doc)};
 }
 
 void ProfileCache::Store(const std::string& path, const FileIdentity& identity,
                          std::shared_ptr<const ProfileDocument> document) {
-  std::lock_guard lock(mutex_);
-  if (entries_.size() >= kMaxFiles && entries_.find(path) == entries_.end()) entries_.clear();
-  entries_[path] = Entry{identity, std::move(document)};
+  Remember(path, identity, std::move(document));
 }
 
-std::shared_ptr<const ProfileDocument> ProfileCache::Find(const std::string& path,
-                                                          const FileIdentity& identity) const {
+void ProfileCache::Remember(const std::string& path, const FileIdentity& identity,
+                            std::shared_ptr<const ProfileDocument> document) {
+  const bool racy = Racy(identity);
   std::lock_guard lock(mutex_);
-  const auto it = entries_.find(path);
-  if (it == entries_.end() || !(it->second.identity == identity)) return nullptr;
-  return it->second.document;
+  if (entries_.size() >= kMaxFiles && entries_.find(path) == entries_.end()) entries_.clear();
+  entries_[path] = Entry{identity, std::move(document), racy};
 }
 
 void ProfileCache::Forget(const std::string& path) {

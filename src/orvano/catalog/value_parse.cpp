@@ -79,6 +79,12 @@ std::optional<double> ReadsAsNumber(std::string_view s) {
   return d;
 }
 
+// The value's text; a number that is not finite has none a reader could take back.
+std::string TextOf(const FieldValue& v) {
+  if (v.IsDouble() && !std::isfinite(v.Double())) return {};
+  return v.ToText();
+}
+
 FieldValue Finish(const std::optional<std::string>& field, bool quoted) {
   if (quoted) return FieldValue(field.value_or(std::string()));
   if (!field) return FieldValue();
@@ -131,7 +137,7 @@ FieldValue GetField(std::int32_t index, const FieldValue& text, std::string_view
     return text;
   }
   if (index < 0) return FieldValue();  // no field has a negative number
-  const std::string s = text.ToText();
+  const std::string s = TextOf(text);
   std::optional<std::string> current;
   bool quoted = false;
   const std::int32_t field =
@@ -144,8 +150,8 @@ FieldValue GetField(std::int32_t index, const FieldValue& text, std::string_view
 std::vector<FieldValue> SplitFields(const FieldValue& text, std::string_view separator,
                                     std::string_view quote) {
   std::vector<FieldValue> fields;
-  if (text.IsNull() || (text.IsText() && text.Text().empty())) return fields;
-  const std::string s = text.ToText();
+  const std::string s = TextOf(text);
+  if (s.empty()) return fields;
   std::optional<std::string> current;
   bool quoted = false;
   Walk(s, separator, quote, 0, current, quoted,
@@ -155,8 +161,7 @@ std::vector<FieldValue> SplitFields(const FieldValue& text, std::string_view sep
 }
 
 double ParseNumber(const FieldValue& value) {
-  if (value.IsNull()) return 0;
-  const std::string text = value.ToText();
+  const std::string text = TextOf(value);
   // "," is the decimal separator, "." only groups digits; blanks, tabs and line feeds are
   // skipped wherever they stand.
   std::string s;
@@ -188,14 +193,14 @@ double ParseNumber(const FieldValue& value) {
     while (k < s.size() && IsDigit(s[k])) exponent += s[k++], ++digits;
     if (digits > 0) canonical += "e" + exponent;
   }
-  bool ok = false;
-  const double d = ToDouble(canonical, ok);
-  return d == 0 ? 0.0 : d;  // also turns -0 into 0
+  bool readable = false;
+  const double d = ToDouble(canonical, readable);
+  return readable && d != 0 ? d : 0.0;  // also turns -0 into 0  // also turns -0 into 0
 }
 
 double ParseLength(const FieldValue& value) {
   const double n = ParseNumber(value);
-  const std::string u = value.IsNull() ? std::string() : host::UCase(value.ToText());
+  const std::string u = host::UCase(TextOf(value));
   const auto inches = [&] {
     const double mm = n * 25.4;
     if (!std::isfinite(mm)) return 0.0;

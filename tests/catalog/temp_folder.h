@@ -1,0 +1,53 @@
+// A fresh folder per test, removed afterwards; files are written and read as raw bytes.
+#pragma once
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace orvano::catalog::testing {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "orvano-catalog-XXXXXX").string();
+    path_ = mkdtemp(tmpl.data()) ? tmpl : std::string();
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+  // Written to a new file renamed into place, as an editor saving safely would.
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::string target = File(name);
+    const std::string temp = target + ".new";
+    { std::ofstream(temp, std::ios::binary) << bytes; }
+    std::filesystem::rename(temp, target);
+    return target;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  std::size_t EntryCount() const {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(path_)) ++n;
+    return n;
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace orvano::catalog::testing
