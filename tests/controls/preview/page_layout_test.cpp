@@ -174,24 +174,17 @@ TEST_F(PageLayoutTest, OtherLayoutCodeDrawsNothing) {
   EXPECT_TRUE(Repaint().empty());
 }
 
-TEST_F(PageLayoutTest, WideLowControlIsLimitedByItsHeight) {
+TEST_F(PageLayoutTest, SmallerScaleWinsAndFreeSpaceSplitsSixtyForty) {
   site.Resize(800, 200);
-  site.Paint();
   const PreviewLayoutState& s = preview->Layout();
-  EXPECT_LT(s.ScaleY, s.ScaleX);
   EXPECT_EQ(s.PixelsPerMm, s.ScaleY);
-  // The free space split 60 : 40.
+  EXPECT_LT(s.ScaleY, s.ScaleX);
   const PixelRect& p = s.PageRect;
   EXPECT_EQ(p.Left, static_cast<int>(std::nearbyint((800 - p.Width) * 0.6)));
   EXPECT_EQ(p.Top, static_cast<int>(std::nearbyint((200 - p.Height) * 0.6)));
-}
-
-TEST_F(PageLayoutTest, TallNarrowControlIsLimitedByItsWidth) {
   site.Resize(200, 800);
-  site.Paint();
-  const PreviewLayoutState& s = preview->Layout();
-  EXPECT_LT(s.ScaleX, s.ScaleY);
   EXPECT_EQ(s.PixelsPerMm, s.ScaleX);
+  EXPECT_LT(s.ScaleX, s.ScaleY);
 }
 
 TEST_F(PageLayoutTest, VisiblePieceEndsAQuarterLabelPastTheSecondColumn) {
