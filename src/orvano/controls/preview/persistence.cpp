@@ -81,7 +81,8 @@ void Preview::UserControl_WriteProperties(host::PropertyBag& bag) {
   write("LabelBorderBottom", labelBorderBottom_, kLabelBorder);
   write("LabelHeadingSpace", labelHeadingSpace_, kLabelHeadingSpace);
   write("AddressSpace", addressSpace_, kAddressSpace);
-  write("ReturnAddressFormat", static_cast<std::int32_t>(returnAddressFormat_), kReturnAddressFormat);
+  write("ReturnAddressFormat", static_cast<std::int32_t>(returnAddressFormat_),
+        kReturnAddressFormat);
   write("WithLabelHeading", withLabelHeading_, kWithLabelHeading);
   write("FontSize", fontSize_, kFontSize);
 }
