@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 
 #include "address_label_fixture.h"
 
@@ -15,10 +14,8 @@ constexpr double kTol = 0.01;  // twips
 struct Row {
   int format;
   const char* heading;
-  bool senderShown;
-  double senderTop, senderHeight;  // mm below the label's origin
-  bool headingShown;
-  double headingTop, headingHeight;
+  double senderHeight;  // mm; 0: hidden
+  double headingTop;    // mm below the origin; 0: hidden
   double boxTop;
 };
 
@@ -38,21 +35,20 @@ TEST_P(VerticalArrangement, HoldsAtRealSize) {
   label.SetLabelHeading(row.heading);
   label.SetReturnAddressFormat(static_cast<ovReturnAddressFormatConstants>(row.format));
 
-  EXPECT_EQ(host.Sender().Visible(), row.senderShown);
-  if (row.senderShown) {
-    EXPECT_NEAR(host.Sender().Top(), 2 * kPy + row.senderTop * kK, kTol);
+  EXPECT_EQ(host.Sender().Visible(), row.senderHeight > 0);
+  if (row.senderHeight > 0) {
+    EXPECT_NEAR(MmBelowOrigin(host.Sender().Top()), 3, 1e-4);
     EXPECT_NEAR(host.Sender().Height(), row.senderHeight * kK, kTol);
   }
-  EXPECT_EQ(host.Heading().Visible(), row.headingShown);
-  EXPECT_NEAR(host.Heading().Height(), row.headingHeight * kK, kTol);
-  if (row.headingShown) {
-    EXPECT_NEAR(host.Heading().Top(), 2 * kPy + row.headingTop * kK, kTol);
+  EXPECT_EQ(host.Heading().Visible(), row.headingTop > 0);
+  EXPECT_NEAR(host.Heading().Height(), row.headingTop > 0 ? 5 * kK : 0, kTol);
+  if (row.headingTop > 0) {
+    EXPECT_NEAR(MmBelowOrigin(host.Heading().Top()), row.headingTop, 1e-4);
   }
   EXPECT_TRUE(host.Box().Visible());
-  EXPECT_NEAR(host.Box().Top(), 2 * kPy + row.boxTop * kK, kTol);
+  EXPECT_NEAR(MmBelowOrigin(host.Box().Top()), row.boxTop, 1e-4);
   // The box ends one pixel short of LH - BB below the origin.
-  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), (46.56 - 1.5) * kK + kPy, kTol);
-
+  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), (46.56 - 1.5) * kK + kPx, kTol);
   for (host::Widget* w : {static_cast<host::Widget*>(&host.Sender()),
                           static_cast<host::Widget*>(&host.Heading()),
                           static_cast<host::Widget*>(&host.Box())}) {
@@ -64,48 +60,30 @@ TEST_P(VerticalArrangement, HoldsAtRealSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     SenderFormatsAndHeading, VerticalArrangement,
-    ::testing::Values(Row{0, "", false, 0, 0, false, 0, 0, 3},
-                      Row{0, "Einschreiben", false, 0, 0, true, 3, 5, 3 + 5 + 2},
-                      Row{1, "", true, 3, 4, false, 0, 0, 3 + 4 + 2},
-                      Row{1, "Einschreiben", true, 3, 4, true, 3 + 4 + 1.5, 5, 3 + 4 + 1.5 + 5 + 2},
-                      Row{2, "", true, 3, 7, false, 0, 0, 3 + 7 + 2},
-                      Row{2, "Einschreiben", true, 3, 7, true, 3 + 7 + 1.5, 5, 3 + 7 + 1.5 + 5 + 2},
-                      // Codes outside the enumeration take the two-line sender.
-                      Row{7, "", true, 3, 7, false, 0, 0, 3 + 7 + 2},
-                      // Blanks only are no heading.
-                      Row{1, "   ", true, 3, 4, false, 0, 0, 3 + 4 + 2}));
+    ::testing::Values(Row{0, "", 0, 0, 3}, Row{0, "Einschreiben", 0, 3, 3 + 5 + 2},
+                      Row{1, "", 4, 0, 3 + 4 + 2},
+                      Row{1, "Einschreiben", 4, 3 + 4 + 1.5, 3 + 4 + 1.5 + 5 + 2},
+                      Row{2, "", 7, 0, 3 + 7 + 2},
+                      Row{2, "Einschreiben", 7, 3 + 7 + 1.5, 3 + 7 + 1.5 + 5 + 2},
+                      // Codes outside the enumeration take two lines; blanks are no heading.
+                      Row{7, "", 7, 0, 3 + 7 + 2}, Row{1, "   ", 4, 0, 3 + 4 + 2}));
 
-TEST(StartValueLayout, AddressBoxRunsFrom2To44_56Millimetres) {
+TEST(StartValueLayout, AddressBoxAloneAndUnderSenderAndHeading) {
   AddressLabelHost host;
-  EXPECT_NEAR(AddressLabelHost::MmBelowOrigin(host.Box().Top()), 2, 1e-4);
-  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), 44.56 * kK + kPy, kTol);
-  EXPECT_FALSE(host.Sender().Visible());
-  EXPECT_FALSE(host.Heading().Visible());
-}
+  EXPECT_NEAR(MmBelowOrigin(host.Box().Top()), 2, 1e-4);
+  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), 44.56 * kK + kPx, kTol);
 
-TEST(StartValueLayout, SingleSenderLineWithHeading) {
-  AddressLabelHost host;
   host.Label().SetReturnAddressFormat(ovReturnAddressSingleLine);
   host.Label().SetLabelHeading("Persönlich");
-  auto mm = [](float twips) { return AddressLabelHost::MmBelowOrigin(twips); };
-  EXPECT_NEAR(mm(host.Sender().Top()), 2, 1e-4);
-  EXPECT_NEAR(mm(host.Sender().Top() + host.Sender().Height()), 6, 1e-4);
-  EXPECT_NEAR(mm(host.Heading().Top()), 7, 1e-4);
-  EXPECT_NEAR(mm(host.Heading().Top() + host.Heading().Height()), 12, 1e-4);
-  EXPECT_NEAR(mm(host.Box().Top()), 13, 1e-4);
-  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), 44.56 * kK + kPy, kTol);
+  EXPECT_NEAR(MmBelowOrigin(host.Sender().Top()), 2, 1e-4);
+  EXPECT_NEAR(MmBelowOrigin(host.Sender().Top() + host.Sender().Height()), 6, 1e-4);
+  EXPECT_NEAR(MmBelowOrigin(host.Heading().Top()), 7, 1e-4);
+  EXPECT_NEAR(MmBelowOrigin(host.Heading().Top() + host.Heading().Height()), 12, 1e-4);
+  EXPECT_NEAR(MmBelowOrigin(host.Box().Top()), 13, 1e-4);
+  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), 44.56 * kK + kPx, kTol);
 }
 
-TEST(StartValueLayout, HeadingDisappearsWhenItsTextGoesBlank) {
-  AddressLabelHost host;
-  host.Label().SetLabelHeading("Einschreiben");
-  EXPECT_TRUE(host.Heading().Visible());
-  host.Label().SetLabelHeading(" ");
-  EXPECT_FALSE(host.Heading().Visible());
-  EXPECT_NEAR(AddressLabelHost::MmBelowOrigin(host.Box().Top()), 2, 1e-4);
-}
-
-TEST(Outline, SpansTheLabelPlusThreePixels) {
+TEST(Outline, SpansTheLabelPlusThreePixelsOverTheBackground) {
   AddressLabelHost host;
   float minX = 1e9f, maxX = -1e9f, minY = 1e9f, maxY = -1e9f;
   for (int i = 0; i < 12; ++i) {
@@ -114,43 +92,19 @@ TEST(Outline, SpansTheLabelPlusThreePixels) {
     maxX = std::max({maxX, l.X1(), l.X2()});
     minY = std::min({minY, l.Y1(), l.Y2()});
     maxY = std::max({maxY, l.Y1(), l.Y2()});
-    // Every piece is level or upright.
-    EXPECT_TRUE(l.X1() == l.X2() || l.Y1() == l.Y2()) << i;
+    EXPECT_TRUE(l.X1() == l.X2() || l.Y1() == l.Y2()) << i;  // level or upright
   }
-  EXPECT_FLOAT_EQ(minX, 0);
-  EXPECT_FLOAT_EQ(minY, 0);
+  EXPECT_EQ(minX, 0);
+  EXPECT_EQ(minY, 0);
   EXPECT_NEAR(maxX, 88.9 * kK + 3 * kPx, kTol);
-  EXPECT_NEAR(maxY, 46.56 * kK + 3 * kPy, kTol);
-}
-
-TEST(Outline, CornersAreCutInTwoPixelSteps) {
-  AddressLabelHost host;
-  const double right = 4 * kPx + 88.9 * kK;
-  const double bottom = 4 * kPy + 46.56 * kK;
-  // Top edge from four pixels in to four pixels short of the right reference.
-  EXPECT_NEAR(host.Border(0).X1(), 4 * kPx, kTol);
-  EXPECT_NEAR(host.Border(0).X2(), right - 4 * kPx, kTol);
-  // Top-left: a level step one pixel down, an upright step one pixel in.
-  EXPECT_NEAR(host.Border(1).Y1(), kPy, kTol);
-  EXPECT_NEAR(host.Border(1).X2() - host.Border(1).X1(), 2 * kPx, kTol);
-  EXPECT_NEAR(host.Border(3).X1(), kPx, kTol);
-  EXPECT_NEAR(host.Border(3).Y2() - host.Border(3).Y1(), 2 * kPy, kTol);
-  // Right edge one pixel inside the right reference, bottom edge one pixel inside the bottom.
-  EXPECT_NEAR(host.Border(6).X1(), right - kPx, kTol);
-  EXPECT_NEAR(host.Border(6).Y2(), bottom - 4 * kPy, kTol);
-  EXPECT_NEAR(host.Border(11).Y1(), bottom - kPy, kTol);
-  // Bottom-right level step.
-  EXPECT_NEAR(host.Border(10).X1(), right - 4 * kPx, kTol);
-  EXPECT_NEAR(host.Border(10).X2(), right - 2 * kPx, kTol);
-  EXPECT_NEAR(host.Border(10).Y1(), bottom - 2 * kPy, kTol);
-}
-
-TEST(Background, StartsOnePixelInAndCoversTheLabel) {
-  AddressLabelHost host;
-  EXPECT_FLOAT_EQ(host.Back().Left(), kPx);
-  EXPECT_FLOAT_EQ(host.Back().Top(), kPy);
+  EXPECT_NEAR(maxY, 46.56 * kK + 3 * kPx, kTol);
+  // Bottom-right corner: a level step two pixels long, two pixels above the bottom reference.
+  EXPECT_NEAR(host.Border(10).X2() - host.Border(10).X1(), 2 * kPx, kTol);
+  EXPECT_NEAR(host.Border(10).Y1(), 46.56 * kK + 2 * kPx, kTol);
+  EXPECT_EQ(host.Back().Left(), kPx);
+  EXPECT_EQ(host.Back().Top(), kPx);
   EXPECT_NEAR(host.Back().Width(), 88.9 * kK + 2 * kPx, kTol);
-  EXPECT_NEAR(host.Back().Height(), 46.56 * kK + 2 * kPy, kTol);
+  EXPECT_NEAR(host.Back().Height(), 46.56 * kK + 2 * kPx, kTol);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "orvano/controls/address_label/address_label.h"
 #include "orvano/host/headless/headless.h"
@@ -9,16 +10,13 @@
 namespace orvano::testing {
 
 inline constexpr double kK = 56.69;  // twips per mm at real size
-inline constexpr double kPx = 15;
-inline constexpr double kPy = 15;
+inline constexpr double kPx = 15;    // twips per pixel, both ways
 
-// Control size that shows a label of w x h mm at the scale s: four pixels go to the outline.
-inline float ControlWidth(double w, double s = 1) { return static_cast<float>(w * kK * s + 4 * kPx); }
-inline float ControlHeight(double h, double s = 1) { return static_cast<float>(h * kK * s + 4 * kPy); }
+// Control size that shows a label side of `mm` at the scale s: four pixels go to the outline.
+inline float Side(double mm, double s = 1) { return static_cast<float>(mm * kK * s + 4 * kPx); }
 
 class AddressLabelHost {
  public:
-  // Room for the start-value label at real size, with some to spare.
   explicit AddressLabelHost(float width = 6000, float height = 3500)
       : site_(platform_, host::ScaleMode::Twips, width, height),
         label_(std::make_unique<AddressLabel>(site_)) {}
@@ -29,18 +27,16 @@ class AddressLabelHost {
   host::Label& Sender() { return site_.Get<host::Label>("lblReturnAddress"); }
   host::Label& Heading() { return site_.Get<host::Label>("lblLabelHeading"); }
   host::Shape& Back() { return site_.Get<host::Shape>("Back"); }
-  host::Line& Border(int i) {
-    return site_.Get<host::Line>("Border(" + std::to_string(i) + ")");
-  }
+  host::Line& Border(int i) { return site_.Get<host::Line>("Border(" + std::to_string(i) + ")"); }
   void DestroyLabel() { label_.reset(); }
-
-  // Millimetres below the label's origin (two pixels in from the control's corner).
-  static double MmBelowOrigin(double twips) { return (twips - 2 * kPy) / kK; }
 
  private:
   host::headless::HeadlessPlatform platform_{15, 15};
   host::headless::HeadlessContainer site_;
   std::unique_ptr<AddressLabel> label_;
 };
+
+// Millimetres below the label's origin, which lies two pixels in from the control's corner.
+inline double MmBelowOrigin(double twips) { return (twips - 2 * kPx) / kK; }
 
 }  // namespace orvano::testing
