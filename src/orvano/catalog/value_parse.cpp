@@ -105,16 +105,19 @@ std::int32_t Walk(std::string_view text, std::string_view separator, std::string
   bool inside = false;
   current.reset();
   quoted = false;
+  const auto same = [](std::string_view c, std::string_view mark) {
+    return c.size() == mark.size() && (c.size() == 1 ? c[0] == mark[0] : c == mark);
+  };
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t len = CharLength(text, i);
+    const std::size_t len = static_cast<unsigned char>(text[i]) < 0x80 ? 1 : CharLength(text, i);
     const std::string_view c = text.substr(i, len);
     i += len;
-    const bool isQuote = c == quote;
+    const bool isQuote = same(c, quote);
     if (isQuote) {
       inside = !inside;
       if (inside) quoted = true;
     }
-    if (c == separator && !inside) {
+    if (same(c, separator) && !inside) {
       if (field == stopAt) return field;
       each(current, quoted);
       ++field;
@@ -160,7 +163,26 @@ std::vector<FieldValue> SplitFields(const FieldValue& text, std::string_view sep
   return fields;
 }
 
+// A double whose shortest text has at most 15 significant digits reads back from its 15-digit
+// number text as itself; only others need the trip through the text.
+bool SurvivesNumberText(double d) {
+  char buf[64];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, d);
+  if (ec != std::errc()) return false;
+  int digits = 0;
+  bool leading = true;
+  for (const char* p = buf; p != end && *p != 'e'; ++p) {
+    if (*p < '0' || *p > '9') continue;
+    if (leading && *p == '0') continue;
+    leading = false;
+    ++digits;
+  }
+  return digits <= 15;
+}
+
 double ParseNumber(const FieldValue& value) {
+  if (value.IsDouble() && std::isfinite(value.Double()) && SurvivesNumberText(value.Double()))
+    return value.Double() == 0 ? 0.0 : value.Double();
   const std::string text = TextOf(value);
   // "," is the decimal separator, "." only groups digits; blanks, tabs and line feeds are
   // skipped wherever they stand.
