@@ -109,6 +109,7 @@ void QtComboBox::SetText(const std::string& text) {
   QComboBox* combo = Combo();
   if (!combo) return;
   if (editable_) {
+    if (ToQString(text) == combo->currentText()) return;
     {
       const QSignalBlocker block(combo);
       combo->setEditText(ToQString(text));

@@ -71,7 +71,10 @@ void QtDialog::SetClientSize(float width, float height) {
   if (width < 0 || height < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
   if (!frame_) return;
   const double tppX = form_->GetPlatform().TwipsPerPixelX(), tppY = form_->GetPlatform().TwipsPerPixelY();
-  frame_->setFixedSize(static_cast<int>(std::lround(width / tppX)), static_cast<int>(std::lround(height / tppY)));
+  const QSize size(static_cast<int>(std::lround(width / tppX)), static_cast<int>(std::lround(height / tppY)));
+  frame_->setFixedSize(size);
+  // The form reads its size while it loads, before the layout has run.
+  if (form_->Widget()) form_->Widget()->resize(size);
 }
 
 void QtDialog::ShowModal() {

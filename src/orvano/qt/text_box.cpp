@@ -53,12 +53,7 @@ void QtTextBox::SetQtText(const QString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget_)) edit->setText(text);
 }
 
-std::string QtTextBox::Text() const {
-  QString text = QtText();
-  // The platform's text boxes break lines with "\r\n".
-  if (multiLine_) text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-  return ToStdString(text);
-}
+std::string QtTextBox::Text() const { return ToStdString(PlatformText()); }
 
 void QtTextBox::SetText(const std::string& text) {
   QString q = ToQString(text);
@@ -84,21 +79,45 @@ qsizetype QtTextBox::AnchorPos() const {
   return 0;
 }
 
+QString QtTextBox::PlatformText() const {
+  QString text = QtText();
+  // The platform's text boxes break lines with "\r\n"; positions count both characters.
+  if (multiLine_) text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return text;
+}
+
+qsizetype QtTextBox::ToPlatform(qsizetype qtPos) const {
+  if (!multiLine_) return qtPos;
+  return qtPos + QtText().left(qtPos).count(QLatin1Char('\n'));
+}
+
+qsizetype QtTextBox::FromPlatform(qsizetype pos) const {
+  const QString text = QtText();
+  if (!multiLine_) return std::min(pos, text.size());
+  qsizetype i = 0;
+  for (qsizetype p = 0; i < text.size(); ++i) {
+    p += text.at(i) == QLatin1Char('\n') ? 2 : 1;
+    if (p > pos) break;
+  }
+  return i;
+}
+
 std::int32_t QtTextBox::SelStart() const {
-  return CharIndex(QtText(), std::min(CursorPos(), AnchorPos()));
+  return CharIndex(PlatformText(), ToPlatform(std::min(CursorPos(), AnchorPos())));
 }
 
 std::int32_t QtTextBox::SelLength() const {
-  const QString text = QtText();
-  const qsizetype a = std::min(CursorPos(), AnchorPos()), b = std::max(CursorPos(), AnchorPos());
+  const QString text = PlatformText();
+  const qsizetype a = ToPlatform(std::min(CursorPos(), AnchorPos()));
+  const qsizetype b = ToPlatform(std::max(CursorPos(), AnchorPos()));
   return CharIndex(text, b) - CharIndex(text, a);
 }
 
 void QtTextBox::Select(qsizetype start, qsizetype length) {
   if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
     QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
   }
   if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
@@ -113,16 +132,16 @@ void QtTextBox::Select(qsizetype start, qsizetype length) {
 
 void QtTextBox::SetSelStart(std::int32_t v) {
   if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
-  const QString text = QtText();
-  Select(Utf16Index(text, v), 0);
+  Select(FromPlatform(Utf16Index(PlatformText(), v)), 0);
 }
 
 void QtTextBox::SetSelLength(std::int32_t v) {
   if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
-  const QString text = QtText();
+  const QString text = PlatformText();
   const std::int32_t start = SelStart();
-  const qsizetype from = Utf16Index(text, start);
-  Select(from, Utf16Index(text, static_cast<std::int64_t>(start) + v) - from);
+  const qsizetype from = FromPlatform(Utf16Index(text, start));
+  const qsizetype to = FromPlatform(Utf16Index(text, static_cast<std::int64_t>(start) + v));
+  Select(from, to - from);
 }
 
 void QtTextBox::SetFont(const host::Font& f) {

@@ -28,6 +28,9 @@ class QtTextBox : public NativeFocusWidget<host::TextBox> {
  private:
   void Build();
   QString QtText() const;
+  QString PlatformText() const;
+  qsizetype ToPlatform(qsizetype qtPos) const;
+  qsizetype FromPlatform(qsizetype platformPos) const;
   void SetQtText(const QString& text);
   void Select(qsizetype start, qsizetype length);
   qsizetype CursorPos() const;
