@@ -36,9 +36,8 @@ class CatalogFolder {
   CatalogFolder& operator=(const CatalogFolder&) = delete;
 
   const std::string& Path() const { return path_; }
-  // The shipped catalog, the user's labels and the address layouts (INI text, CRLF).
+  // The shipped catalog and the address layouts (INI text, CRLF).
   void WriteDef(const std::string& ini) const { Write("ovAdrKit.def", ini); }
-  void WriteUsr(const std::string& ini) const { Write("ovAdrKit.usr", ini); }
   void WriteAdr(const std::string& ini) const { Write("ovAdrKit.adr", ini); }
 
  private:
