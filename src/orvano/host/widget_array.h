@@ -63,6 +63,14 @@ class ArraySource {
   virtual std::string ToolTip(std::int64_t index) const = 0;
   // The element under a point (front-most first), or -1.
   virtual std::int64_t HitTest(float x, float y) const = 0;
+  // The elements that may show inside a rectangle, back to front, for backends that paint only
+  // what is exposed: a source of millions of elements can name the few on screen. The default
+  // visits every element.
+  virtual void VisitIn(float left, float top, float right, float bottom,
+                       const std::function<void(std::int64_t index)>& visit) const {
+    (void)left, (void)top, (void)right, (void)bottom;
+    for (std::int64_t i = 0, n = Count(); i < n; ++i) visit(i);
+  }
 };
 
 class VirtualArray {
