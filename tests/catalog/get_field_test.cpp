@@ -40,15 +40,5 @@ TEST(GetField, WhatReadsAsANumber) {
   EXPECT_EQ(GetField(1, FieldValue(12.5)), FieldValue(12.5));  // a number is read from its text
 }
 
-TEST(GetField, SplitFieldsAgreesWithGetField) {
-  for (const char* text : {"Etikett A;9;0;2", "\"a;b\";c;;\"\"", ";9;0;3;7;7,5;15,15;63,5;38,1;2,5;0",
-                           "x\"y;z", "a;", ";", "\"\xC3\xA4;\";\xC3\xB6 1,5"}) {
-    const auto fields = SplitFields(FieldValue(text));
-    ASSERT_EQ(static_cast<std::int32_t>(fields.size()), GetField(0, FieldValue(text)).Long()) << text;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-      EXPECT_EQ(fields[i], GetField(static_cast<std::int32_t>(i + 1), FieldValue(text))) << text;
-  }
-}
-
 }  // namespace
 }  // namespace orvano::catalog

@@ -61,19 +61,16 @@ TEST_F(LookupLabelTest, TheCustomBrandInAnyCaseReadsTheDataFolder) {
   EXPECT_EQ(s.cols, 3);
   EXPECT_EQ(s.left, 7.5);
   EXPECT_EQ(s.gapH, 2.5);
+  // Any other brand reads the shipped catalog, whatever the data folder holds.
+  data.Write("ovAdrKit.def", "[Zweckform]\r\n3475=;11;0;1;1;0;0;1;1;0;0\r\n");
+  EXPECT_EQ(Lookup("Zweckform", "3475", data.Path(), s), kFound);
+  EXPECT_EQ(s.format, 9);
 }
 
 TEST_F(LookupLabelTest, ABlankDataFolderMeansTheComponentFolder) {
   Stock s;
   EXPECT_EQ(Lookup("Benutzerdefiniert", "Meins", "   ", s), kFound);
   EXPECT_EQ(s.width, 105);
-}
-
-TEST_F(LookupLabelTest, OtherBrandsAlwaysReadTheShippedCatalog) {
-  data.Write("ovAdrKit.def", "[Zweckform]\r\n3475=;11;0;1;1;0;0;1;1;0;0\r\n");
-  Stock s;
-  EXPECT_EQ(Lookup("Zweckform", "3475", data.Path(), s), kFound);
-  EXPECT_EQ(s.format, 9);
 }
 
 TEST_F(LookupLabelTest, NotFoundClearsOnlyTheDescription) {

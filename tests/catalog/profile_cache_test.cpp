@@ -43,17 +43,5 @@ TEST(ProfileCache, AChangeOfTheSameSizeInPlaceIsSeenAtOnce) {
   EXPECT_EQ(Get(f, "k"), "2");
 }
 
-TEST(ProfileCache, OwnWritesAndRemovalsAreSeenByTheNextRead) {
-  TempFolder dir;
-  const auto f = dir.File("a.usr");
-  EXPECT_EQ(Get(f, "k"), "-");
-  ASSERT_TRUE(WritePrivateProfileString("S", "k", std::string("1"), f));
-  EXPECT_EQ(Get(f, "k"), "1");
-  ASSERT_TRUE(WritePrivateProfileString("S", "k", std::string("22"), f));
-  EXPECT_EQ(Get(f, "k"), "22");
-  std::remove(f.c_str());
-  EXPECT_EQ(Get(f, "k"), "-");
-}
-
 }  // namespace
 }  // namespace orvano::catalog

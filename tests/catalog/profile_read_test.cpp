@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "orvano/catalog/profile_file.h"
+#include "orvano/catalog/value_parse.h"
 #include "temp_folder.h"
 
 namespace orvano::catalog {
@@ -81,11 +82,13 @@ TEST_P(ProfileLineEnds, EveryLineEndIsRead) {
 
 INSTANTIATE_TEST_SUITE_P(CrLfLfCr, ProfileLineEnds, ::testing::Values("\r\n", "\n", "\r"));
 
-TEST(ProfileRead, TheBufferSizeCutsByCharacters) {
+TEST(ReadProfileString, AValueIsCutToItsFirst2047Characters) {
   TempFolder dir;
-  const auto f = dir.Write("a.ini", "[S]\nk=\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\n");  // UTF-8
-  EXPECT_EQ(GetPrivateProfileString("S", "k", "", 3, f), "\xC3\xA4\xC3\xB6");
-  EXPECT_EQ(GetPrivateProfileString("S", "k", "", 0, f), "");
+  std::string value, umlauts;
+  for (int i = 0; i < 3000; ++i) value += static_cast<char>('a' + i % 26), umlauts += "\xC3\xA4";
+  const auto f = dir.Write("a.adr", "[S]\nk=" + value + "\nu=" + umlauts + "\n");
+  EXPECT_EQ(ReadProfileString(f, "S", "k", ""), value.substr(0, 2047));
+  EXPECT_EQ(ReadProfileString(f, "S", "u", ""), umlauts.substr(0, 2 * 2047));  // characters
 }
 
 }  // namespace

@@ -64,13 +64,6 @@ TEST(ProfileWrite, ANullValueRemovesTheKeyAnEmptyOneKeepsIt) {
   EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
-TEST(ProfileWrite, ANewFileIsWrittenWithCrLf) {
-  TempFolder dir;
-  ASSERT_TRUE(WritePrivateProfileString("Benutzerdefiniert", "Meins", std::string(";9;0"),
-                                        dir.File("new.usr")));
-  EXPECT_EQ(dir.Read("new.usr"), "[Benutzerdefiniert]\r\nMeins=;9;0\r\n");
-}
-
 class ProfileWriteLineEnds : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ProfileWriteLineEnds, AnExistingFileKeepsItsLineEnds) {
