@@ -61,6 +61,34 @@ bool AxisRange(double a, std::int64_t p, double w, std::int64_t n, double x, std
   return lo <= hi && holds(lo) && holds(hi);
 }
 
+// The indexes i in [0, n) whose interval [a + i*p, a + i*p + w) overlaps (lo, hi), as first..last.
+bool AxisOverlap(double a, std::int64_t p, double w, std::int64_t n, double lo, double hi,
+                 std::int64_t& first, std::int64_t& last) {
+  if (n <= 0 || !(w > 0) || !(lo < hi)) return false;
+  const auto overlaps = [&](std::int64_t i) {
+    const double start = a + static_cast<double>(i) * static_cast<double>(p);
+    return start < hi && start + w > lo;
+  };
+  if (p == 0) {
+    if (!overlaps(0)) return false;
+    first = 0;
+    last = n - 1;
+    return true;
+  }
+  const double q = static_cast<double>(p);
+  double f = p > 0 ? std::floor((lo - a - w) / q) : std::floor((hi - a) / q);
+  double l = p > 0 ? std::ceil((hi - a) / q) : std::ceil((lo - a - w) / q);
+  f = std::max(f, 0.0);
+  l = std::min(l, static_cast<double>(n - 1));
+  if (f > l) return false;
+  first = static_cast<std::int64_t>(f);
+  last = static_cast<std::int64_t>(l);
+  // The bounds above are generous by one; trim them to the overlapping ones.
+  while (first <= last && !overlaps(first)) ++first;
+  while (last >= first && !overlaps(last)) --last;
+  return first <= last;
+}
+
 }  // namespace
 
 std::string GridToolTip(std::int64_t col, std::int64_t row) {
@@ -149,6 +177,28 @@ std::int64_t Grid::HitTest(double x, double y) const {
   if (major < majLo) return -1;
   const std::int64_t minor = std::min(minHi, last - major * minorCount);
   return major * minorCount + minor;
+}
+
+bool Grid::Overlapping(double left, double top, double right, double bottom, std::int64_t& c0,
+                       std::int64_t& c1, std::int64_t& r0, std::int64_t& r1) const {
+  if (placed <= 0 || cols <= 0 || rows <= 0) return false;
+  return AxisOverlap(originX, pitchX, width, cols, left, right, c0, c1) &&
+         AxisOverlap(originY, pitchY, height, rows, top, bottom, r0, r1);
+}
+
+void Grid::VisitIn(double left, double top, double right, double bottom,
+                   const std::function<void(std::int64_t)>& visit) const {
+  std::int64_t c0 = 0, c1 = -1, r0 = 0, r1 = -1;
+  if (!Overlapping(left, top, right, bottom, c0, c1, r0, r1)) return;
+  if (byColumns) {
+    for (std::int64_t c = c0; c <= c1; ++c)
+      for (std::int64_t r = r0; r <= r1; ++r)
+        if (c * rows + r < placed) visit(c * rows + r);
+  } else {
+    for (std::int64_t r = r0; r <= r1; ++r)
+      for (std::int64_t c = c0; c <= c1; ++c)
+        if (r * cols + c < placed) visit(r * cols + c);
+  }
 }
 
 }  // namespace orvano::sheet

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace orvano::sheet {
@@ -43,6 +44,12 @@ struct Grid {
   // The front-most placed label whose area holds the point (the highest number, since later
   // labels lie in front), or -1.
   std::int64_t HitTest(double x, double y) const;
+  // The placed labels whose areas overlap the rectangle, in ascending number (back to front).
+  void VisitIn(double left, double top, double right, double bottom,
+               const std::function<void(std::int64_t)>& visit) const;
+  // The columns and rows whose areas overlap the rectangle, as closed ranges; false if none.
+  bool Overlapping(double left, double top, double right, double bottom, std::int64_t& c0,
+                   std::int64_t& c1, std::int64_t& r0, std::int64_t& r1) const;
 };
 
 // The tooltip of a column and a row, both from 0: the character 65 + column and the row from 1.

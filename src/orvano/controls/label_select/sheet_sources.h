@@ -18,6 +18,8 @@ class LabelSource : public host::ArraySource {
   host::ArrayElement Element(std::int64_t index) const override;
   std::string ToolTip(std::int64_t index) const override;
   std::int64_t HitTest(float x, float y) const override;
+  void VisitIn(float left, float top, float right, float bottom,
+               const std::function<void(std::int64_t)>& visit) const override;
 
  private:
   const Grid& grid_;
@@ -32,6 +34,10 @@ class PathSource : public host::ArraySource {
   host::ArrayElement Element(std::int64_t index) const override;
   std::string ToolTip(std::int64_t) const override { return {}; }
   std::int64_t HitTest(float, float) const override { return -1; }
+  // The segments into every label near the rectangle, and the jumps between rows (columns)
+  // that cross it.
+  void VisitIn(float left, float top, float right, float bottom,
+               const std::function<void(std::int64_t)>& visit) const override;
 
  private:
   const Grid& grid_;
