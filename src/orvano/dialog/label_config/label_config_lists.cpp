@@ -51,6 +51,10 @@ void frmLabelConfig::Form_Load() {
   });
   Resume([&] { SSTab1_->SetTabEnabled(1, asAddressLabel_); });
   Resume([&] { catalog_.LoadCatalog(dataFolder_, platform_); });
+  // Shown again, the dialog starts from empty lists.
+  for (host::ComboBox* list : {cboFontSize_.get(), cboReturnAddressFormat_.get(),
+                               cboWithLabelHeading_.get(), cboFormat_.get()})
+    Resume([&] { list->Clear(); });
   if (asAddressLabel_) {
     for (const char* size : kFontSizes) Resume([&] { cboFontSize_->AddItem(size); });
     for (const char* format : kReturnAddressFormats)
