@@ -29,8 +29,8 @@ TEST(CatalogRecordText, DescriptionsCannotBreakTheRecord) {
 }
 
 TEST(CatalogFile, SectionsPerBrandInWindows1252WithCrLf) {
-  const std::string bytes =
-      CatalogFileBytes({Sample("APLI", "2"), Sample("Apli", "10"), Sample("Zweck", "1", "Größe")});
+  const std::string bytes = CatalogFileBytes(
+      {Sample("APLI", "2"), Sample("Apli", "10"), Sample("Zweck", "1", "Größe")});
   EXPECT_NE(bytes.find("\r\n[APLI]\r\n2=Adressetiketten;"), std::string::npos);
   EXPECT_NE(bytes.find(";0\r\n10=Adressetiketten;"), std::string::npos);
   EXPECT_EQ(bytes.find("[Apli]"), std::string::npos);  // one section for both spellings

@@ -56,7 +56,7 @@ std::string CatalogRecord(const Product& p) {
 }
 
 std::string CatalogFileBytes(const std::vector<Product>& products) {
-  std::string text = "; Label catalog, generated from the glabels template database. Lengths in mm.";
+  std::string text = "; Label catalog generated from the glabels template database. Lengths in mm.";
   text += kLineEnd;
   std::string brand;
   for (const Product& p : products) {
