@@ -116,6 +116,7 @@ void Core::RunPaint() {
     throw;
   }
   painting = false;
+  from = std::min(from, drawing.size());  // the handler may have cleared the record
   lastPaint.assign(drawing.begin() + static_cast<std::ptrdiff_t>(from), drawing.end());
 }
 

@@ -14,8 +14,18 @@
 //
 // Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
 // size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
-// (96 pixels per inch). With word wrap, the caption breaks at blanks within its width; without
+// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap, the caption breaks at blanks within its width; without
 // it, the width fits the longest line. Line breaks ("\r\n" or "\n") start a new line.
+// A word wider than the caption keeps a line of its own; an empty caption is one line high.
+//
+// Where the platform offers a choice, this host keeps to the simplest one:
+// - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
+//   LostFocus, and no other widget receives it;
+// - a click on a list only focuses it (Choose picks an item); spinner clicks leave the focus
+//   where it is; choosing a tab first takes the focus from the field being left;
+// - ShowModal always returns with the dialog closed, even if the close box handler kept it open;
+// - a queued message-box answer that the box has no button for throws std::logic_error (a
+//   mistake of the test, which code that resumes platform errors must not swallow).
 #pragma once
 
 #include <cstdint>
