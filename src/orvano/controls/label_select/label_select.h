@@ -140,8 +140,8 @@ class LabelSelect : public host::Object, private host::ControlEvents {
   void OnLabelChanged(
       std::function<void(const std::string& brand, std::string& labelName)> handler);
 
-  // How ShowConfig opens the dialog. New controls take the process-wide default; without one
-  // the dialog counts as cancelled.
+  // How ShowConfig opens the dialog. New controls take the process-wide default, which starts
+  // as the settings dialog frmLabelConfig; without one the dialog counts as cancelled.
   void SetConfigRunner(LabelConfigRunner runner);
   static void SetDefaultConfigRunner(LabelConfigRunner runner);
 
