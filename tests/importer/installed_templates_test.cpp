@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "orvano/importer/catalog_check.h"
 #include "orvano/importer/catalog_output.h"
@@ -33,20 +34,17 @@ class InstalledTemplates : public ::testing::Test {
     return nullptr;
   }
 
-  static void Expect(const std::string& brand, const std::string& part, const Sheet& expected) {
+  static void Expect(const std::string& brand, const std::string& part, const Sheet& e) {
     const Product* p = Find(brand, part);
     ASSERT_NE(p, nullptr) << brand << " " << part;
     const Sheet& s = p->Measures;
-    EXPECT_EQ(s.PageFormat, expected.PageFormat) << part;
-    EXPECT_EQ(s.Landscape, expected.Landscape) << part;
-    EXPECT_EQ(s.Cols, expected.Cols) << part;
-    EXPECT_EQ(s.Rows, expected.Rows) << part;
-    EXPECT_DOUBLE_EQ(s.BorderLeft, expected.BorderLeft) << part;
-    EXPECT_DOUBLE_EQ(s.BorderTop, expected.BorderTop) << part;
-    EXPECT_DOUBLE_EQ(s.LabelWidth, expected.LabelWidth) << part;
-    EXPECT_DOUBLE_EQ(s.LabelHeight, expected.LabelHeight) << part;
-    EXPECT_DOUBLE_EQ(s.SpaceWidth, expected.SpaceWidth) << part;
-    EXPECT_DOUBLE_EQ(s.SpaceHeight, expected.SpaceHeight) << part;
+    EXPECT_EQ(Values(s), Values(e)) << part;
+  }
+
+  // Every field of the record; the lengths are whole hundredths, so they compare exactly.
+  static std::vector<double> Values(const Sheet& s) {
+    return {double(s.PageFormat), double(s.Landscape), double(s.Cols), double(s.Rows),
+            s.BorderLeft, s.BorderTop, s.LabelWidth, s.LabelHeight, s.SpaceWidth, s.SpaceHeight};
   }
 
   static inline ImportReport report_;

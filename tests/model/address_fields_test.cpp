@@ -4,8 +4,6 @@
 
 #include <tuple>
 
-#include "orvano/model/page_format.h"
-
 namespace orvano {
 namespace {
 
@@ -55,38 +53,6 @@ TEST(AddressFields, FontSizeRulesOfSenderAndAddress) {
     EXPECT_EQ(def.Fields()->Item("LabelHeading")->FontSize(), main) << font;
     EXPECT_EQ(def.Fields()->Item("Address")->FontSize(), main) << font;
   }
-}
-
-TEST(AddressFields, SpaceBelowTheSenderDependsOnTheHeading) {
-  AddressFieldLayout layout;
-  layout.ReturnAddressFormat = 3;  // laid out like two lines
-  layout.HeadingSpace = 1.5;
-  layout.AddressSpace = 4;
-  layout.WithLabelHeading = host::kFalse;
-  LabelDef def = Label(70, 37);
-  AddAddressFields(def, layout);
-  ASSERT_EQ(def.Fields()->Count(), 2);
-  EXPECT_DOUBLE_EQ(def.Fields()->Item("ReturnAddress")->FieldHeight(),
-                   2 * LineHeightFromFontSize(7) + 4);
-
-  layout.WithLabelHeading = host::kTrue;
-  LabelDef withHeading = Label(70, 37);
-  AddAddressFields(withHeading, layout);
-  EXPECT_DOUBLE_EQ(withHeading.Fields()->Item("ReturnAddress")->FieldHeight(),
-                   2 * LineHeightFromFontSize(7) + 1.5);
-  EXPECT_DOUBLE_EQ(withHeading.Fields()->Item("LabelHeading")->FieldHeight(),
-                   LineHeightFromFontSize(10) + 4);
-}
-
-TEST(AddressFields, NoSenderLineLeavesTheAddressAtTheTopMargin) {
-  AddressFieldLayout layout;
-  layout.ReturnAddressFormat = ovReturnAddressNone;
-  layout.WithLabelHeading = host::kFalse;
-  LabelDef def = Label(70, 37);
-  AddAddressFields(def, layout);
-  ASSERT_EQ(def.Fields()->Count(), 1);
-  EXPECT_DOUBLE_EQ(def.Fields()->Item("Address")->FieldTop(), 1);
-  EXPECT_DOUBLE_EQ(def.Fields()->Item("Address")->FieldHeight(), 35);
 }
 
 }  // namespace
