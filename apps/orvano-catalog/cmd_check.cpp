@@ -1,6 +1,7 @@
 // check: every malformed line of catalog files.
 #include <cstdint>
 #include <iostream>
+#include <string>
 
 #include "cli.h"
 #include "orvano/importer/catalog_check.h"
@@ -22,9 +23,12 @@ int RunCheck(const std::vector<std::string>& args) {
     for (const importer::CatalogProblem& p : result.Problems) {
       std::cout << path << ":" << p.Line << ": " << p.Message << "\n";
     }
-    std::cout << path << ": " << result.Records << " labels in " << result.Sections
-              << " sections, " << result.Problems.size()
-              << (result.Problems.size() == 1 ? " problem" : " problems") << "\n";
+    const auto count = [](std::size_t n, const char* one, const char* many) {
+      return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::cout << path << ": " << count(result.Records, "label", "labels") << " in "
+              << count(result.Sections, "section", "sections") << ", "
+              << count(result.Problems.size(), "problem", "problems") << "\n";
     problems = problems || !result.Problems.empty();
   }
   if (unreadable) return kExitUsage;

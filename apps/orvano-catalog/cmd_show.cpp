@@ -7,6 +7,7 @@
 #include "orvano/catalog/catalog_files.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/value_parse.h"
+#include "orvano/host/error.h"
 #include "orvano/host/strings.h"
 #include "orvano/model/address_fields.h"
 #include "orvano/model/label_def.h"
@@ -24,10 +25,16 @@ catalog::FieldValue Field(const std::vector<catalog::FieldValue>& f, std::size_t
 void FillFromRecord(LabelDef& def, const std::string& record) {
   using catalog::ParseNumber;
   const std::vector<catalog::FieldValue> f = catalog::SplitFields(catalog::FieldValue(record));
-  def.SetPageFormat(host::CLng(ParseNumber(Field(f, 2))));
-  def.SetLandscape(host::ToFlag(host::CLng(ParseNumber(Field(f, 3))) != 0));
-  def.SetCols(host::CLng(ParseNumber(Field(f, 4))));
-  def.SetRows(host::CLng(ParseNumber(Field(f, 5))));
+  // A whole number beyond 32 bits reads as 0, as the catalog loader takes it; check says why.
+  const auto whole = [&](std::size_t number) {
+    std::int32_t n = 0;
+    host::Resume([&] { n = host::CLng(ParseNumber(Field(f, number))); });
+    return n;
+  };
+  def.SetPageFormat(whole(2));
+  def.SetLandscape(host::ToFlag(whole(3) != 0));
+  def.SetCols(whole(4));
+  def.SetRows(whole(5));
   def.SetBorderLeft(ParseNumber(Field(f, 6)));
   def.SetBorderTop(ParseNumber(Field(f, 7)));
   def.SetLabelWidth(ParseNumber(Field(f, 8)));

@@ -111,7 +111,7 @@ class RecordCheck {
 
   bool Whole(double x, std::size_t i) {
     if (x == std::floor(x) && std::fabs(x) < 1e9) return true;
-    return Report(Name(i) + " " + host::NumberText(x) + " is no whole number");
+    return Report(Name(i) + " " + host::NumberText(x) + " is no 32-bit whole number");
   }
 
   void Fits(const char* direction, double count, double offset, double size, double gap,
