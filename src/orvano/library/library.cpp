@@ -1,5 +1,8 @@
 #include "orvano/library/orvano.h"
 
+#include "orvano/controls/address_label/address_label.h"
+#include "orvano/controls/label_select/label_select.h"
+#include "orvano/controls/preview/preview.h"
 #include "orvano/model/model_classes.h"
 
 namespace orvano {
@@ -8,6 +11,9 @@ const host::ClassFactory& Classes() {
   static const host::ClassFactory factory = [] {
     host::ClassFactory f;
     RegisterModelClasses(f);
+    RegisterLabelSelect(f);
+    RegisterPreview(f);
+    RegisterAddressLabel(f);
     return f;
   }();
   return factory;
