@@ -1,5 +1,7 @@
 #include "orvano/qt/virtual_array.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "orvano/qt/convert.h"
@@ -42,7 +44,25 @@ void QtVirtualArray::PaintItem(QPainter& p) {
   const QRectF clip = p.clipBoundingRect().isEmpty() ? QRectF(host_ ? host_->rect() : QRect())
                                                      : p.clipBoundingRect();
   const std::int64_t count = source_->Count();
-  for (std::int64_t i = 0; i < count; ++i) {
+  if (count <= 0) return;
+  // Far more elements than pixels: each would be smaller than a pixel, so painting them one by
+  // one shows nothing but costs seconds. Shapes then become one block over the grid's extent in
+  // the colour that dominates at that density; lines are left out.
+  const double pixels = std::max(1.0, clip.width() * clip.height());
+  if (static_cast<double>(count) > std::max(200000.0, 4 * pixels)) {
+    if (kind_ == host::ArrayKind::Lines) return;
+    const host::ArrayElement a = source_->Element(0);
+    const host::ArrayElement b = source_->Element(count - 1);
+    const double l = std::min(a.left, b.left), t = std::min(a.top, b.top);
+    const double r = std::max(a.left + a.width, b.left + b.width);
+    const double d = std::max(a.top + a.height, b.top + b.height);
+    const QColor c = ToQColor(style_.outlined ? style_.outline : style_.fill);
+    p.fillRect(QRectF(l * ux, t * uy, (r - l) * ux, (d - t) * uy), c);
+    return;
+  }
+  const float cl = static_cast<float>(clip.left() / ux), ct = static_cast<float>(clip.top() / uy);
+  const float cr = static_cast<float>(clip.right() / ux), cb = static_cast<float>(clip.bottom() / uy);
+  source_->VisitIn(cl, ct, cr, cb, [&](std::int64_t i) {
     const host::ArrayElement e = source_->Element(i);
     if (kind_ == host::ArrayKind::Lines) {
       QPen pen(ToQColor(style_.outline));
@@ -51,10 +71,10 @@ void QtVirtualArray::PaintItem(QPainter& p) {
       p.drawLine(QPointF(e.left * ux, e.top * uy), QPointF(e.x2 * ux, e.y2 * uy));
     } else {
       const QRectF r(e.left * ux, e.top * uy, e.width * ux, e.height * uy);
-      if (!clip.isEmpty() && !clip.intersects(r)) continue;
+      if (!clip.isEmpty() && !clip.intersects(r)) return;
       PaintShape(p, style_, r);
     }
-  }
+  });
 }
 
 bool QtVirtualArray::HitItem(QPointF px, std::int64_t& index) const {
