@@ -20,19 +20,15 @@ TEST(CheckedLongArithmetic, OverflowOnlyWhenTheResultLeavesTheRange) {
   EXPECT_EQ(AddL(kMax - 1, 1), kMax);
   EXPECT_EQ(SubL(kMin + 1, 1), kMin);
   EXPECT_EQ(MulL(-65536, 32768), kMin);
-  EXPECT_EQ(Raised([] { AddL(kMax, 1); }), ErrorKind::Overflow);
-  EXPECT_EQ(Raised([] { SubL(kMin, 1); }), ErrorKind::Overflow);
-  EXPECT_EQ(Raised([] { MulL(65536, 32768); }), ErrorKind::Overflow);
-  EXPECT_EQ(Raised([] { MulL(kMin, -1); }), ErrorKind::Overflow);
+  void (*const overflowing[])() = {[] { AddL(kMax, 1); }, [] { SubL(kMin, 1); },
+                                   [] { MulL(65536, 32768); }, [] { MulL(kMin, -1); }};
+  for (auto* statement : overflowing) EXPECT_EQ(Raised(statement), ErrorKind::Overflow);
 }
 
-TEST(Division, ZeroDivisorIsDivisionByZeroEvenForZeroByZero) {
-  EXPECT_EQ(Raised([] { Div(1.0, 0.0); }), ErrorKind::DivisionByZero);
-  EXPECT_EQ(Raised([] { Div(0.0, 0.0); }), ErrorKind::DivisionByZero);
-  EXPECT_EQ(Raised([] { Div(1.0, -0.0); }), ErrorKind::DivisionByZero);
-}
-
-TEST(Division, NonFiniteResultIsOverflow) {
+TEST(Division, ZeroDivisorIsDivisionByZeroANonFiniteResultOverflow) {
+  for (double n : {1.0, 0.0})
+    for (double d : {0.0, -0.0})
+      EXPECT_EQ(Raised([&] { Div(n, d); }), ErrorKind::DivisionByZero) << n << "/" << d;
   EXPECT_EQ(Raised([] { Div(1e308, 1e-308); }), ErrorKind::Overflow);
   EXPECT_EQ(Raised([] { Div(std::nan(""), 2.0); }), ErrorKind::Overflow);
   EXPECT_EQ(Raised([] { Finite(-std::numeric_limits<double>::infinity()); }), ErrorKind::Overflow);

@@ -12,56 +12,44 @@ namespace {
 using testing::Raised;
 using Strings = std::vector<std::string>;
 
-KeyedCollection<std::string> Fields() {
+class KeyedCollectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    c.Add("Absender", "ReturnAddress");
+    c.Add("Überschrift", "Größe");
+    c.Add("Anschrift", "Address");
+  }
+  Strings Values() const {
+    Strings out;
+    for (const auto& v : c) out.push_back(v);
+    return out;
+  }
   KeyedCollection<std::string> c;
-  c.Add("Absender", "ReturnAddress");
-  c.Add("Überschrift", "Größe");
-  c.Add("Anschrift", "Address");
-  return c;
-}
+};
 
-Strings Values(const KeyedCollection<std::string>& c) {
-  Strings out;
-  for (const auto& v : c) out.push_back(v);
-  return out;
-}
-
-TEST(KeyedCollectionKeys, CompareWithoutRegardToCaseAndUmlautCase) {
-  const auto c = Fields();
+TEST_F(KeyedCollectionTest, KeysIgnoreCaseAndUmlautCasePositionsCountFromOne) {
   EXPECT_EQ(c.Item("ADDRESS"), "Anschrift");
   EXPECT_EQ(c.Item("GRÖßE"), "Überschrift");
-  EXPECT_EQ(c.Item(1), "Absender");  // positions count from 1
+  EXPECT_EQ(c.Item(1), "Absender");
 }
 
-TEST(KeyedCollectionKeys, DuplicateKeyLeavesTheCollectionUnchanged) {
-  auto c = Fields();
+TEST_F(KeyedCollectionTest, DuplicateOrMissingKeysAreTrappableAndChangeNothing) {
   EXPECT_EQ(Raised([&] { c.Add("zweite", "address"); }), ErrorKind::DuplicateKey);
-  EXPECT_EQ(Values(c), (Strings{"Absender", "Überschrift", "Anschrift"}));
-  EXPECT_EQ(c.Item("Address"), "Anschrift");
-}
-
-TEST(KeyedCollectionLookup, MissingKeyOrPositionIsATrappableError) {
-  auto c = Fields();
   EXPECT_EQ(Raised([&] { c.Item("Telefon"); }), ErrorKind::InvalidProcedureCall);
   EXPECT_EQ(Raised([&] { c.Item(0); }), ErrorKind::InvalidProcedureCall);
   EXPECT_EQ(Raised([&] { c.Item(4); }), ErrorKind::InvalidProcedureCall);
   EXPECT_EQ(Raised([&] { c.Remove("Telefon"); }), ErrorKind::InvalidProcedureCall);
-  EXPECT_EQ(c.Count(), 3);
+  EXPECT_EQ(Values(), (Strings{"Absender", "Überschrift", "Anschrift"}));
+  EXPECT_EQ(c.Item("Address"), "Anschrift");
 }
 
-TEST(KeyedCollectionRemoval, ByPositionKeepsTheKeysOfTheOthersRight) {
-  auto c = Fields();
+TEST_F(KeyedCollectionTest, RemovalByPositionOrKeyKeepsTheOtherKeysRight) {
   c.Remove(1);
   EXPECT_EQ(c.Item(1), "Überschrift");
   EXPECT_EQ(c.Item("address"), "Anschrift");
   c.Add("neu", "ReturnAddress");  // the key is free again
-  EXPECT_EQ(c.Item(3), "neu");
-}
-
-TEST(KeyedCollectionRemoval, ByKeyInAnyCase) {
-  auto c = Fields();
   c.Remove("größe");
-  EXPECT_EQ(Values(c), (Strings{"Absender", "Anschrift"}));
+  EXPECT_EQ(Values(), (Strings{"Anschrift", "neu"}));
   EXPECT_EQ(c.Item("Address"), "Anschrift");
 }
 

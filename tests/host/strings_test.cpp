@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "orvano/host/strings.h"
 
@@ -15,30 +16,22 @@ TEST(Trimming, RemovesBlanksOnly) {
   EXPECT_EQ(Trim("    "), "");
 }
 
-TEST(LetterCase, AsciiAndLatin1Letters) {
+TEST(LetterCase, AsciiAndLatin1LettersOnly) {
   EXPECT_EQ(UCase("grüße aus köln, äöü éàç"), "GRÜßE AUS KÖLN, ÄÖÜ ÉÀÇ");
   EXPECT_EQ(LCase("ÄÖÜ ÉÀÇ ÞÐ"), "äöü éàç þð");
-  // No Latin-1 partner, or no letter at all.
+  // No Latin-1 partner, no letter at all, or broken bytes: untouched.
   EXPECT_EQ(UCase("ß ÿ ÷ µ €"), "ß ÿ ÷ µ €");
   EXPECT_EQ(LCase("× ẞ"), "× ẞ");
-  // Broken bytes pass through untouched.
   EXPECT_EQ(UCase("a\xC3" "b\xE4"), "A\xC3" "B\xE4");
-}
-
-TEST(LetterCase, ComparisonIgnoresCaseOfUmlauts) {
   EXPECT_TRUE(EqualsNoCase("Größe", "GRÖßE"));
-  EXPECT_TRUE(EqualsNoCase("benutzerdefiniert", "BENUTZERDEFINIERT"));
   EXPECT_FALSE(EqualsNoCase("Größe", "Grosse"));
 }
 
-TEST(CharacterCounting, CountsCodePoints) {
-  EXPECT_EQ(Len("Größe"), 5u);
-  EXPECT_EQ(Len("\xF0\x9F\x93\xA6"), 1u);  // a four-byte character
-  EXPECT_EQ(Len("a\xFF\xC3"), 3u);         // stray bytes count one each
-  EXPECT_EQ(Len("\xC0\xAF"), 2u);          // an overlong form is two stray bytes
-}
-
-TEST(CharacterCounting, PositionsAreCharacters) {
+TEST(CharacterCounting, LengthsAndPositionsAreCodePoints) {
+  // A four-byte character is one; stray bytes and the halves of an overlong form count one each.
+  const std::pair<const char*, size_t> lengths[] = {
+      {"Größe", 5}, {"\xF0\x9F\x93\xA6", 1}, {"a\xFF\xC3", 3}, {"\xC0\xAF", 2}};
+  for (auto [text, want] : lengths) EXPECT_EQ(Len(text), want) << text;
   EXPECT_EQ(Mid("Straße 5", 4, 2), "ße");
   EXPECT_EQ(Mid("Straße 5", 6), " 5");
   EXPECT_EQ(Mid("Straße", 10, 3), "");
@@ -49,11 +42,33 @@ TEST(CharacterCounting, PositionsAreCharacters) {
 
 TEST(Utf8Checks, ValidityAndAscii) {
   EXPECT_TRUE(IsValidUtf8("Etikett äöü € \xF0\x9F\x93\xA6"));
-  EXPECT_FALSE(IsValidUtf8("\xE4rger"));          // a 1252 byte
-  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // a surrogate
-  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
-  EXPECT_FALSE(IsValidUtf8("\xE2\x82"));          // cut short
+  // A 1252 byte, a surrogate, above U+10FFFF, cut short.
+  for (const char* bad : {"\xE4rger", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"})
+    EXPECT_FALSE(IsValidUtf8(bad)) << bad;
   EXPECT_FALSE(IsAscii("A4 hoch ä"));
+}
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::string text = Cp1252ToUtf8(all);
+  EXPECT_TRUE(IsValidUtf8(text));
+  EXPECT_EQ(Len(text), 256u);
+  EXPECT_EQ(Utf8ToCp1252(text), all);
+}
+
+TEST(Cp1252, UmlautsTheSpecialRowAndUnassignedBytes) {
+  EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF" "e \xC4\xD6\xDC"), "Größe ÄÖÜ");
+  EXPECT_EQ(Cp1252ToUtf8("\x80 \x84\x93\x96"), "€ „“–");
+  EXPECT_EQ(Utf8ToCp1252("Größe € „Etikett“ – Š"), "Gr\xF6\xDF" "e \x80 \x84" "Etikett\x93 \x96 \x8A");
+  EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+}
+
+TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("Ω ≠ \xF0\x9F\x93\xA6"), "? ? ?");
+  // The control character U+0080 has no byte: 0x80 is the euro sign.
+  EXPECT_EQ(Utf8ToCp1252("\u0080"), "?");
+  EXPECT_EQ(Utf8ToCp1252("a\xE4" "b"), "a?b");  // a stray byte is no character
 }
 
 }  // namespace
