@@ -1,5 +1,7 @@
 // The address layout: one label enlarged, the dotted boxes of its address block and the sample
 // captions scaled to the picture.
+#include <utility>
+
 #include "preview_fixture.h"
 
 namespace orvano::preview_test {
@@ -20,23 +22,13 @@ class AddressLayoutTest : public PreviewTest {
 
 // Start values on 320 x 240 pixels: background, frame, label face, the three boxes.
 const std::vector<Expected> kStartPicture = {
-    {0, 0, 319, 239, kBack, kFill},
-    {0, 0, 319, 239, 0, kBox},
-    {17, 45, 301, 192, kWhiteFace, kFill},
-    {20, 44, 299, 44, 0, kLine},
-    {16, 48, 16, 190, 0, kLine},
-    {20, 193, 299, 193, 0, kLine},
-    {302, 48, 302, 190, 0, kLine},
-    {18, 45, 20, 45, 0, kLine},
-    {17, 46, 17, 48, 0, kLine},
-    {299, 45, 301, 45, 0, kLine},
-    {301, 46, 301, 48, 0, kLine},
-    {17, 190, 17, 192, 0, kLine},
-    {18, 192, 20, 192, 0, kLine},
-    {301, 190, 301, 192, 0, kLine},
-    {299, 192, 301, 192, 0, kLine},
-    {22, 50, 295, 74, 0, kBox, kDot},
-    {22, 77, 295, 93, 0, kBox, kDot},
+    {0, 0, 319, 239, kBack, kFill}, {0, 0, 319, 239, 0, kBox},
+    {17, 45, 301, 192, kWhiteFace, kFill}, {20, 44, 299, 44, 0, kLine},
+    {16, 48, 16, 190, 0, kLine}, {20, 193, 299, 193, 0, kLine}, {302, 48, 302, 190, 0, kLine},
+    {18, 45, 20, 45, 0, kLine}, {17, 46, 17, 48, 0, kLine}, {299, 45, 301, 45, 0, kLine},
+    {301, 46, 301, 48, 0, kLine}, {17, 190, 17, 192, 0, kLine}, {18, 192, 20, 192, 0, kLine},
+    {301, 190, 301, 192, 0, kLine}, {299, 192, 301, 192, 0, kLine},
+    {22, 50, 295, 74, 0, kBox, kDot}, {22, 77, 295, 93, 0, kBox, kDot},
     {22, 96, 295, 187, 0, kBox, kDot},
 };
 
@@ -84,53 +76,46 @@ TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
   }
 }
 
-TEST_F(AddressLayoutTest, NoSenderLineStartsTheHeadingAtTheTopMargin) {
-  preview->SetReturnAddressFormat(ovReturnAddressNone);
-  const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.ReturnAddressHeight, 0);
-  EXPECT_EQ(s.HeadingGap, 0);
-  EXPECT_EQ(s.AddressGap, 3);
-  const auto boxes = DottedBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0], Primitive(Expected{22, 50, 295, 50, 0, kBox, kDot}));  // the top margin
-  EXPECT_EQ(boxes[1], Primitive(Expected{22, 50, 295, 66, 0, kBox, kDot}));
-  EXPECT_EQ(boxes[2], Primitive(Expected{22, 69, 295, 187, 0, kBox, kDot}));
-}
-
-TEST_F(AddressLayoutTest, NoHeadingKeepsTheAddressGapBelowTheSender) {
-  preview->SetWithLabelHeading(host::kFalse);
-  const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.HeadingHeight, 0);
-  EXPECT_EQ(s.HeadingGap, 0);
-  EXPECT_EQ(s.AddressGap, 3);
-  const auto boxes = DottedBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[1], Primitive(Expected{22, 74, 295, 74, 0, kBox, kDot}));
-  EXPECT_EQ(boxes[2], Primitive(Expected{22, 77, 295, 187, 0, kBox, kDot}));
-}
-
-TEST_F(AddressLayoutTest, HeadingFlagOtherThanMinusOneCountsAsOff) {
+TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
+  struct Case {
+    ovReturnAddressFormatConstants format;
+    host::Flag heading;
+    std::int32_t headingGap, addressGap;
+    std::vector<Expected> boxes;  // sender, heading, address; a part that is off has no height
+  };
+  const Case cases[] = {
+      {ovReturnAddressNone, host::kTrue, 0, 3,
+       {{22, 50, 295, 50, 0, kBox, kDot}, {22, 50, 295, 66, 0, kBox, kDot},
+        {22, 69, 295, 187, 0, kBox, kDot}}},
+      // Without a heading the address keeps its gap below the sender.
+      {ovReturnAddressDoubleLine, host::kFalse, 0, 3,
+       {{22, 50, 295, 74, 0, kBox, kDot}, {22, 74, 295, 74, 0, kBox, kDot},
+        {22, 77, 295, 187, 0, kBox, kDot}}},
+      {ovReturnAddressNone, host::kFalse, 0, 0,
+       {{22, 50, 295, 50, 0, kBox, kDot}, {22, 50, 295, 50, 0, kBox, kDot},
+        {22, 50, 295, 187, 0, kBox, kDot}}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.format << " / " << c.heading);
+    preview->SetReturnAddressFormat(c.format);
+    preview->SetWithLabelHeading(c.heading);
+    const PreviewLayoutState& s = preview->Layout();
+    EXPECT_EQ(s.ReturnAddressHeight == 0, c.format == ovReturnAddressNone);
+    EXPECT_EQ(s.HeadingHeight == 0, c.heading == host::kFalse);
+    EXPECT_EQ(s.HeadingGap, c.headingGap);
+    EXPECT_EQ(s.AddressGap, c.addressGap);
+    EXPECT_EQ(DottedBoxes(), ToPrimitives(c.boxes));
+    EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), c.boxes[2].y1);
+  }
+  // Only -1 switches the heading on.
   preview->SetWithLabelHeading(1);
-  EXPECT_EQ(preview->WithLabelHeading(), 1);
   EXPECT_EQ(preview->Layout().HeadingHeight, 0);
 }
 
-TEST_F(AddressLayoutTest, NeitherSenderNorHeadingStartsTheAddressAtTheTopMargin) {
-  preview->SetReturnAddressFormat(ovReturnAddressNone);
-  preview->SetWithLabelHeading(host::kFalse);
-  EXPECT_EQ(preview->Layout().HeadingGap, 0);
-  EXPECT_EQ(preview->Layout().AddressGap, 0);
-  EXPECT_EQ(DottedBoxes().back(), Primitive(Expected{22, 50, 295, 187, 0, kBox, kDot}));
-  EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), 50);
-}
-
 TEST_F(AddressLayoutTest, SenderLineIsSetInAtMostSevenPoints) {
-  preview->SetFontSize(6);
-  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 21);  // two lines at 6 points
-  preview->SetFontSize(7);
-  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
-  preview->SetFontSize(12);
-  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
+  for (auto [points, height] : {std::pair{6, 21}, {7, 24}, {12, 24}}) {  // two lines
+    preview->SetFontSize(points);
+    EXPECT_EQ(preview->Layout().ReturnAddressHeight, height) << points;
+  }
   preview->SetReturnAddressFormat(ovReturnAddressSingleLine);
   EXPECT_EQ(preview->Layout().ReturnAddressHeight, 12);
 }
@@ -140,17 +125,14 @@ TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
   preview->SetLabelBorderRight(30);  // 90 of 88.9
   const auto drawing = Repaint();
   EXPECT_EQ(drawing, ToPrimitives({kStartPicture.begin(), kStartPicture.begin() + 15}));
-  EXPECT_FALSE(Caption("lblReturnAddress").Visible());
-  EXPECT_FALSE(Caption("lblLabelHeading").Visible());
-  EXPECT_FALSE(Caption("lblAddress").Visible());
+  for (const char* name : {"lblReturnAddress", "lblLabelHeading", "lblAddress"})
+    EXPECT_FALSE(Caption(name).Visible()) << name;
 }
 
 TEST_F(AddressLayoutTest, AddressPushedBelowTheInnerBottomIsLeftOut) {
   preview->SetAddressSpace(30);  // 96 pixels: the address would start at 189
   const auto boxes = DottedBoxes();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0], Primitive(kStartPicture[15]));
-  EXPECT_EQ(boxes[1], Primitive(kStartPicture[16]));
+  EXPECT_EQ(boxes, ToPrimitives({kStartPicture[15], kStartPicture[16]}));
   EXPECT_FALSE(Caption("lblAddress").Visible());
   EXPECT_TRUE(Caption("lblReturnAddress").Visible());
   EXPECT_TRUE(Caption("lblLabelHeading").Visible());

@@ -18,57 +18,50 @@ TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   EXPECT_FLOAT_EQ(rows.Width(), 41);
   EXPECT_FLOAT_EQ(rows.Top(), (113 - rows.Height()) / 2 + 76);
   EXPECT_LT(rows.Height(), 113) << "height follows the wrapped text";
-
-  EXPECT_FLOAT_EQ(Caption("lblCols").Top(), 190);
-  EXPECT_FLOAT_EQ(Caption("lblCols").Left(), 132.5f);  // (207 - 78) / 2 + 68
-  EXPECT_FLOAT_EQ(Caption("lblWidth").Top(), 114.08f);
-  EXPECT_FLOAT_EQ(Caption("lblWidth").Left(), 125.6f);  // (150 - 28) * 0.3 + 89
-  EXPECT_FLOAT_EQ(Caption("lblHeight").Top(), 136.7f);
-  EXPECT_FLOAT_EQ(Caption("lblHeight").Left(), 173);  // 150 * 0.64 + 89 - 12
   host::Label& borderTop = Caption("lblBorderTop");
   EXPECT_FLOAT_EQ(borderTop.Top(), 76 - borderTop.Height());
   EXPECT_FLOAT_EQ(borderTop.Left(), -4);  // 68 - 44 - 28
-  EXPECT_FLOAT_EQ(Caption("lblSpaceVertical").Top(), 125);  // (169 - 91) / 2 + 91 - 5
-  EXPECT_FLOAT_EQ(Caption("lblSpaceVertical").Left(), -4);  // 68 - 38 - 34
-  EXPECT_FLOAT_EQ(Caption("lblBorderLeft").Top(), 51);
-  EXPECT_FLOAT_EQ(Caption("lblBorderLeft").Left(), 53);  // (89 - 68) / 2 + 68 - 25.5
-  EXPECT_FLOAT_EQ(Caption("lblSpaceHorizontal").Top(), 61);
-  EXPECT_FLOAT_EQ(Caption("lblSpaceHorizontal").Left(), 126);  // (239 - 89) / 2 + 89 - 38
+  struct Place { const char* name; float top, left; };
+  const Place places[] = {
+      {"lblCols", 190, 132.5f},           // (207 - 78) / 2 + 68
+      {"lblWidth", 114.08f, 125.6f},      // (150 - 28) * 0.3 + 89
+      {"lblHeight", 136.7f, 173},         // 150 * 0.64 + 89 - 12
+      {"lblSpaceVertical", 125, -4},      // (169 - 91) / 2 + 91 - 5; 68 - 38 - 34
+      {"lblBorderLeft", 51, 53},          // (89 - 68) / 2 + 68 - 25.5
+      {"lblSpaceHorizontal", 61, 126}};   // (239 - 89) / 2 + 89 - 38
+  for (const Place& p : places) {
+    EXPECT_FLOAT_EQ(Caption(p.name).Top(), p.top) << p.name;
+    EXPECT_FLOAT_EQ(Caption(p.name).Left(), p.left) << p.name;
+  }
 }
 
-TEST_F(PageCaptionsTest, StartValuesShowAllEightPageCaptionsAndNoSample) {
-  for (const char* name : kPageCaptions) EXPECT_TRUE(Caption(name).Visible()) << name;
-  for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;
-}
-
-TEST_F(PageCaptionsTest, OneColumnHidesHorizontalPitchCaptionOnly) {
+TEST_F(PageCaptionsTest, APitchCaptionShowsOnlyWithASecondColumnOrRow) {
+  const auto expectShown = [&](bool page, bool horizontal, bool vertical) {
+    for (const char* name : kPageCaptions) {
+      const std::string n = name;
+      const bool want = n == "lblSpaceHorizontal" ? horizontal
+                        : n == "lblSpaceVertical" ? vertical : page;
+      EXPECT_EQ(Caption(name).Visible(), want) << name;
+    }
+    for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;
+  };
+  expectShown(true, true, true);
   preview->SetCols(1);
-  EXPECT_FALSE(Caption("lblSpaceHorizontal").Visible());
-  EXPECT_TRUE(Caption("lblSpaceVertical").Visible());
+  expectShown(true, false, true);
   preview->SetCols(3);
-  EXPECT_TRUE(Caption("lblSpaceHorizontal").Visible());
-}
-
-TEST_F(PageCaptionsTest, OneRowHidesVerticalPitchCaptionOnly) {
   preview->SetRows(1);
-  EXPECT_FALSE(Caption("lblSpaceVertical").Visible());
-  EXPECT_TRUE(Caption("lblSpaceHorizontal").Visible());
-}
-
-TEST_F(PageCaptionsTest, BackFromAddressLayoutShowsThePageCaptionsAgain) {
+  expectShown(true, true, false);
+  preview->SetRows(2);
   preview->SetPreviewLayout(ovPreviewAddressLayout);
-  preview->SetPreviewLayout(ovPreviewPageLayout);
-  for (const char* name : kPageCaptions) EXPECT_TRUE(Caption(name).Visible()) << name;
-  for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;
+  preview->SetPreviewLayout(ovPreviewPageLayout);  // back from the address layout
+  expectShown(true, true, true);
 }
 
 TEST_F(PageCaptionsTest, FrameCoversTheControlInFrontOfEverything) {
   site.Resize(400, 300);
   host::Label& frame = Caption("Frame");
-  EXPECT_FLOAT_EQ(frame.Left(), 0);
-  EXPECT_FLOAT_EQ(frame.Top(), 0);
-  EXPECT_FLOAT_EQ(frame.Width(), 400);
-  EXPECT_FLOAT_EQ(frame.Height(), 300);
+  EXPECT_EQ((std::vector<float>{frame.Left(), frame.Top(), frame.Width(), frame.Height()}),
+            (std::vector<float>{0, 0, 400, 300}));
   EXPECT_EQ(site.StackingOrder().back(), "Frame");
 }
 
@@ -76,6 +69,7 @@ TEST_F(PageCaptionsTest, OtherLayoutCodeMovesAndHidesNoCaptionButStretchesTheFra
   struct Placed {
     float left, top, width, height;
     bool visible;
+    bool operator==(const Placed&) const = default;
   };
   preview->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(2));
   std::vector<Placed> before;
@@ -86,10 +80,8 @@ TEST_F(PageCaptionsTest, OtherLayoutCodeMovesAndHidesNoCaptionButStretchesTheFra
   site.Resize(500, 400);
   for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
     host::Label& c = Caption(kPageCaptions[i]);
-    EXPECT_EQ(c.Left(), before[i].left) << kPageCaptions[i];
-    EXPECT_EQ(c.Top(), before[i].top) << kPageCaptions[i];
-    EXPECT_EQ(c.Width(), before[i].width) << kPageCaptions[i];
-    EXPECT_EQ(c.Visible(), before[i].visible) << kPageCaptions[i];
+    const Placed now{c.Left(), c.Top(), c.Width(), c.Height(), c.Visible()};
+    EXPECT_TRUE(now == before[i]) << kPageCaptions[i];
   }
   EXPECT_FLOAT_EQ(Caption("Frame").Width(), 500);
   EXPECT_FLOAT_EQ(Caption("Frame").Height(), 400);

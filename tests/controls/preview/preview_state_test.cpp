@@ -11,11 +11,15 @@ namespace {
 using host::headless::HeadlessLabel;
 using PreviewStateTest = PreviewTest;
 
-TEST_F(PreviewStateTest, CreatingDrawsAndMeasuresInPixels) {
+TEST_F(PreviewStateTest, CreatingDrawsAndMeasuresInPixelsUnderATransparentFrame) {
   EXPECT_EQ(site.GetScaleMode(), host::ScaleMode::Pixels);
   EXPECT_FALSE(site.Drawing().empty());
   EXPECT_EQ(site.GetFont().name, "Tahoma");
   EXPECT_FLOAT_EQ(site.GetFont().size, 8.25f);
+  auto& frame = site.Get<HeadlessLabel>("Frame");
+  EXPECT_TRUE(frame.Border());
+  EXPECT_TRUE(frame.Transparent());
+  EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
 }
 
 TEST_F(PreviewStateTest, OutOfRangeValuesAreStoredUnchanged) {
@@ -36,48 +40,36 @@ TEST_F(PreviewStateTest, SettingTheSameValueRedrawsAndReplaces) {
   EXPECT_FLOAT_EQ(cols.Top(), 190);
 }
 
-TEST_F(PreviewStateTest, CaptionFontsAndDesignWidths) {
+TEST_F(PreviewStateTest, CaptionTextsFontsWidthsAndBackgrounds) {
   struct Design {
     const char* name;
     const char* caption;
     float width;  // design twips over 15 twips per pixel
+    host::Color back;  // what the caption sits on
   };
-  for (const Design& d : {Design{"lblBorderLeft", "Linker Rand", 51},
-                          Design{"lblSpaceHorizontal", "Horizontalabstand", 76},
-                          Design{"lblSpaceVertical", "Vertikalabstand", 68},
-                          Design{"lblBorderTop", "Oberer Rand", 56},
-                          Design{"lblHeight", "Höhe", 24}, Design{"lblWidth", "Breite", 28},
-                          Design{"lblCols", "Etiketten pro Zeile", 78}}) {
+  for (const Design& d : {Design{"lblBorderLeft", "Linker Rand", 51, kBack},
+                          Design{"lblSpaceHorizontal", "Horizontalabstand", 76, kBack},
+                          Design{"lblSpaceVertical", "Vertikalabstand", 68, kBack},
+                          Design{"lblBorderTop", "Oberer Rand", 56, kBack},
+                          Design{"lblHeight", "Höhe", 24, kWhiteFace},
+                          Design{"lblWidth", "Breite", 28, kWhiteFace},
+                          Design{"lblCols", "Etiketten pro Zeile", 78, kBack}}) {
     auto& c = site.Get<HeadlessLabel>(d.name);
     EXPECT_EQ(c.Caption(), d.caption);
     EXPECT_FLOAT_EQ(c.Width(), d.width) << d.name;
+    EXPECT_EQ(c.BackColor(), d.back) << d.name;
     EXPECT_EQ(c.GetFont().name, "Tahoma") << d.name;
     EXPECT_FLOAT_EQ(c.GetFont().size, 6.75f) << d.name;
     EXPECT_FALSE(c.Transparent()) << d.name;
   }
   EXPECT_EQ(Caption("lblRows").Caption(), "Etiketten pro Spalte");
+  EXPECT_EQ(Caption("lblRows").BackColor(), kBack);
   for (const char* name : {"lblReturnAddress", "lblAddress", "lblLabelHeading"}) {
     auto& c = site.Get<HeadlessLabel>(name);
     EXPECT_EQ(c.GetFont().name, "Arial") << name;
     EXPECT_TRUE(c.Transparent()) << name;
     EXPECT_EQ(c.GetFont().bold, std::string(name) == "lblLabelHeading") << name;
   }
-}
-
-TEST_F(PreviewStateTest, CaptionBackgroundsMatchWhatTheySitOn) {
-  for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblRows",
-                           "lblSpaceHorizontal", "lblSpaceVertical"}) {
-    EXPECT_EQ(Caption(name).BackColor(), kBack) << name;
-  }
-  EXPECT_EQ(Caption("lblHeight").BackColor(), kWhiteFace);
-  EXPECT_EQ(Caption("lblWidth").BackColor(), kWhiteFace);
-}
-
-TEST_F(PreviewStateTest, FrameIsATransparentBorderInTheControlsFont) {
-  auto& frame = site.Get<HeadlessLabel>("Frame");
-  EXPECT_TRUE(frame.Border());
-  EXPECT_TRUE(frame.Transparent());
-  EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
 }
 
 TEST_F(PreviewStateTest, SampleTexts) {

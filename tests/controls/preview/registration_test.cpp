@@ -5,7 +5,7 @@
 namespace orvano::preview_test {
 namespace {
 
-TEST(PreviewRegistrationTest, CreatesAPreviewOnTheGivenSite) {
+TEST(PreviewRegistrationTest, CreatesAPreviewOnTheGivenSiteAndNeedsOne) {
   host::ClassFactory factory;
   RegisterPreview(factory);
   HeadlessPlatform platform;
@@ -14,11 +14,6 @@ TEST(PreviewRegistrationTest, CreatesAPreviewOnTheGivenSite) {
   ASSERT_NE(preview, nullptr);
   EXPECT_EQ(site.GetScaleMode(), host::ScaleMode::Pixels);
   EXPECT_NE(site.Find("lblRows"), nullptr);
-}
-
-TEST(PreviewRegistrationTest, WithoutASiteIsObjectRequired) {
-  host::ClassFactory factory;
-  RegisterPreview(factory);
   try {
     factory.Create("Orvano.Preview");
     FAIL() << "created without a site";
