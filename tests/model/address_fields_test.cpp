@@ -20,27 +20,26 @@ TEST(AddressFields, DefaultLayoutPlacesThreeFields) {
   AddAddressFields(def, AddressFieldLayout{});
   FieldDefs& f = *def.Fields();
   ASSERT_EQ(f.Count(), 3);
-  const FieldDef& sender = *f.Item(1);
-  EXPECT_EQ(sender.FieldName(), "ReturnAddress");
-  EXPECT_EQ(sender.FieldSource(), "ReturnAddress");
-  EXPECT_DOUBLE_EQ(sender.FieldLeft(), 2);
-  EXPECT_DOUBLE_EQ(sender.FieldTop(), 1);
-  EXPECT_NEAR(sender.FieldWidth(), 84.9, 1e-12);
-  EXPECT_EQ(sender.FontSize(), 7);
-  EXPECT_NEAR(sender.FieldHeight(), 7.43889, 1e-5);
-  EXPECT_EQ(sender.CanShrink(), host::kTrue);
-  const FieldDef& heading = *f.Item(2);
-  EXPECT_EQ(heading.FieldName(), "LabelHeading");
-  EXPECT_NEAR(heading.FieldTop(), 8.43889, 1e-5);
-  EXPECT_NEAR(heading.FieldHeight(), 4.92778, 1e-5);
-  EXPECT_EQ(heading.FontBold(), host::kTrue);
-  const FieldDef& address = *f.Item(3);
-  EXPECT_EQ(address.FieldName(), "Address");
-  EXPECT_NEAR(address.FieldTop(), 13.36667, 1e-5);
-  EXPECT_NEAR(address.FieldHeight(), 32.19333, 1e-5);
-  EXPECT_EQ(address.FontName(), "Arial");
-  EXPECT_EQ(address.CanGrow(), host::kTrue);
-  EXPECT_EQ(address.CanShrink(), host::kFalse);
+  EXPECT_EQ(f.Item(1)->FieldSource(), "ReturnAddress");
+  EXPECT_EQ(f.Item(1)->CanShrink(), host::kTrue);
+  EXPECT_EQ(f.Item(2)->FontBold(), host::kTrue);
+  EXPECT_EQ(f.Item(3)->FontName(), "Arial");
+  EXPECT_EQ(f.Item(3)->CanGrow(), host::kTrue);
+  EXPECT_EQ(f.Item(3)->CanShrink(), host::kFalse);
+  struct Place { const char* name; double left, top, width, height; int points; };
+  const Place places[] = {{"ReturnAddress", 2, 1, 84.9, 7.43889, 7},
+                          {"LabelHeading", 2, 8.43889, 84.9, 4.92778, 10},
+                          {"Address", 2, 13.36667, 84.9, 32.19333, 10}};
+  for (int i = 0; i < 3; ++i) {
+    const Place& p = places[i];
+    const FieldDef& field = *f.Item(i + 1);
+    EXPECT_EQ(field.FieldName(), p.name);
+    EXPECT_NEAR(field.FieldLeft(), p.left, 1e-12) << p.name;
+    EXPECT_NEAR(field.FieldTop(), p.top, 1e-5) << p.name;
+    EXPECT_NEAR(field.FieldWidth(), p.width, 1e-12) << p.name;
+    EXPECT_NEAR(field.FieldHeight(), p.height, 1e-5) << p.name;
+    EXPECT_EQ(field.FontSize(), p.points) << p.name;
+  }
 }
 
 TEST(AddressFields, FontSizeRulesOfSenderAndAddress) {
