@@ -1,6 +1,8 @@
 // The LabelDef handed to the host: the stock in setter order (with the object's own catalog
 // lookup in the middle) and the three address fields in address-label mode.
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "label_select_fixture.h"
 #include "orvano/model/page_format.h"
@@ -34,11 +36,6 @@ class LabelDefExportTest : public LabelSelectTest {
   }
 };
 
-TEST_F(LabelDefExportTest, OnlyExactlyTrueAddressModeAddsFields) {
-  Control().SetAddressLabel(1);
-  EXPECT_EQ(Load("Mit")->Fields()->Count(), 0);
-}
-
 TEST_F(LabelDefExportTest, StoredDefaultsPlaceSenderHeadingAndAddress) {
   const auto def = Load("Unbekannt");  // not in the catalog: the layout defaults apply
   ASSERT_EQ(def->Fields()->Count(), 3);
@@ -48,31 +45,33 @@ TEST_F(LabelDefExportTest, StoredDefaultsPlaceSenderHeadingAndAddress) {
   EXPECT_EQ(sender->FieldName() + heading->FieldName() + address->FieldName(),
             "ReturnAddressLabelHeadingAddress");
   EXPECT_EQ(sender->FieldSource(), "ReturnAddress");
-  EXPECT_EQ(sender->FieldLeft(), 2);
-  EXPECT_EQ(sender->FieldTop(), 1);
-  EXPECT_NEAR(sender->FieldWidth(), 84.9, 1e-9);
-  EXPECT_EQ(sender->FontSize(), 7);
   EXPECT_EQ(sender->FontName(), "Arial");
-  EXPECT_NEAR(sender->FieldHeight(), 7.43889, 1e-5);
   EXPECT_EQ(sender->CanShrink(), host::kTrue);
-  EXPECT_NEAR(heading->FieldTop(), 8.43889, 1e-5);
   EXPECT_EQ(heading->FontBold(), host::kTrue);
-  EXPECT_NEAR(heading->FieldHeight(), 4.92778, 1e-5);
-  EXPECT_NEAR(address->FieldTop(), 13.36667, 1e-5);
-  EXPECT_EQ(address->FontSize(), 10);
-  EXPECT_NEAR(address->FieldHeight(), 32.19333, 1e-5);
   EXPECT_EQ(address->CanGrow(), host::kTrue);
   EXPECT_EQ(address->CanShrink(), host::kFalse);
+  struct Place { std::shared_ptr<FieldDef> field; double left, top, width, height; int points; };
+  for (const Place& p : {Place{sender, 2, 1, 84.9, 7.43889, 7},
+                         Place{heading, 2, 8.43889, 84.9, 4.92778, 10},
+                         Place{address, 2, 13.36667, 84.9, 32.19333, 10}}) {
+    SCOPED_TRACE(p.field->FieldName());
+    EXPECT_NEAR(p.field->FieldLeft(), p.left, 1e-5);
+    EXPECT_NEAR(p.field->FieldTop(), p.top, 1e-5);
+    EXPECT_NEAR(p.field->FieldWidth(), p.width, 1e-9);
+    EXPECT_NEAR(p.field->FieldHeight(), p.height, 1e-5);
+    EXPECT_EQ(p.field->FontSize(), p.points);
+  }
 }
 
 TEST_F(LabelDefExportTest, FontSizeDecidesSenderAndMainSizes) {
   const auto f6 = Load("F6"), f12 = Load("F12"), f0 = Load("F0");
-  EXPECT_EQ(F(f6, "ReturnAddress")->FontSize(), 6);
-  EXPECT_EQ(F(f6, "Address")->FontSize(), 6);
-  EXPECT_EQ(F(f12, "ReturnAddress")->FontSize(), 7);
-  EXPECT_EQ(F(f12, "LabelHeading")->FontSize(), 12);
-  EXPECT_EQ(F(f0, "ReturnAddress")->FontSize(), 7);
-  EXPECT_EQ(F(f0, "Address")->FontSize(), 10);
+  // Sender, heading, address: the sender at most 7 points, 0 means the default 10.
+  for (auto [def, sizes] : {std::pair{f6, std::vector<int>{6, 6, 6}}, {f12, {7, 12, 12}},
+                            {f0, {7, 10, 10}}}) {
+    EXPECT_EQ((std::vector<int>{F(def, "ReturnAddress")->FontSize(),
+                                F(def, "LabelHeading")->FontSize(), F(def, "Address")->FontSize()}),
+              sizes);
+  }
   // Format 3 is laid out like two lines.
   EXPECT_DOUBLE_EQ(F(f0, "ReturnAddress")->FieldHeight(), 2 * LineHeightFromFontSize(7));
 }
@@ -113,6 +112,11 @@ TEST_F(LabelDefExportTest, EveryReadIsAFreshObjectTheControlDoesNotReach) {
   EXPECT_EQ(F(a, "Address")->FieldHeight(), F(b, "Address")->FieldHeight());
   Control().SetCols(5);
   EXPECT_EQ(a->Cols(), 2);
+}
+
+TEST_F(LabelDefExportTest, OnlyExactlyTrueAddressModeAddsFields) {
+  Control().SetAddressLabel(1);
+  EXPECT_EQ(Load("Mit")->Fields()->Count(), 0);
 }
 
 TEST_F(LabelDefExportTest, NonFiniteMeasurementEndsTheReadWithAnError) {

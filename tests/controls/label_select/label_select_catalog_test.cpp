@@ -15,23 +15,25 @@ class LabelSelectCatalogTest : public LabelSelectTest {
     folder_.WriteAdr("[Avery]\r\nL7163=3;2;4;1,5;0,5;1;12;1; 0\r\n");
     Control().SetBrand("Avery");
   }
+  std::vector<double> Stock() {
+    LabelSelect& c = Control();
+    return {double(c.Rows()), c.BorderTop(), c.SpaceWidth(), c.PageWidth(), c.PageHeight()};
+  }
+  std::vector<double> Layout() {
+    LabelSelect& c = Control();
+    return {c.AddressLabelBorderLeft(), c.AddressLabelBorderRight(), c.AddressLabelBorderBottom(),
+            double(c.AddressLabelFontSize()), double(c.AddressLabelReturnAddressFormat()),
+            double(c.AddressLabelWithLabelHeading())};
+  }
 };
 
 TEST_F(LabelSelectCatalogTest, CatalogLabelBringsItsStockPageAndAddressLayout) {
   Control().SetLabelName("L7163");
-  EXPECT_EQ(Control().Description(), "Adressetiketten");
-  EXPECT_EQ(Control().Rows(), 7);
-  EXPECT_EQ(Control().BorderTop(), 15.15);
-  EXPECT_EQ(Control().SpaceWidth(), 2.5);
-  EXPECT_EQ(Control().PageWidth(), 210);  // A5 landscape
-  EXPECT_EQ(Control().PageHeight(), 148.5);
-  // The record holds right before bottom.
-  EXPECT_EQ(Control().AddressLabelBorderRight(), 4);
-  EXPECT_EQ(Control().AddressLabelBorderBottom(), 1.5);
-  EXPECT_EQ(Control().AddressLabelFontSize(), 12);
-  EXPECT_EQ(Control().AddressLabelReturnAddressFormat(), ovReturnAddressSingleLine);
-  EXPECT_EQ(Control().AddressLabelWithLabelHeading(), host::kFalse);
   EXPECT_EQ(Caption().Caption(), "Avery L7163\r\nAdressetiketten");
+  // A5 landscape.
+  EXPECT_EQ(Stock(), (std::vector<double>{7, 15.15, 2.5, 210, 148.5}));
+  // The record holds right before bottom.
+  EXPECT_EQ(Layout(), (std::vector<double>{3, 4, 1.5, 12, ovReturnAddressSingleLine, host::kFalse}));
 }
 
 TEST_F(LabelSelectCatalogTest, AnotherGridResetsTheStartLabelTheSameGridKeepsIt) {
@@ -48,15 +50,9 @@ TEST_F(LabelSelectCatalogTest, UnknownLabelFallsBackToTheDefaultStock) {
   Control().SetAddressLabel(host::kTrue);
   Control().SetLabelName("Gibt es nicht");
   EXPECT_EQ(Control().Brand() + Control().LabelName() + Control().Description(), "");
-  EXPECT_EQ(Control().Rows(), 6);
-  EXPECT_EQ(Control().SpaceWidth(), 7.62);
-  EXPECT_EQ(Control().PageHeight(), 297);
+  EXPECT_EQ(Stock(), (std::vector<double>{6, 8.8, 7.62, 210, 297}));
   // The layout that applies when none is stored.
-  EXPECT_EQ(Control().AddressLabelBorderLeft(), 2);
-  EXPECT_EQ(Control().AddressLabelBorderBottom(), 1);
-  EXPECT_EQ(Control().AddressLabelFontSize(), 10);
-  EXPECT_EQ(Control().AddressLabelReturnAddressFormat(), ovReturnAddressDoubleLine);
-  EXPECT_EQ(Control().AddressLabelWithLabelHeading(), host::kTrue);
+  EXPECT_EQ(Layout(), (std::vector<double>{2, 2, 1, 10, ovReturnAddressDoubleLine, host::kTrue}));
   EXPECT_EQ(Control().Direction(), ovTopBottom);
   EXPECT_EQ(Control().AddressLabel(), host::kTrue);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,11 @@ class LabelSelectTest : public ::testing::Test {
   host::Label& Caption() { return site_.Get<host::Label>("txtLabelName"); }
   host::Line& Arrow(int i) { return site_.Get<host::Line>("Arrow" + std::to_string(i)); }
   host::VirtualArray& Areas() { return *site_.FindArray("lblLabel"); }
+  // Left, top, width, height, to compare a placement in one go.
+  static std::vector<float> Box(const host::Widget& w) {
+    return {w.Left(), w.Top(), w.Width(), w.Height()};
+  }
+  static std::vector<float> Box(const SheetRect& r) { return {r.left, r.top, r.width, r.height}; }
   // A click in the middle of a label's clickable area; the index hit.
   std::int64_t ClickLabel(std::int32_t n) {
     const SheetRect r = control_->LabelRect(n);

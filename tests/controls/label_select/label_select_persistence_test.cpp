@@ -50,15 +50,12 @@ TEST_F(LabelSelectPersistenceTest, RoundTripRestoresTheStockButNotTheDataFolder)
   host::headless::HeadlessContainer site2(platform_, host::ScaleMode::Pixels, 322, 417);
   LabelSelect copy(site2);
   site2.ReadProperties(bag);
-  EXPECT_EQ(copy.PageHeight(), 148.5);
-  EXPECT_EQ(copy.Landscape(), host::kTrue);
-  EXPECT_EQ(copy.Cols(), 4);
+  EXPECT_EQ((std::vector<double>{copy.PageHeight(), double(copy.Landscape()), double(copy.Cols()),
+                                 double(copy.Direction()), double(copy.AllowConfig()),
+                                 double(copy.AddressLabel()), double(copy.LabelID())}),
+            (std::vector<double>{148.5, host::kTrue, 4, ovTopBottom, host::kFalse, host::kTrue, 0}));
   EXPECT_EQ(copy.Description(), "Vier mal drei");
-  EXPECT_EQ(copy.Direction(), ovTopBottom);
-  EXPECT_EQ(copy.AllowConfig(), host::kFalse);
-  EXPECT_EQ(copy.AddressLabel(), host::kTrue);
   EXPECT_EQ(copy.DataFolder(), "");
-  EXPECT_EQ(copy.LabelID(), 0);
   EXPECT_EQ(copy.LoadedCount(), 24);
 }
 
@@ -71,9 +68,9 @@ TEST_F(LabelSelectPersistenceTest, LoadingLooksNothingUpAndSkipsWhatDoesNotConve
   bag.Set("Rows", std::int32_t{3});
   Site().ReadProperties(bag);
   EXPECT_EQ(Control().LabelName(), "L7163");
+  EXPECT_EQ(Control().Description(), "");
   EXPECT_EQ(Control().Cols(), 2);
   EXPECT_EQ(Control().Rows(), 3);
-  EXPECT_EQ(Control().Description(), "");
   EXPECT_EQ(Control().AddressLabelFontSize(), 0);
   EXPECT_TRUE(Control().ElementVisible(SheetArray::LabelArea, 5));
 }

@@ -12,7 +12,6 @@ TEST_F(LabelSelectStateTest, NewControlStartsWithTheDefaultStockAndMarkerOnLabel
   EXPECT_EQ(Control().LabelID(), 0);
   EXPECT_EQ(Control().Direction(), ovLeftRight);
   EXPECT_EQ(Control().PageFormat(), ovPageFormatA4);
-  EXPECT_EQ(Control().PageWidth(), 210);
   EXPECT_EQ(Control().PageHeight(), 297);
   EXPECT_EQ(Control().SpaceWidth(), 7.62);
   EXPECT_EQ(Control().AddressLabelFontSize(), 0);
@@ -76,7 +75,7 @@ TEST_F(LabelSelectStateTest, DirectionChangeWithoutColumnsFailsAndChangesNothing
   EXPECT_EQ(Control().Direction(), ovLeftRight);
 }
 
-TEST_F(LabelSelectStateTest, WiderGridKeepsTheStartLabelSmallerGridResetsIt) {
+TEST_F(LabelSelectStateTest, ALargerGridKeepsTheStartLabelASmallerOneResetsIt) {
   Control().SetLabelID(5);
   Control().SetCols(3);
   EXPECT_EQ(Control().LabelID(), 5);

@@ -22,21 +22,14 @@ class SheetPictureTest : public LabelSelectTest {
 };
 
 TEST_F(SheetPictureTest, DefaultStockInTheStandardSizeHoldsToThePixel) {
-  EXPECT_EQ(Paper().Left(), 26);
-  EXPECT_EQ(Paper().Top(), 0);
-  EXPECT_EQ(Paper().Width(), 269);
-  EXPECT_EQ(Paper().Height(), 381);
+  EXPECT_EQ(Box(Paper()), (std::vector<float>{26, 0, 269, 381}));
   EXPECT_EQ(Caption().Top(), 386);
   EXPECT_EQ(Caption().Height(), 36);
   // bl 15, bt 11, gw 9, gh 0, lw 114, lh 59: areas of 115 x 60.
-  const SheetRect first = Control().LabelRect(0);
-  EXPECT_EQ(first.left, 26 + 15);
-  EXPECT_EQ(first.top, 11);
-  EXPECT_EQ(first.width, 115);
-  EXPECT_EQ(first.height, 60);
+  EXPECT_EQ(Box(Control().LabelRect(0)), (std::vector<float>{26 + 15, 11, 115, 60}));
   EXPECT_EQ(Control().LabelRect(1).left, 41 + 114 + 9);
   EXPECT_EQ(Control().LabelRect(2).top, 11 + 59);
-  EXPECT_EQ(Selector().Left(), first.left);
+  EXPECT_EQ(Selector().Left(), 41);
   // Stroke 12: straight segments 12, diagonal ones 4 with ends pulled 6 apart, arrowhead 9.
   EXPECT_EQ(Path(1).borderWidth, 12);
   EXPECT_EQ(Path(2).borderWidth, 4);
@@ -86,13 +79,6 @@ TEST_F(SheetPictureTest, ColumnsFilledTopToBottomEndInADownPointingHead) {
   EXPECT_FLOAT_EQ(Arrow(3).X2(), last.x2);
 }
 
-TEST_F(SheetPictureTest, OneRowShowsNoPathAndNoArrowhead) {
-  Control().SetRows(1);
-  EXPECT_FALSE(Shown(SheetArray::DirectionLine, 1));
-  EXPECT_FALSE(Arrow(1).Visible());
-  EXPECT_TRUE(Shown(SheetArray::LabelBack, 1));
-}
-
 TEST_F(SheetPictureTest, ToolTipsNameColumnAndRowWhateverTheDirection) {
   Control().SetCols(27);
   EXPECT_EQ(Control().ToolTip(1), "B1");
@@ -111,6 +97,10 @@ TEST_F(SheetPictureTest, ArraysGrowButNeverShrink) {
     EXPECT_FALSE(Shown(a, 4));
   }
   EXPECT_FALSE(Shown(SheetArray::DirectionLine, 0));
+  Control().SetRows(1);  // one row: no path and no arrowhead
+  EXPECT_FALSE(Shown(SheetArray::DirectionLine, 1));
+  EXPECT_FALSE(Arrow(1).Visible());
+  EXPECT_TRUE(Shown(SheetArray::LabelBack, 1));
   EXPECT_EQ(Site().ClickAt(Areas(), Control().LabelRect(0).left + 1, 300), -1);
   Control().SetRows(8);
   EXPECT_EQ(Control().LoadedCount(), 16);
@@ -142,7 +132,7 @@ TEST_F(SheetPictureTest, CaptionInvitesToChooseWhenNoLabelIsSet) {
 TEST_F(SheetPictureTest, ResizeLaysTheSheetOutAgain) {
   Site().Resize(644, 834);
   EXPECT_EQ(Paper().Height(), 834 - 36);
-  EXPECT_EQ(Selector().Width(), Control().LabelRect(0).width);
+  EXPECT_EQ(Box(Selector()), Box(Control().LabelRect(0)));
 }
 
 }  // namespace
