@@ -141,12 +141,6 @@ class LabelConfigTest : public ::testing::Test {
     return catalog::ReadProfileString(folder_.Path() + "/" + file, section, key, "");
   }
 
-  std::vector<std::string> MessageTexts() const {
-    std::vector<std::string> out;
-    for (const auto& m : platform_.Messages()) out.push_back(m.text);
-    return out;
-  }
-
   TempFolder folder_;
   host::headless::HeadlessPlatform platform_{15, 15};
   frmLabelConfig dialog_;

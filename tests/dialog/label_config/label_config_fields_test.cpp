@@ -48,17 +48,6 @@ TEST_F(FieldsTest, EditingACatalogPageLayoutMakesANewCustomLabel) {
   });
 }
 
-TEST_F(FieldsTest, AddressMarginsBelongToAnyLabel) {
-  Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.Form().ChooseTab(u.Tabs(), 1);
-    u.Enter("txtLabelBorderLeft", "4");
-    EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 4 mm");
-    EXPECT_EQ(dialog_.Preview1().LabelBorderLeft(), 4);
-    EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
-    EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
-  }, true);
-}
-
 TEST_F(FieldsTest, SpinnersStepToWholeNumbersTiesToEven) {
   Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
     u.Enter("txtBorderTop", "12,5");
@@ -118,9 +107,13 @@ TEST_F(FieldsTest, CountsAreWholeAndWithinOneTo9999) {
   });
 }
 
-TEST_F(FieldsTest, FontSizeIsAWholeNumberOfPoints) {
+TEST_F(FieldsTest, AddressLayoutEditsKeepTheCatalogLabel) {
   Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
     u.Form().ChooseTab(u.Tabs(), 1);
+    u.Enter("txtLabelBorderLeft", "4");
+    EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 4 mm");
+    EXPECT_EQ(dialog_.Preview1().LabelBorderLeft(), 4);
+    // The font size is a whole number of points, without limits.
     auto& list = u.List("cboFontSize");
     for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
              {"11", "11 pt"}, {"10,7 pt", "10 pt"}, {"Unsinn", "0 pt"}}) {
@@ -131,6 +124,7 @@ TEST_F(FieldsTest, FontSizeIsAWholeNumberOfPoints) {
     u.ChooseItem("cboFontSize", "36 pt");
     EXPECT_EQ(dialog_.Preview1().FontSize(), 36);
     EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
+    EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
   }, true);
 }
 

@@ -108,6 +108,7 @@ TEST_F(LabelConfigTest, UnknownBrandOrLabelFallsBackToTheFirst) {
 }
 
 TEST_F(LabelConfigTest, CustomLabelOpensWithDeleteEnabled) {
+  dialog_.SetDataFolder("  ");  // blank: the user's files lie in the component's folder
   Open(" BENUTZERDEFINIERT ", "zweites", [](DialogUser& u) {
     EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
     EXPECT_EQ(u.List("cboLabels").Items(), (Items{"Mein Etikett", "Zweites"}));
@@ -115,6 +116,7 @@ TEST_F(LabelConfigTest, CustomLabelOpensWithDeleteEnabled) {
     EXPECT_TRUE(u.Button("btnDelete").Enabled());
     EXPECT_EQ(u.Text("txtLabelWidth"), " 100 mm");
   });
+  EXPECT_EQ(dialog_.DataFolder(), folder_.Path());
 }
 
 TEST_F(LabelConfigTest, FormatOfTheLabelIsShownAndAChosenOneMakesACustomLabel) {
@@ -145,32 +147,17 @@ TEST_F(LabelConfigTest, TypingANameTurnsTheLabelIntoANewCustomOne) {
   });
 }
 
-TEST_F(LabelConfigTest, EmptyCustomListStillTakesANewName) {
-  std::filesystem::remove(folder_.Path() + "/ovAdrKit.usr");
-  Open("Benutzerdefiniert", "", [](DialogUser& u) {
-    EXPECT_EQ(u.List("cboLabels").ListCount(), 0);
-    u.TypeName("Erstes");
-    EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
-    EXPECT_FALSE(u.Button("btnDelete").Enabled());
-  });
-}
-
-TEST_F(LabelConfigTest, MissingCatalogFilesLeaveOnlyTheCustomBrand) {
+TEST_F(LabelConfigTest, MissingCatalogFilesLeaveAnEmptyCustomBrand) {
   std::filesystem::remove(folder_.Path() + "/ovAdrKit.def");
   std::filesystem::remove(folder_.Path() + "/ovAdrKit.usr");
   Open("Avery Zweckform", "L7163", [](DialogUser& u) {
     EXPECT_EQ(u.List("cboBrands").Items(), (Items{" Benutzerdefiniert"}));
     EXPECT_EQ(u.List("cboLabels").ListCount(), 0);
+    u.TypeName("Erstes");  // an empty custom list still takes a new name
+    EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
+    EXPECT_FALSE(u.Button("btnDelete").Enabled());
   });
   EXPECT_TRUE(platform_.Messages().empty());
-}
-
-TEST_F(LabelConfigTest, BlankDataFolderMeansTheComponentsFolder) {
-  dialog_.SetDataFolder("  ");
-  Open("Benutzerdefiniert", "Mein Etikett", [](DialogUser& u) {
-    EXPECT_EQ(u.Text("cboLabels"), "Mein Etikett");
-  });
-  EXPECT_EQ(dialog_.DataFolder(), folder_.Path());
 }
 
 TEST_F(LabelConfigTest, AddressTabOnlyForAddressLabels) {
