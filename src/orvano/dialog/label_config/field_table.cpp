@@ -12,30 +12,30 @@ using catalog::CatalogEntry;
 constexpr double kMaxLength = 558.7;
 constexpr double kMaxCount = 9999;
 
-constexpr FieldSpec Length(const char* name, const char* caption, std::int32_t tab,
+constexpr FieldInfo Length(const char* name, const char* caption, std::int32_t tab,
                            bool makesCustom, double (*get)(const Preview&),
                            void (*set)(Preview&, double)) {
-  return FieldSpec{name,  caption, tab, FieldKind::Length, 0, kMaxLength, makesCustom,
+  return FieldInfo{name,  caption, tab, FieldKind::Length, 0, kMaxLength, makesCustom,
                    PairRole::None, -1, get, set, nullptr, nullptr};
 }
 
-constexpr FieldSpec Paired(FieldSpec f, PairRole role, std::int32_t partner) {
+constexpr FieldInfo Paired(FieldInfo f, PairRole role, std::int32_t partner) {
   f.role = role;
   f.partner = partner;
   return f;
 }
 
-constexpr FieldSpec FromEntry(FieldSpec f, double (*from)(const CatalogEntry&)) {
+constexpr FieldInfo FromEntry(FieldInfo f, double (*from)(const CatalogEntry&)) {
   f.fromEntry = from;
   return f;
 }
 
-constexpr FieldSpec FromLayout(FieldSpec f, double (*from)(const AddressLayoutValues&)) {
+constexpr FieldInfo FromLayout(FieldInfo f, double (*from)(const AddressLayoutValues&)) {
   f.fromLayout = from;
   return f;
 }
 
-const std::array<FieldSpec, kFieldCount> kTable = {{
+const std::array<FieldInfo, kFieldCount> kTable = {{
     FromEntry(Length("BorderTop", "&Oberer Rand:", 0, true,
                      [](const Preview& p) { return p.BorderTop(); },
                      [](Preview& p, double v) { p.SetBorderTop(v); }),
@@ -65,12 +65,12 @@ const std::array<FieldSpec, kFieldCount> kTable = {{
                             [](Preview& p, double v) { p.SetLabelWidth(v); }),
                      PairRole::Size, kSpaceHorizontal),
               [](const CatalogEntry& e) { return e.LabelWidth; }),
-    FieldSpec{"Cols", "Etiketten je &Zeile:", 0, FieldKind::Count, 1, kMaxCount, true,
+    FieldInfo{"Cols", "Etiketten je &Zeile:", 0, FieldKind::Count, 1, kMaxCount, true,
               PairRole::None, -1,
               [](const Preview& p) { return static_cast<double>(p.Cols()); },
               [](Preview& p, double v) { p.SetCols(host::CLng(v)); },
               [](const CatalogEntry& e) { return e.Cols; }, nullptr},
-    FieldSpec{"Rows", "Etiketten je &Spalte:", 0, FieldKind::Count, 1, kMaxCount, true,
+    FieldInfo{"Rows", "Etiketten je &Spalte:", 0, FieldKind::Count, 1, kMaxCount, true,
               PairRole::None, -1,
               [](const Preview& p) { return static_cast<double>(p.Rows()); },
               [](Preview& p, double v) { p.SetRows(host::CLng(v)); },
@@ -104,6 +104,6 @@ const std::array<FieldSpec, kFieldCount> kTable = {{
 
 }  // namespace
 
-const std::array<FieldSpec, kFieldCount>& FieldTable() { return kTable; }
+const std::array<FieldInfo, kFieldCount>& FieldTable() { return kTable; }
 
 }  // namespace orvano::label_config

@@ -18,7 +18,7 @@ enum class FieldKind { Length, Count };
 // (a pitch smaller than its label).
 enum class PairRole { None, Pitch, Size };
 
-struct FieldSpec {
+struct FieldInfo {
   const char* name;     // "BorderTop": txtBorderTop, UpDownBorderTop, lblBorderTop
   const char* caption;  // with the "&" of its access key
   std::int32_t tab;     // 0 page layout, 1 address layout
@@ -54,6 +54,6 @@ enum FieldIndex : std::int32_t {
 };
 
 // In the order the fields stand on their tabs.
-const std::array<FieldSpec, kFieldCount>& FieldTable();
+const std::array<FieldInfo, kFieldCount>& FieldTable();
 
 }  // namespace orvano::label_config

@@ -13,13 +13,13 @@ namespace orvano {
 
 using host::Resume;
 using label_config::FieldKind;
-using label_config::FieldSpec;
+using label_config::FieldInfo;
 using label_config::FieldTable;
 using label_config::PairRole;
 
 namespace {
 
-const FieldSpec& Spec(std::int32_t index) { return FieldTable()[static_cast<std::size_t>(index)]; }
+const FieldInfo& Info(std::int32_t index) { return FieldTable()[static_cast<std::size_t>(index)]; }
 
 double ValueOf(FieldKind kind, const std::string& text) {
   return kind == FieldKind::Length ? catalog::ParseLength(text) : catalog::ParseNumber(text);
@@ -36,13 +36,13 @@ void frmLabelConfig::SetFieldText(std::int32_t index, const std::string& text) {
 }
 
 double frmLabelConfig::FieldValue(std::int32_t index) const {
-  return ValueOf(Spec(index).kind, FieldText(index));
+  return ValueOf(Info(index).kind, FieldText(index));
 }
 
 void frmLabelConfig::Field_GotFocus() { SelectActiveText(); }
 
 void frmLabelConfig::Field_LostFocus(std::int32_t index) {
-  if (Spec(index).kind == FieldKind::Length)
+  if (Info(index).kind == FieldKind::Length)
     AcceptLength(index);
   else
     AcceptCount(index);
@@ -51,12 +51,12 @@ void frmLabelConfig::Field_LostFocus(std::int32_t index) {
 }
 
 void frmLabelConfig::AcceptLength(std::int32_t index) {
-  const FieldSpec& spec = Spec(index);
+  const FieldInfo& info = Info(index);
   Resume([&] {
-    if (FieldValue(index) < spec.minimum) SetFieldText(index, host::NumberText(spec.minimum));
+    if (FieldValue(index) < info.minimum) SetFieldText(index, host::NumberText(info.minimum));
   });
   Resume([&] {
-    if (FieldValue(index) > spec.maximum) SetFieldText(index, host::NumberText(spec.maximum));
+    if (FieldValue(index) > info.maximum) SetFieldText(index, host::NumberText(info.maximum));
   });
   // Units are resolved here: "2 cm" becomes " 20 mm".
   Resume([&] { SetFieldText(index, label_config::ShownText(FieldKind::Length, FieldValue(index))); });
@@ -64,40 +64,40 @@ void frmLabelConfig::AcceptLength(std::int32_t index) {
 }
 
 void frmLabelConfig::AcceptCount(std::int32_t index) {
-  const FieldSpec& spec = Spec(index);
+  const FieldInfo& info = Info(index);
   auto whole = [&] { return host::Int(std::fabs(FieldValue(index))); };
   Resume([&] {
-    if (whole() < spec.minimum) SetFieldText(index, host::NumberText(spec.minimum));
+    if (whole() < info.minimum) SetFieldText(index, host::NumberText(info.minimum));
   });
   // The whole part is what the field keeps, so it is what must stay within the maximum; a
   // large negative entry would otherwise come back as a count above it.
   Resume([&] {
-    if (whole() > spec.maximum) SetFieldText(index, host::NumberText(spec.maximum));
+    if (whole() > info.maximum) SetFieldText(index, host::NumberText(info.maximum));
   });
   Resume([&] { SetFieldText(index, label_config::ShownText(FieldKind::Count, whole())); });
 }
 
 void frmLabelConfig::MatchPartner(std::int32_t index) {
-  const FieldSpec& spec = Spec(index);
-  if (spec.role == PairRole::None) return;
+  const FieldInfo& info = Info(index);
+  if (info.role == PairRole::None) return;
   // The field being left wins: a pitch below its label shrinks the label, a label above its
   // pitch widens the pitch.
-  const bool leftIsPitch = spec.role == PairRole::Pitch;
-  const double pitch = leftIsPitch ? FieldValue(index) : FieldValue(spec.partner);
-  const double size = leftIsPitch ? FieldValue(spec.partner) : FieldValue(index);
-  if (pitch < size) SetFieldText(spec.partner, FieldText(index));
+  const bool leftIsPitch = info.role == PairRole::Pitch;
+  const double pitch = leftIsPitch ? FieldValue(index) : FieldValue(info.partner);
+  const double size = leftIsPitch ? FieldValue(info.partner) : FieldValue(index);
+  if (pitch < size) SetFieldText(info.partner, FieldText(index));
 }
 
 void frmLabelConfig::PreviewField(std::int32_t index) {
-  const FieldSpec& spec = Spec(index);
+  const FieldInfo& info = Info(index);
   const double value = FieldValue(index);
-  if (value == spec.get(*preview_)) return;
+  if (value == info.get(*preview_)) return;
   ShowPreview(false);
-  Resume([&] { spec.set(*preview_, value); });
-  if (spec.partner >= 0)
-    Resume([&] { Spec(spec.partner).set(*preview_, FieldValue(spec.partner)); });
+  Resume([&] { info.set(*preview_, value); });
+  if (info.partner >= 0)
+    Resume([&] { Info(info.partner).set(*preview_, FieldValue(info.partner)); });
   ShowPreview(true);
-  if (spec.makesCustom) Resume([&] { MakeCustomLabel(); });
+  if (info.makesCustom) Resume([&] { MakeCustomLabel(); });
 }
 
 void frmLabelConfig::UpDown_Click(std::int32_t index, double step) {

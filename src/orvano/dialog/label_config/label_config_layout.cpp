@@ -67,17 +67,17 @@ std::unique_ptr<host::Label> frmLabelConfig::CreateCaption(const std::string& na
 }
 
 void frmLabelConfig::CreateField(std::int32_t index, float top) {
-  const label_config::FieldSpec& spec = FieldTable()[static_cast<std::size_t>(index)];
-  const std::string name = spec.name;
+  const label_config::FieldInfo& info = FieldTable()[static_cast<std::size_t>(index)];
+  const std::string name = info.name;
   Field& f = fields_[static_cast<std::size_t>(index)];
-  f.caption = CreateCaption("lbl" + name, spec.caption, kCaptionLeft, top, kCaptionWidth);
+  f.caption = CreateCaption("lbl" + name, info.caption, kCaptionLeft, top, kCaptionWidth);
   f.text = window_->CreateTextBox("txt" + name);
   f.text->Move(kFieldLeft, top, kFieldWidth, kFieldHeight);
   f.spinner = window_->CreateSpinner("UpDown" + name);
   f.spinner->Move(kFieldLeft + kFieldWidth, top, kSpinnerWidth, kFieldHeight);
-  SSTab1_->PlaceOnTab(*f.caption, spec.tab);
-  SSTab1_->PlaceOnTab(*f.text, spec.tab);
-  SSTab1_->PlaceOnTab(*f.spinner, spec.tab);
+  SSTab1_->PlaceOnTab(*f.caption, info.tab);
+  SSTab1_->PlaceOnTab(*f.text, info.tab);
+  SSTab1_->PlaceOnTab(*f.spinner, info.tab);
 }
 
 void frmLabelConfig::CreateWidgets() {

@@ -133,10 +133,10 @@ const catalog::CatalogEntry& frmLabelConfig::SelectedEntry() const {
 
 void frmLabelConfig::cboLabels_Click() {
   for (std::int32_t i = 0; i < kFieldCount; ++i) {
-    const auto& spec = FieldTable()[static_cast<std::size_t>(i)];
-    if (spec.fromEntry)
-      Resume([&] { SetFieldText(i, label_config::ShownText(spec.kind,
-                                                           spec.fromEntry(SelectedEntry()))); });
+    const auto& info = FieldTable()[static_cast<std::size_t>(i)];
+    if (info.fromEntry)
+      Resume([&] { SetFieldText(i, label_config::ShownText(info.kind,
+                                                           info.fromEntry(SelectedEntry()))); });
   }
   if (asAddressLabel_) {
     catalog::AddressLayoutValues a;
@@ -149,9 +149,9 @@ void frmLabelConfig::cboLabels_Click() {
                                    withHeading);
     });
     for (std::int32_t i = 0; i < kFieldCount; ++i) {
-      const auto& spec = FieldTable()[static_cast<std::size_t>(i)];
-      if (spec.fromLayout)
-        Resume([&] { SetFieldText(i, label_config::ShownText(spec.kind, spec.fromLayout(a))); });
+      const auto& info = FieldTable()[static_cast<std::size_t>(i)];
+      if (info.fromLayout)
+        Resume([&] { SetFieldText(i, label_config::ShownText(info.kind, info.fromLayout(a))); });
     }
     Resume([&] { cboFontSize_->SetText(host::NumberText(a.FontSize) + " pt"); });
     Resume([&] { cboReturnAddressFormat_->SetListIndex(a.ReturnAddressFormat); });
