@@ -12,53 +12,33 @@ namespace {
 double N(const char* s) { return ParseNumber(FieldValue(s)); }
 double L(const char* s) { return ParseLength(FieldValue(s)); }
 
-TEST(ParseNumber, CommaIsTheDecimalSeparatorAndPointsGroupDigits) {
-  EXPECT_EQ(N("12,5 mm"), 12.5);
-  EXPECT_EQ(N("1.234,5"), 1234.5);
-  EXPECT_EQ(N("12.5"), 125);
-  EXPECT_EQ(N("-3"), -3);
-  EXPECT_EQ(N("1 2"), 12);
-  EXPECT_EQ(N(" \t\n+7"), 7);
-  EXPECT_EQ(N("1,5E2"), 150);
-  EXPECT_EQ(N("2D1x"), 20);
-  EXPECT_EQ(N("3E"), 3);
+struct Case {
+  const char* text;
+  double value;
+};
+
+TEST(ParseNumber, CommaIsTheDecimalSeparatorPointsGroupDigitsUnreadableIsZero) {
+  // "1E400" is too large for a double: unreadable, not infinite.
+  const Case cases[] = {{"12,5 mm", 12.5}, {"1.234,5", 1234.5}, {"12.5", 125}, {"-3", -3},
+                        {"1 2", 12}, {" \t\n+7", 7}, {"1,5E2", 150}, {"2D1x", 20}, {"3E", 3},
+                        {"abc", 0}, {"", 0}, {"Inf", 0}, {"NaN", 0}, {"-", 0}, {"1E400", 0}};
+  for (const Case& c : cases) EXPECT_EQ(N(c.text), c.value) << c.text;
   EXPECT_EQ(ParseNumber(FieldValue(12.5)), 12.5);  // through its German text "12,5"
   EXPECT_EQ(ParseNumber(FieldValue(0.1 + 0.2)), 0.3);  // 15 significant digits
-}
-
-TEST(ParseNumber, UnreadableTextAndAbsentValuesGiveZero) {
-  EXPECT_EQ(N("abc"), 0);
-  EXPECT_EQ(N(""), 0);
   EXPECT_EQ(ParseNumber(FieldValue()), 0);
-  EXPECT_EQ(N("Inf"), 0);
-  EXPECT_EQ(N("NaN"), 0);
-  EXPECT_EQ(N("-"), 0);
-  EXPECT_EQ(N("1E400"), 0);  // too large for a double: unreadable, not infinite
   EXPECT_FALSE(std::signbit(N("-0")));
   EXPECT_EQ(ParseNumber(FieldValue(std::numeric_limits<double>::infinity())), 0);
 }
 
-TEST(ParseLength, CentimetresAndMillimetres) {
-  EXPECT_EQ(L("2,5 cm"), 25);
-  EXPECT_EQ(L("1.5 cm"), 150);  // the point groups digits
-  EXPECT_EQ(L("7"), 7);
-  EXPECT_EQ(L(" 7 mm"), 7);
+TEST(ParseLength, CentimetresMillimetresAndInchesRoundedToOneDecimal) {
+  // An inch is exactly 25.4 mm; 0,0625 inch is 1.5875 and 0,125 inch 3.175 before rounding.
+  // The last matching mark decides, and there are no infinite lengths.
+  const Case cases[] = {{"2,5 cm", 25}, {"1.5 cm", 150}, {"7", 7}, {" 7 mm", 7},
+                        {"2 Zoll", 50.8}, {"4 inch", 101.6}, {"10ZOLL", 254}, {"1,5\"", 38.1},
+                        {"0,0625 inch", 1.6}, {"0,125 inch", 3.2}, {"2 cm 1 inch", 50.8},
+                        {"3 inch cm", 76.2}, {"1E308 cm", 0}};
+  for (const Case& c : cases) EXPECT_EQ(L(c.text), c.value) << c.text;
   EXPECT_EQ(ParseLength(FieldValue()), 0);
-}
-
-TEST(ParseLength, InchesAreExactly25Point4MillimetresRoundedToOneDecimal) {
-  EXPECT_EQ(L("2 Zoll"), 50.8);
-  EXPECT_EQ(L("4 inch"), 101.6);
-  EXPECT_EQ(L("10ZOLL"), 254);
-  EXPECT_EQ(L("1,5\""), 38.1);
-  EXPECT_EQ(L("0,0625 inch"), 1.6);  // 1.5875 to one decimal
-  EXPECT_EQ(L("0,125 inch"), 3.2);   // 3.175
-}
-
-TEST(ParseLength, TheLastMatchingMarkDecides) {
-  EXPECT_EQ(L("2 cm 1 inch"), 50.8);
-  EXPECT_EQ(L("3 inch cm"), 76.2);
-  EXPECT_EQ(L("1E308 cm"), 0);  // no infinite lengths
 }
 
 }  // namespace
