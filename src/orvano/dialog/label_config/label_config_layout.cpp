@@ -13,7 +13,7 @@ namespace {
 
 // Places in twips. The tab strip holds two columns, caption and field, one row per field; the
 // preview fills the right side; the buttons stand in one row below.
-constexpr float kFormWidth = 9360;
+constexpr float kFormWidth = 10920;
 constexpr float kFormHeight = 5955;
 constexpr float kMargin = 120;
 constexpr float kTopCaptionWidth = 1500;
@@ -36,7 +36,7 @@ constexpr float kFieldHeight = 300;
 constexpr float kSpinnerWidth = 255;
 constexpr float kTabListWidth = kFieldWidth + 840;
 constexpr float kPreviewLeft = 5280;
-constexpr float kPreviewWidth = 3960;
+constexpr float kPreviewWidth = 5520;  // room for the margin captions left of the sheet
 constexpr float kPreviewHeight = 5160;
 constexpr float kButtonTop = 5460;
 constexpr float kButtonHeight = 375;
