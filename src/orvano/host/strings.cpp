@@ -46,19 +46,6 @@ std::uint32_t Decode(std::string_view s, std::size_t i, std::size_t n) {
   }
 }
 
-void Encode(std::uint32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Windows-1252 0x80..0x9F; 0 marks the five unassigned bytes.
 constexpr std::array<std::uint16_t, 32> kCp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -170,9 +157,9 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   for (char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
     if (c >= 0x80 && c <= 0x9F && kCp1252High[c - 0x80] != 0) {
-      Encode(kCp1252High[c - 0x80], out);
+      AppendUtf8(out, kCp1252High[c - 0x80]);
     } else {
-      Encode(c, out);
+      AppendUtf8(out, c);
     }
   }
   return out;
@@ -203,6 +190,19 @@ std::string Utf8ToCp1252(std::string_view text) {
     }
   }
   return out;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 }  // namespace orvano::host

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ std::string Mid(std::string_view s, std::size_t start, std::size_t count = std::
 std::string Left(std::string_view s, std::size_t count);
 // Byte offset of the character with index `chars` (clamped to the size).
 std::size_t ByteOffset(std::string_view s, std::size_t chars);
+
+// Appends one character (up to U+FFFF) in UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
 bool IsValidUtf8(std::string_view s);
 bool IsAscii(std::string_view s);

@@ -9,19 +9,6 @@ namespace orvano::sheet {
 
 namespace {
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // The indexes i in [0, n) whose interval [a + i*p, a + i*p + w) holds x, as lo..hi. The set is
 // contiguous because the intervals move monotonically with i; lo > hi when it is empty.
 bool AxisRange(double a, std::int64_t p, double w, std::int64_t n, double x, std::int64_t& lo,
@@ -99,7 +86,7 @@ std::string GridToolTip(std::int64_t col, std::int64_t row) {
     text = host::Cp1252ToUtf8(std::string(1, static_cast<char>(code)));
   } else if (code < 0xD800) {
     // Past the code page: the Unicode character of that number.
-    AppendUtf8(text, static_cast<std::uint32_t>(code));
+    host::AppendUtf8(text, static_cast<std::uint32_t>(code));
   }
   return text + std::to_string(row + 1);
 }
