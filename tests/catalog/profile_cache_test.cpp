@@ -43,5 +43,16 @@ TEST(ProfileCache, AChangeOfTheSameSizeInPlaceIsSeenAtOnce) {
   EXPECT_EQ(Get(f, "k"), "2");
 }
 
+TEST(ProfileCache, OurOwnWriteNeedsNoParseToBeReadBack) {
+  TempFolder dir;
+  const auto f = dir.Write("a.usr", "[S]\r\nk=1\r\n");
+  ASSERT_TRUE(WritePrivateProfileString("S", "m", std::string("2"), f));
+  auto& cache = ProfileCache::Instance();
+  const std::size_t parses = cache.ParseCount();
+  EXPECT_EQ(Get(f, "m"), "2");
+  EXPECT_EQ(Get(f, "k"), "1");
+  EXPECT_EQ(cache.ParseCount(), parses);
+}
+
 }  // namespace
 }  // namespace orvano::catalog

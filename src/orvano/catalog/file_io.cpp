@@ -171,15 +171,17 @@ bool FileLock::Replace(std::string_view bytes, FileIdentity& written) {
     ok = fchmod(fd, old.st_mode & 07777) == 0;
   }
   ok = ok && fsync(fd) == 0;
+  ok = ok && rename(temp.c_str(), path_.c_str()) == 0;
+  // The identity after the rename, which sets the file's ctime: taken before it, the cache
+  // would never recognise its own write and parse the file again on the next read.
   struct stat st {};
-  ok = ok && fstat(fd, &st) == 0;
-  ok = close(fd) == 0 && ok;
-  if (ok) ok = rename(temp.c_str(), path_.c_str()) == 0;
+  const bool known = ok && fstat(fd, &st) == 0;
+  close(fd);
   if (!ok) {
     unlink(temp.c_str());
     return false;
   }
-  written = IdentityOf(st);
+  written = known ? IdentityOf(st) : FileIdentity{};
   created_ = false;
   const int dir = open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {

@@ -2,6 +2,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvano::catalog {
@@ -15,7 +16,8 @@ bool ProfileCache::Racy(const FileIdentity& identity) {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   const std::int64_t nowNs = static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-  return nowNs - identity.mtimeNs < kTimeGranularityNs;
+  // ctime too: a copy that keeps an old modification time (cp -p, rsync -t) changes only ctime.
+  return nowNs - std::max(identity.mtimeNs, identity.ctimeNs) < kTimeGranularityNs;
 }
 
 LoadedProfile ProfileCache::Load(const std::string& path) {
