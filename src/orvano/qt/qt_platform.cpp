@@ -21,18 +21,21 @@ float TwipsPerPixel(double dotsPerInch) {
 struct Choice {
   QMessageBox::StandardButton button;
   int answer;
+  const char* caption;
 };
 
-// The buttons of a flag value, left to right, with the platform's answer numbers.
+// The buttons of a flag value, left to right, with the platform's answer numbers. The captions
+// are German like every text of the controls; Qt's own would follow whatever translation the
+// host application happens to load, mostly none.
 std::vector<Choice> ButtonsOf(int flags) {
   using B = QMessageBox;
   switch (flags & 7) {
-    case 1: return {{B::Ok, 1}, {B::Cancel, 2}};
-    case 2: return {{B::Abort, 3}, {B::Retry, 4}, {B::Ignore, 5}};
-    case 3: return {{B::Yes, 6}, {B::No, 7}, {B::Cancel, 2}};
-    case 4: return {{B::Yes, 6}, {B::No, 7}};
-    case 5: return {{B::Retry, 4}, {B::Cancel, 2}};
-    default: return {{B::Ok, 1}};
+    case 1: return {{B::Ok, 1, "OK"}, {B::Cancel, 2, "Abbrechen"}};
+    case 2: return {{B::Abort, 3, "&Abbrechen"}, {B::Retry, 4, "&Wiederholen"}, {B::Ignore, 5, "&Ignorieren"}};
+    case 3: return {{B::Yes, 6, "&Ja"}, {B::No, 7, "&Nein"}, {B::Cancel, 2, "Abbrechen"}};
+    case 4: return {{B::Yes, 6, "&Ja"}, {B::No, 7, "&Nein"}};
+    case 5: return {{B::Retry, 4, "&Wiederholen"}, {B::Cancel, 2, "Abbrechen"}};
+    default: return {{B::Ok, 1, "OK"}};
   }
 }
 
@@ -76,7 +79,11 @@ int QtPlatform::MsgBox(const std::string& text, int flags, const std::string& ti
                   QApplication::activeWindow());
   const std::vector<Choice> choices = ButtonsOf(flags);
   std::vector<QAbstractButton*> buttons;
-  for (const Choice& c : choices) buttons.push_back(box.addButton(c.button));
+  for (const Choice& c : choices) {
+    QPushButton* button = box.addButton(c.button);
+    button->setText(QString::fromUtf8(c.caption));
+    buttons.push_back(button);
+  }
   const std::size_t preselected = static_cast<std::size_t>((flags >> 8) & 3);
   box.setDefaultButton(qobject_cast<QPushButton*>(buttons[preselected < buttons.size() ? preselected : 0]));
   // Escape answers as Cancel, No or OK, whichever the box has.
