@@ -217,7 +217,7 @@ double ParseNumber(const FieldValue& value) {
   }
   bool readable = false;
   const double d = ToDouble(canonical, readable);
-  return readable && d != 0 ? d : 0.0;  // also turns -0 into 0  // also turns -0 into 0
+  return readable && d != 0 ? d : 0.0;  // also turns -0 into 0
 }
 
 double ParseLength(const FieldValue& value) {
