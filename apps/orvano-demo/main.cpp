@@ -4,6 +4,9 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "demo_paths.h"
@@ -21,7 +24,14 @@ void Report(const QString& text) { std::fprintf(stderr, "orvano-demo: %s\n", qPr
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvano-demo"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Orvano"));
+  // No display name: Qt would append it to every window title, and the settings dialog and its
+  // message boxes are titled "Etiketteneinstellungen", nothing more.
+  // The program speaks German, so Qt's own dialogs (the file dialog of "Drucken...") do too.
+  QTranslator qtGerman;
+  if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtGerman);
+  }
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Adressetiketten auswählen, beschriften und drucken."));
