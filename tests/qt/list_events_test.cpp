@@ -87,6 +87,19 @@ TEST_F(ListEvents, EditableTextByCodeRaisesChangeNotClick) {
   EXPECT_EQ(list->ListCount(), 1);
 }
 
+TEST_F(ListEvents, ClearingAnEditableListEmptiesItsTextSilently) {
+  // An empty custom list the user typed a name into, refilled after a change of brand.
+  auto list = form_->CreateComboBox("cboLabels", true);
+  Counted n;
+  list->SetText("Meine Etiketten");
+  list->OnClick([&] { ++n.clicks; });
+  list->OnChange([&] { ++n.changes; });
+  list->Clear();
+  EXPECT_EQ(list->Text(), "");
+  EXPECT_EQ(n.changes, 0);
+  EXPECT_EQ(n.clicks, 0);
+}
+
 TEST_F(ListEvents, UserChoosingAnItemRaisesClick) {
   auto list = form_->CreateComboBox("cboBrands", false);
   Counted n;

@@ -67,6 +67,8 @@ void QtComboBox::Clear() {
   if (!combo) return;
   const QSignalBlocker block(combo);
   combo->clear();
+  // QComboBox keeps typed text that was not an item; the platform's list empties its text too.
+  if (editable_) combo->setEditText(QString());
 }
 
 std::int32_t QtComboBox::ListCount() const {
