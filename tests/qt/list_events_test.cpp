@@ -14,13 +14,17 @@ using ListEvents = FormTest;
 struct Counted {
   int clicks = 0;
   int changes = 0;
+  // Counts the list's events from now on.
+  void Watch(host::ComboBox& list) {
+    list.OnClick([this] { ++clicks; });
+    list.OnChange([this] { ++changes; });
+  }
 };
 
 TEST_F(ListEvents, SelectingByCodeRaisesClickNotChange) {
   auto list = form_->CreateComboBox("cboBrands", false);
   Counted n;
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   for (const char* item : {" Avery", " Herma", " Benutzerdefiniert"}) list->AddItem(item);
 
   list->SetListIndex(1);
@@ -43,8 +47,7 @@ TEST_F(ListEvents, SelectingByCodeRaisesClickNotChange) {
 TEST_F(ListEvents, AddingItemsSelectsNothingAndClearingIsSilent) {
   auto list = form_->CreateComboBox("cboFormat", false);
   Counted n;
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   list->AddItem(" A4 (210 x 297 mm)");
   list->AddItem(" A5 (148 x 210 mm)");
   EXPECT_EQ(list->ListIndex(), -1);
@@ -73,8 +76,7 @@ TEST_F(ListEvents, RefusedSelectionsKeepTheOldOne) {
 TEST_F(ListEvents, EditableTextByCodeRaisesChangeNotClick) {
   auto list = form_->CreateComboBox("cboLabels", true);
   Counted n;
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   list->AddItem("3421 Universal");
   list->SetListIndex(0);
   ASSERT_EQ(n.clicks, 1);
@@ -92,8 +94,7 @@ TEST_F(ListEvents, ClearingAnEditableListEmptiesItsTextSilently) {
   auto list = form_->CreateComboBox("cboLabels", true);
   Counted n;
   list->SetText("Meine Etiketten");
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   list->Clear();
   EXPECT_EQ(list->Text(), "");
   EXPECT_EQ(n.changes, 0);
@@ -103,8 +104,7 @@ TEST_F(ListEvents, ClearingAnEditableListEmptiesItsTextSilently) {
 TEST_F(ListEvents, UserChoosingAnItemRaisesClick) {
   auto list = form_->CreateComboBox("cboBrands", false);
   Counted n;
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   list->AddItem(" Avery");
   list->AddItem(" Herma");
   list->SetListIndex(0);
@@ -119,8 +119,7 @@ TEST_F(ListEvents, UserChoosingAnItemRaisesClick) {
 TEST_F(ListEvents, UserTypingInAnEditableListRaisesChange) {
   auto list = form_->CreateComboBox("cboLabels", true);
   Counted n;
-  list->OnClick([&] { ++n.clicks; });
-  list->OnChange([&] { ++n.changes; });
+  n.Watch(*list);
   list->AddItem("3421 Universal");
   list->SetListIndex(0);
   list->SetFocus();
