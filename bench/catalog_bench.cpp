@@ -50,7 +50,8 @@ const Catalog& CatalogOf(int n) {
   c.folder = root.path + "/" + std::to_string(n);
   std::filesystem::create_directories(c.folder);
   const std::string file = c.folder + "/ovAdrKit.def";
-  const std::string cmd = "python3 '" ORVANO_MAKE_CATALOG "' " + std::to_string(n) + " '" + file + "'";
+  const std::string cmd =
+      "python3 '" ORVANO_MAKE_CATALOG "' " + std::to_string(n) + " '" + file + "'";
   if (std::system(cmd.c_str()) != 0) std::abort();
   // A shipped catalog is old; a file changed moments ago is confirmed against its bytes.
   const timeval old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
@@ -71,8 +72,8 @@ void LookupRun(benchmark::State& state, bool cold) {
   for (auto _ : state) {
     if (cold) ProfileCache::Instance().Clear();
     const CatalogEntry& e = c.entries[(i += 7919) % c.entries.size()];
-    benchmark::DoNotOptimize(orvano::catalog::LookupLabel(
-        e.Brand, e.Name, "", d, f, l, cols, rows, x[0], x[1], x[2], x[3], x[4], x[5]));
+    benchmark::DoNotOptimize(orvano::catalog::LookupLabel(e.Brand, e.Name, "", d, f, l, cols, rows,
+                                                          x[0], x[1], x[2], x[3], x[4], x[5]));
   }
   orvano::host::SetAppPath("");
 }
@@ -102,12 +103,13 @@ void BM_InihParse(benchmark::State& state) {
   const std::string file = c.folder + "/ovAdrKit.def";
   for (auto _ : state) {
     long count = 0;
-    ini_parse(file.c_str(),
-              [](void* user, const char*, const char*, const char*) {
-                ++*static_cast<long*>(user);
-                return 1;
-              },
-              &count);
+    ini_parse(
+        file.c_str(),
+        [](void* user, const char*, const char*, const char*) {
+          ++*static_cast<long*>(user);
+          return 1;
+        },
+        &count);
     benchmark::DoNotOptimize(count);
   }
 }

@@ -57,7 +57,10 @@ BENCHMARK(BM_UCaseBrand);
 
 void BM_Cp1252ToUtf8PerKiB(benchmark::State& state) {
   std::string bytes;
-  while (bytes.size() < 1024) bytes += "Etikett f\xFCr Gr\xF6\xDF" "e A4;9;0;3;8;";
+  while (bytes.size() < 1024)
+    bytes +=
+        "Etikett f\xFCr Gr\xF6\xDF"
+        "e A4;9;0;3;8;";
   bytes.resize(1024);
   for (auto _ : state) benchmark::DoNotOptimize(Cp1252ToUtf8(bytes));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 1024);

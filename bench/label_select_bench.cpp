@@ -63,8 +63,7 @@ BENCHMARK(BM_ClickLastLabel)->Arg(2)->Arg(9999);
 class CatalogFolder {
  public:
   CatalogFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "orvano-bench-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvano-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     std::ofstream(path_ + "/ovAdrKit.def")
         << "[Marke]\r\nStandard=Adressetiketten;9;0;2;6;12,29;8,8;88,9;46,56;7,62;0\r\n";

@@ -49,9 +49,7 @@ bool ParseArguments(const std::vector<std::string>& args, const std::string& com
   return true;
 }
 
-void Complain(const std::string& message) {
-  std::cerr << "orvano-catalog: " << message << "\n";
-}
+void Complain(const std::string& message) { std::cerr << "orvano-catalog: " << message << "\n"; }
 
 int UsageError(const std::string& message) {
   Complain(message);
@@ -60,24 +58,24 @@ int UsageError(const std::string& message) {
 }
 
 void PrintUsage() {
-  std::cout <<
-      "Usage: orvano-catalog COMMAND [ARGUMENTS]\n"
-      "\n"
-      "Commands:\n"
-      "  list [BRAND] [--catalog FILE]\n"
-      "      the brands of the catalog, or the labels of one brand\n"
-      "  show BRAND LABEL [--catalog FILE] [--data-folder DIR] [--address]\n"
-      "      the label's measurements as JSON; with its address layout (stored in DIR, or\n"
-      "      the default one with --address) also the LabelDef fields\n"
-      "  check FILE...\n"
-      "      every malformed line of catalog files, with its line number\n"
-      "  import-glabels DIR [-o FILE] [-v]\n"
-      "      a catalog from the glabels templates in DIR (standard output without -o);\n"
-      "      -v lists every product left out and why\n"
-      "\n"
-      "The catalog is the shipped ovAdrKit.def next to this program unless --catalog names\n"
-      "another file; the brand Benutzerdefiniert reads ovAdrKit.usr in the data folder.\n"
-      "Exit status: 0 ok, 1 problems found, 2 bad usage or unreadable input.\n";
+  std::cout
+      << "Usage: orvano-catalog COMMAND [ARGUMENTS]\n"
+         "\n"
+         "Commands:\n"
+         "  list [BRAND] [--catalog FILE]\n"
+         "      the brands of the catalog, or the labels of one brand\n"
+         "  show BRAND LABEL [--catalog FILE] [--data-folder DIR] [--address]\n"
+         "      the label's measurements as JSON; with its address layout (stored in DIR, or\n"
+         "      the default one with --address) also the LabelDef fields\n"
+         "  check FILE...\n"
+         "      every malformed line of catalog files, with its line number\n"
+         "  import-glabels DIR [-o FILE] [-v]\n"
+         "      a catalog from the glabels templates in DIR (standard output without -o);\n"
+         "      -v lists every product left out and why\n"
+         "\n"
+         "The catalog is the shipped ovAdrKit.def next to this program unless --catalog names\n"
+         "another file; the brand Benutzerdefiniert reads ovAdrKit.usr in the data folder.\n"
+         "Exit status: 0 ok, 1 problems found, 2 bad usage or unreadable input.\n";
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {

@@ -40,13 +40,11 @@ bool WriteAtomically(const std::string& path, const std::string& bytes, std::str
   return true;
 }
 
-void PrintReport(const importer::ImportReport& report, const std::string& folder,
-                 bool verbose) {
+void PrintReport(const importer::ImportReport& report, const std::string& folder, bool verbose) {
   std::set<std::string> brands;
   for (const importer::Product& p : report.Products) brands.insert(p.Brand);
   std::cerr << "imported " << report.Products.size() << " products of " << brands.size()
-            << " brands from " << report.TemplateFiles << " template files in " << folder
-            << "\n";
+            << " brands from " << report.TemplateFiles << " template files in " << folder << "\n";
   if (!report.Skipped.empty()) {
     std::cerr << "skipped " << report.Skipped.size() << " products:\n";
     for (int r = 0; r < importer::kSkipReasonCount; ++r) {

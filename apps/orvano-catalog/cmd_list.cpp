@@ -35,8 +35,8 @@ int RunList(const std::vector<std::string>& args) {
     if (catalog::FoldName(e.Brand) != wanted) continue;
     any = true;
     std::cout << e.Name << "\t" << host::NumberText(e.Cols) << " x " << host::NumberText(e.Rows)
-              << "\t" << host::NumberText(e.LabelWidth) << " x "
-              << host::NumberText(e.LabelHeight) << " mm\t" << e.Description << "\n";
+              << "\t" << host::NumberText(e.LabelWidth) << " x " << host::NumberText(e.LabelHeight)
+              << " mm\t" << e.Description << "\n";
   }
   if (!any) {
     Complain("list: no labels of the brand " + a.positional[0] + " in " + path);

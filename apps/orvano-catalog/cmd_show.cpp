@@ -70,20 +70,16 @@ void PrintJson(const LabelDef& def, bool withFields) {
     for (std::int32_t i = 1; i <= fields.Count(); ++i) {
       const FieldDef& d = *fields.Item(i);
       o << (i > 1 ? "," : "") << "\n    {"
-        << "\"fieldName\": " << JsonString(d.FieldName())
-        << ", \"fieldType\": " << d.FieldType()
+        << "\"fieldName\": " << JsonString(d.FieldName()) << ", \"fieldType\": " << d.FieldType()
         << ", \"fieldSource\": " << JsonString(d.FieldSource())
         << ", \"fieldLeft\": " << JsonNumber(d.FieldLeft())
         << ", \"fieldTop\": " << JsonNumber(d.FieldTop())
         << ", \"fieldWidth\": " << JsonNumber(d.FieldWidth())
         << ", \"fieldHeight\": " << JsonNumber(d.FieldHeight())
-        << ", \"fontName\": " << JsonString(d.FontName())
-        << ", \"fontSize\": " << d.FontSize()
-        << ", \"fontBold\": " << Bool(d.FontBold())
-        << ", \"fontItalic\": " << Bool(d.FontItalic())
+        << ", \"fontName\": " << JsonString(d.FontName()) << ", \"fontSize\": " << d.FontSize()
+        << ", \"fontBold\": " << Bool(d.FontBold()) << ", \"fontItalic\": " << Bool(d.FontItalic())
         << ", \"fontUnderline\": " << Bool(d.FontUnderline())
-        << ", \"textAlign\": " << d.TextAlign()
-        << ", \"canShrink\": " << Bool(d.CanShrink())
+        << ", \"textAlign\": " << d.TextAlign() << ", \"canShrink\": " << Bool(d.CanShrink())
         << ", \"canGrow\": " << Bool(d.CanGrow()) << "}";
     }
     o << "\n  ]";

@@ -11,6 +11,8 @@ QString DataFolder() {
   return folder;
 }
 
-QString StateFile(const QString& dataFolder) { return QDir(dataFolder).filePath(QStringLiteral("formular.json")); }
+QString StateFile(const QString& dataFolder) {
+  return QDir(dataFolder).filePath(QStringLiteral("formular.json"));
+}
 
 }  // namespace orvano::demo

@@ -29,7 +29,8 @@ namespace {
 
 constexpr const char* kDemoBag = "Demo";
 
-const QString kSampleAddress = QStringLiteral("Frau\nErika Mustermann\nHauptstraße 5\n12345 Musterstadt");
+const QString kSampleAddress =
+    QStringLiteral("Frau\nErika Mustermann\nHauptstraße 5\n12345 Musterstadt");
 const QString kSampleSender = QStringLiteral("Probehaus GmbH · Am Markt 1 · 54321 Beispielstadt");
 const QString kSampleHeading = QStringLiteral("Persönlich");
 
@@ -77,7 +78,8 @@ QWidget* DemoWindow::BuildChooser() {
   labelSelect_ = new qt::LabelSelectWidget(box);
   labelSelect_->setObjectName(QStringLiteral("LabelSelect1"));
   layout->addWidget(labelSelect_, 1);
-  auto* hint = new QLabel(QStringLiteral("Ein Klick auf ein Etikett legt fest, wo der Druck beginnt."), box);
+  auto* hint =
+      new QLabel(QStringLiteral("Ein Klick auf ein Etikett legt fest, wo der Druck beginnt."), box);
   hint->setWordWrap(true);
   layout->addWidget(hint);
   settings_ = new QPushButton(QStringLiteral("&Einstellungen..."), box);
@@ -125,7 +127,8 @@ QWidget* DemoWindow::BuildPanel() {
   auto* layout = new QVBoxLayout(box);
   panel_ = new LabelDefPanel(box);
   layout->addWidget(panel_, 1);
-  outlines_ = new QCheckBox(QStringLiteral("Etiketten&ränder mitdrucken (Probedruck auf Normalpapier)"), box);
+  outlines_ = new QCheckBox(
+      QStringLiteral("Etiketten&ränder mitdrucken (Probedruck auf Normalpapier)"), box);
   layout->addWidget(outlines_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -147,7 +150,8 @@ void DemoWindow::Restore(qt::PropertyFile& file) {
     StartFresh();
   } else {
     try {
-      if (!labelSelect_->labelName().trimmed().isEmpty()) labelSelect_->setLabelName(labelSelect_->labelName());
+      if (!labelSelect_->labelName().trimmed().isEmpty())
+        labelSelect_->setLabelName(labelSelect_->labelName());
       labelSelect_->setLabelID(demo.ReadProperty("StartLabel", std::int32_t{0}).ToLong());
     } catch (const host::Error& e) {
       statusBar()->showMessage(QString::fromStdString(e.what()));
@@ -157,7 +161,8 @@ void DemoWindow::Restore(qt::PropertyFile& file) {
     sender_->setText(Text(demo, "ReturnAddress", addressLabel_->returnAddress()));
     heading_->setText(Text(demo, "LabelHeading", addressLabel_->labelHeading()));
   }
-  const bool addressView = demo.ReadProperty("PreviewLayout", std::int32_t{0}).ToLong() == ovPreviewAddressLayout;
+  const bool addressView =
+      demo.ReadProperty("PreviewLayout", std::int32_t{0}).ToLong() == ovPreviewAddressLayout;
   (addressView ? addressLayout_ : pageLayout_)->setChecked(true);
   preview_->setPreviewLayout(addressView ? ovPreviewAddressLayout : ovPreviewPageLayout);
   outlines_->setChecked(demo.ReadProperty("Outlines", false).ToFlag() != 0);
@@ -231,7 +236,8 @@ void DemoWindow::Sync() {
 void DemoWindow::OnTextsEdited() {
   addressLabel_->setReturnAddress(sender_->text());
   // The address box shows a heading whenever it has one; the layout decides here.
-  addressLabel_->setLabelHeading(labelSelect_->addressLabelWithLabelHeading() ? heading_->text() : QString());
+  addressLabel_->setLabelHeading(labelSelect_->addressLabelWithLabelHeading() ? heading_->text()
+                                                                              : QString());
 }
 
 void DemoWindow::ShowPanel() {
@@ -260,9 +266,10 @@ void DemoWindow::PrintTo(const QString& pdfPath) {
 
 void DemoWindow::OnPrint() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Drucken in PDF-Datei"),
-                                              QDir(documents).filePath(QStringLiteral("Etiketten.pdf")),
-                                              QStringLiteral("PDF-Dateien (*.pdf)"));
+  QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Drucken in PDF-Datei"),
+                                   QDir(documents).filePath(QStringLiteral("Etiketten.pdf")),
+                                   QStringLiteral("PDF-Dateien (*.pdf)"));
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   try {

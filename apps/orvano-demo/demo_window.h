@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "orvano/qt/property_file.h"
 #include "orvano/qt/print/label_printer.h"
+#include "orvano/qt/property_file.h"
 
 class QCheckBox;
 class QLineEdit;

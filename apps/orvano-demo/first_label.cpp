@@ -11,8 +11,8 @@ namespace {
 
 bool AddressSized(const catalog::CatalogEntry& e) {
   const double count = e.Cols * e.Rows;
-  return e.PageFormat == ovPageFormatA4 && e.Landscape == 0 && e.LabelWidth >= 60 && e.LabelHeight >= 30 &&
-         count >= 8 && count <= 24 && !e.Name.empty();
+  return e.PageFormat == ovPageFormatA4 && e.Landscape == 0 && e.LabelWidth >= 60 &&
+         e.LabelHeight >= 30 && count >= 8 && count <= 24 && !e.Name.empty();
 }
 
 bool CalledAddressLabel(const catalog::CatalogEntry& e) {

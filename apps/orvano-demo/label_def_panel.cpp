@@ -29,8 +29,8 @@ QString PageText(const LabelDef& def) {
     default: format = QStringLiteral("Format %1").arg(static_cast<int>(def.PageFormat())); break;
   }
   return QStringLiteral("%1 %2, %3 × %4 mm")
-      .arg(format, def.Landscape() ? QStringLiteral("quer") : QStringLiteral("hoch"), Mm(def.PageWidth()),
-           Mm(def.PageHeight()));
+      .arg(format, def.Landscape() ? QStringLiteral("quer") : QStringLiteral("hoch"),
+           Mm(def.PageWidth()), Mm(def.PageHeight()));
 }
 
 }  // namespace
@@ -57,11 +57,12 @@ LabelDefPanel::LabelDefPanel(QWidget* parent) : QWidget(parent) {
   gaps_ = AddRow(QStringLiteral("Abstände:"));
   start_ = AddRow(QStringLiteral("Startetikett:"));
 
-  layout->addWidget(new QLabel(QStringLiteral("Felder (mm ab der linken oberen Ecke des Etiketts):"), this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Felder (mm ab der linken oberen Ecke des Etiketts):"), this));
   fields_ = new QTableWidget(0, 6, this);
-  fields_->setHorizontalHeaderLabels({QStringLiteral("Feld"), QStringLiteral("Links"), QStringLiteral("Oben"),
-                                      QStringLiteral("Breite"), QStringLiteral("Höhe"),
-                                      QStringLiteral("Schrift")});
+  fields_->setHorizontalHeaderLabels({QStringLiteral("Feld"), QStringLiteral("Links"),
+                                      QStringLiteral("Oben"), QStringLiteral("Breite"),
+                                      QStringLiteral("Höhe"), QStringLiteral("Schrift")});
   fields_->verticalHeader()->hide();
   fields_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   fields_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -90,9 +91,12 @@ void LabelDefPanel::Show(const LabelDef& def, std::int32_t startLabel, std::int3
                      .arg(def.Rows())
                      .arg(direction == ovTopBottom ? QStringLiteral("spaltenweise")
                                                    : QStringLiteral("zeilenweise")));
-  labelSize_->setText(QStringLiteral("%1 × %2 mm").arg(Mm(def.LabelWidth()), Mm(def.LabelHeight())));
-  borders_->setText(QStringLiteral("links %1 mm, oben %2 mm").arg(Mm(def.BorderLeft()), Mm(def.BorderTop())));
-  gaps_->setText(QStringLiteral("waagerecht %1 mm, senkrecht %2 mm").arg(Mm(def.SpaceWidth()), Mm(def.SpaceHeight())));
+  labelSize_->setText(
+      QStringLiteral("%1 × %2 mm").arg(Mm(def.LabelWidth()), Mm(def.LabelHeight())));
+  borders_->setText(
+      QStringLiteral("links %1 mm, oben %2 mm").arg(Mm(def.BorderLeft()), Mm(def.BorderTop())));
+  gaps_->setText(QStringLiteral("waagerecht %1 mm, senkrecht %2 mm")
+                     .arg(Mm(def.SpaceWidth()), Mm(def.SpaceHeight())));
   if (startLabel < 0) {
     start_->setText(QStringLiteral("keines gewählt (Druck ab dem ersten Etikett)"));
   } else {
@@ -105,10 +109,15 @@ void LabelDefPanel::Show(const LabelDef& def, std::int32_t startLabel, std::int3
   fields_->setRowCount(static_cast<int>(fields.size()));
   int row = 0;
   for (const auto& f : fields) {
-    QString font = QStringLiteral("%1 %2 pt").arg(QString::fromStdString(f->FontName())).arg(f->FontSize());
+    QString font =
+        QStringLiteral("%1 %2 pt").arg(QString::fromStdString(f->FontName())).arg(f->FontSize());
     if (f->FontBold()) font += QStringLiteral(", fett");
-    const QString cells[] = {QString::fromStdString(f->FieldName()), Mm(f->FieldLeft()), Mm(f->FieldTop()),
-                             Mm(f->FieldWidth()), Mm(f->FieldHeight()), font};
+    const QString cells[] = {QString::fromStdString(f->FieldName()),
+                             Mm(f->FieldLeft()),
+                             Mm(f->FieldTop()),
+                             Mm(f->FieldWidth()),
+                             Mm(f->FieldHeight()),
+                             font};
     for (int c = 0; c < 6; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);
       if (c >= 1 && c <= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

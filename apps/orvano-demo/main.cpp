@@ -28,27 +28,31 @@ int main(int argc, char** argv) {
   // message boxes are titled "Etiketteneinstellungen", nothing more.
   // The program speaks German, so Qt's own dialogs (the file dialog of "Drucken...") do too.
   QTranslator qtGerman;
-  if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qtGerman);
   }
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Adressetiketten auswählen, beschriften und drucken."));
+  parser.setApplicationDescription(
+      QStringLiteral("Adressetiketten auswählen, beschriften und drucken."));
   parser.addHelpOption();
-  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                      QStringLiteral("Bildschirmfotos als PNG in <Ordner> schreiben und beenden."),
-                                      QStringLiteral("Ordner"));
-  const QCommandLineOption pdf(QStringLiteral("pdf"),
-                               QStringLiteral("Den Ausdruck des gespeicherten Stands als PDF schreiben und beenden."),
-                               QStringLiteral("Datei"));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Bildschirmfotos als PNG in <Ordner> schreiben und beenden."),
+      QStringLiteral("Ordner"));
+  const QCommandLineOption pdf(
+      QStringLiteral("pdf"),
+      QStringLiteral("Den Ausdruck des gespeicherten Stands als PDF schreiben und beenden."),
+      QStringLiteral("Datei"));
   parser.addOption(screenshot);
   parser.addOption(pdf);
   parser.process(app);
   const bool batch = parser.isSet(screenshot) || parser.isSet(pdf);
 
   const QString dataFolder = orvano::demo::DataFolder();
-  if (dataFolder.isEmpty()) Report(QStringLiteral("Kein Datenordner; eigene Etiketten werden nicht gespeichert."));
+  if (dataFolder.isEmpty())
+    Report(QStringLiteral("Kein Datenordner; eigene Etiketten werden nicht gespeichert."));
   const QString stateFile = dataFolder.isEmpty() ? QString() : orvano::demo::StateFile(dataFolder);
 
   orvano::qt::PropertyFile state;
@@ -56,7 +60,8 @@ int main(int argc, char** argv) {
     try {
       state.Load(stateFile.toStdString());
     } catch (const orvano::host::Error& e) {
-      Report(QStringLiteral("Gespeicherter Stand nicht lesbar (%1), Neubeginn.").arg(QString::fromStdString(e.what())));
+      Report(QStringLiteral("Gespeicherter Stand nicht lesbar (%1), Neubeginn.")
+                 .arg(QString::fromStdString(e.what())));
     }
   }
 
@@ -69,7 +74,8 @@ int main(int argc, char** argv) {
     int rc = 0;
     if (parser.isSet(screenshot)) {
       QStringList errors;
-      const QStringList files = orvano::demo::WriteScreenshots(window, parser.value(screenshot), errors);
+      const QStringList files =
+          orvano::demo::WriteScreenshots(window, parser.value(screenshot), errors);
       for (const QString& f : files) std::printf("%s\n", qPrintable(QDir::toNativeSeparators(f)));
       for (const QString& e : errors) Report(e);
       if (!errors.isEmpty()) rc = 1;

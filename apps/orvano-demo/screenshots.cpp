@@ -56,7 +56,8 @@ QStringList WriteScreenshots(DemoWindow& window, const QString& folder, QStringL
     const int count = tabs ? tabs->count() : 1;
     for (int i = 0; i < count; ++i) {
       if (tabs) tabs->setCurrentIndex(i);
-      Grab(dialog, dir.filePath(QStringLiteral("einstellungen-%1.png").arg(i + 1)), written, errors);
+      Grab(dialog, dir.filePath(QStringLiteral("einstellungen-%1.png").arg(i + 1)), written,
+           errors);
     }
     if (tabs) tabs->setCurrentIndex(0);
     dialog->close();  // the close box: Cancel

@@ -30,10 +30,10 @@ void Print(const orvano::LabelDef& def) {
   auto fields = def.Fields();
   std::cout << "Felder:       " << fields->Count() << "\n";
   for (const auto& f : *fields) {
-    std::cout << "  " << f->FieldName() << ": links " << NumberText(f->FieldLeft())
-              << ", oben " << NumberText(f->FieldTop()) << ", " << NumberText(f->FieldWidth())
-              << " x " << NumberText(f->FieldHeight()) << " mm, " << f->FontName() << " "
-              << f->FontSize() << " pt\n";
+    std::cout << "  " << f->FieldName() << ": links " << NumberText(f->FieldLeft()) << ", oben "
+              << NumberText(f->FieldTop()) << ", " << NumberText(f->FieldWidth()) << " x "
+              << NumberText(f->FieldHeight()) << " mm, " << f->FontName() << " " << f->FontSize()
+              << " pt\n";
   }
 }
 

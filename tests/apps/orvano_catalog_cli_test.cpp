@@ -128,8 +128,8 @@ TEST_F(CatalogCli, ListsBrandsAndLabels) {
 // The LabelDef of an address label with the default layout on an 88.9 x 46.56 mm label.
 TEST_F(CatalogCli, ShowsMeasurementsAndAddressFields) {
   const std::string catalog = work_.Write("c.def", kCatalog);
-  const Outcome plain = Tool("show Marke 'Etikett 2' --catalog " + Q(catalog) + " --data-folder " +
-                         Q(work_.Path()));
+  const Outcome plain =
+      Tool("show Marke 'Etikett 2' --catalog " + Q(catalog) + " --data-folder " + Q(work_.Path()));
   EXPECT_EQ(plain.status, 0) << plain.err;
   EXPECT_NE(plain.out.find("\"pageFormat\": 11"), std::string::npos);
   EXPECT_NE(plain.out.find("\"landscape\": true"), std::string::npos);
@@ -138,7 +138,7 @@ TEST_F(CatalogCli, ShowsMeasurementsAndAddressFields) {
   EXPECT_EQ(plain.out.find("\"fields\""), std::string::npos);
 
   const Outcome address = Tool("show Marke 'Etikett 1' --address --catalog " + Q(catalog) +
-                           " --data-folder " + Q(work_.Path()));
+                               " --data-folder " + Q(work_.Path()));
   EXPECT_EQ(address.status, 0) << address.err;
   const std::string& o = address.out;
   EXPECT_NE(o.find("\"description\": \"Adressen\""), std::string::npos);
@@ -155,8 +155,8 @@ TEST_F(CatalogCli, ShowsMeasurementsAndAddressFields) {
 TEST_F(CatalogCli, ShowUsesAStoredAddressLayout) {
   const std::string catalog = work_.Write("c.def", kCatalog);
   work_.Write("ovAdrKit.adr", "[Marke]\r\nEtikett 1=3;2;3;2;0;0;12;0; 0\r\n");
-  const Outcome r = Tool("show Marke 'Etikett 1' --catalog " + Q(catalog) + " --data-folder " +
-                     Q(work_.Path()));
+  const Outcome r =
+      Tool("show Marke 'Etikett 1' --catalog " + Q(catalog) + " --data-folder " + Q(work_.Path()));
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.find("ReturnAddress"), std::string::npos);
   EXPECT_EQ(r.out.find("LabelHeading"), std::string::npos);

@@ -74,7 +74,8 @@ TEST(BadInput, ShortLongAndOddRecords) {
   std::int32_t i[4] = {-1, -1, -1, -1};
   double x[6] = {-1, -1, -1, -1, -1, -1};
   const auto look = [&](const char* name) {
-    return LookupLabel("M", name, "", d, i[0], i[1], i[2], i[3], x[0], x[1], x[2], x[3], x[4], x[5]);
+    return LookupLabel("M", name, "", d, i[0], i[1], i[2], i[3], x[0], x[1], x[2], x[3], x[4],
+                       x[5]);
   };
   EXPECT_EQ(look("few"), kFound);
   EXPECT_EQ((std::vector<std::int32_t>(i, i + 4)), (std::vector<std::int32_t>{9, 0, 0, 0}));

@@ -42,7 +42,8 @@ TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
   ASSERT_TRUE(SaveAddressLayout(data.Path(), " Benutzerdefiniert ", "M\xC3\xBCller 1", l));
   EXPECT_EQ(data.Read("ovAdrKit.usr"),
             "[Benutzerdefiniert]\r\nM\xFCller 1=;11;1;2;3;1,5;2;90;40;5;0\r\n");
-  EXPECT_EQ(data.Read("ovAdrKit.adr"), "[Benutzerdefiniert]\r\nM\xFCller 1=2;1;2;1;0;0;12;2; 1\r\n");
+  EXPECT_EQ(data.Read("ovAdrKit.adr"),
+            "[Benutzerdefiniert]\r\nM\xFCller 1=2;1;2;1;0;0;12;2; 1\r\n");
 
   std::string d;
   std::int32_t f = 0, ls = 0, c = 0, r = 0;

@@ -17,19 +17,24 @@ TEST(GetField, NumbersCountsAndMissingFields) {
 TEST(GetField, QuotesNumbersAndEmptyFields) {
   // A quoted field stays text and protects separators; quoted nothing is text, an empty field
   // is absent. Two points, a unit, or a value that is not finite read as text.
-  struct Case { int n; FieldValue record, field; };
-  const Case cases[] = {
-      {1, FieldValue("\"12,5\";x"), FieldValue("12,5")},
-      {1, FieldValue("12,5;x"), FieldValue(12.5)},
-      {1, FieldValue("\"a;b\";c"), FieldValue("a;b")},
-      {0, FieldValue("\"a;b\";c"), FieldValue(std::int32_t{2})},
-      {2, FieldValue("x;\"\";y"), FieldValue("")},
-      {1, FieldValue("a\"b;c\"d;e"), FieldValue("ab;cd")},
-      {0, FieldValue(""), FieldValue(std::int32_t{0})}, {3, FieldValue(""), FieldValue("")},
-      {1, FieldValue(" -1.5E2 "), FieldValue(-150.0)},
-      {1, FieldValue("1.234,5"), FieldValue("1.234,5")},
-      {1, FieldValue("12 mm"), FieldValue("12 mm")}, {1, FieldValue("1e999"), FieldValue("1e999")},
-      {1, FieldValue("Inf"), FieldValue("Inf")}, {1, FieldValue(12.5), FieldValue(12.5)}};
+  struct Case {
+    int n;
+    FieldValue record, field;
+  };
+  const Case cases[] = {{1, FieldValue("\"12,5\";x"), FieldValue("12,5")},
+                        {1, FieldValue("12,5;x"), FieldValue(12.5)},
+                        {1, FieldValue("\"a;b\";c"), FieldValue("a;b")},
+                        {0, FieldValue("\"a;b\";c"), FieldValue(std::int32_t{2})},
+                        {2, FieldValue("x;\"\";y"), FieldValue("")},
+                        {1, FieldValue("a\"b;c\"d;e"), FieldValue("ab;cd")},
+                        {0, FieldValue(""), FieldValue(std::int32_t{0})},
+                        {3, FieldValue(""), FieldValue("")},
+                        {1, FieldValue(" -1.5E2 "), FieldValue(-150.0)},
+                        {1, FieldValue("1.234,5"), FieldValue("1.234,5")},
+                        {1, FieldValue("12 mm"), FieldValue("12 mm")},
+                        {1, FieldValue("1e999"), FieldValue("1e999")},
+                        {1, FieldValue("Inf"), FieldValue("Inf")},
+                        {1, FieldValue(12.5), FieldValue(12.5)}};
   for (const Case& c : cases) EXPECT_EQ(GetField(c.n, c.record), c.field) << c.n;
   EXPECT_TRUE(GetField(3, FieldValue()).IsNull());
   EXPECT_TRUE(GetField(2, FieldValue("x;;y")).IsNull());

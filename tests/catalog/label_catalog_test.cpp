@@ -56,16 +56,17 @@ TEST(LoadCatalogFile, ReadsWholeLinesWithoutTheProfileCut) {
 TEST(LoadCatalog, ShippedEntriesComeFirstAndSharedBrandsAreListedTwice) {
   TempFolder app, data;
   host::SetAppPath(app.Path());
-  app.Write("ovAdrKit.def", "[Avery]\r\nL1=;9\r\n[Benutzerdefiniert]\r\nX=;9\r\n[Herma]\r\nH1=;11\r\n");
+  app.Write("ovAdrKit.def",
+            "[Avery]\r\nL1=;9\r\n[Benutzerdefiniert]\r\nX=;9\r\n[Herma]\r\nH1=;11\r\n");
   data.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\nMeins=;9;0;2;8;0;0;105;37;0;0\r\n");
   data.Write("ovAdrKit.def", "[Wrong]\r\nW=;9\r\n");
   host::headless::HeadlessPlatform platform;
   LabelCatalog c;
   c.LoadCatalogFile(app.File("ovAdrKit.def"));  // cleared by LoadCatalog
-  c.LoadCatalogFile(app.File("missing"));      // adds nothing
+  c.LoadCatalogFile(app.File("missing"));       // adds nothing
   c.LoadCatalog(data.Path(), platform);
-  EXPECT_EQ(c.Brands(), (std::vector<std::string>{"Avery", "Benutzerdefiniert", "Herma",
-                                                  "Benutzerdefiniert"}));
+  EXPECT_EQ(c.Brands(),
+            (std::vector<std::string>{"Avery", "Benutzerdefiniert", "Herma", "Benutzerdefiniert"}));
   std::vector<std::string> names;
   for (const auto& e : c.Entries()) names.push_back(e.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"L1", "X", "H1", "Meins"}));

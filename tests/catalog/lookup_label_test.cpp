@@ -35,7 +35,8 @@ class LookupLabelTest : public ::testing::Test {
               "blank=   \r\n"
               "[Benutzerdefiniert]\r\nMeins=;11;0;1;1;0;0;10;10;0;0\r\n");
     app.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\nMeins=;9;0;2;8;0;0;105;37;0;0\r\n");
-    data.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\nMeins=;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0\r\n");
+    data.Write("ovAdrKit.usr",
+               "[Benutzerdefiniert]\r\nMeins=;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0\r\n");
   }
   void TearDown() override { host::SetAppPath(""); }
   TempFolder app, data;

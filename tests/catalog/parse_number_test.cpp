@@ -19,11 +19,12 @@ struct Case {
 
 TEST(ParseNumber, CommaIsTheDecimalSeparatorPointsGroupDigitsUnreadableIsZero) {
   // "1E400" is too large for a double: unreadable, not infinite.
-  const Case cases[] = {{"12,5 mm", 12.5}, {"1.234,5", 1234.5}, {"12.5", 125}, {"-3", -3},
-                        {"1 2", 12}, {" \t\n+7", 7}, {"1,5E2", 150}, {"2D1x", 20}, {"3E", 3},
-                        {"abc", 0}, {"", 0}, {"Inf", 0}, {"NaN", 0}, {"-", 0}, {"1E400", 0}};
+  const Case cases[] = {
+      {"12,5 mm", 12.5}, {"1.234,5", 1234.5}, {"12.5", 125}, {"-3", -3}, {"1 2", 12},
+      {" \t\n+7", 7},    {"1,5E2", 150},      {"2D1x", 20},  {"3E", 3},  {"abc", 0},
+      {"", 0},           {"Inf", 0},          {"NaN", 0},    {"-", 0},   {"1E400", 0}};
   for (const Case& c : cases) EXPECT_EQ(N(c.text), c.value) << c.text;
-  EXPECT_EQ(ParseNumber(FieldValue(12.5)), 12.5);  // through its German text "12,5"
+  EXPECT_EQ(ParseNumber(FieldValue(12.5)), 12.5);      // through its German text "12,5"
   EXPECT_EQ(ParseNumber(FieldValue(0.1 + 0.2)), 0.3);  // 15 significant digits
   EXPECT_EQ(ParseNumber(FieldValue()), 0);
   EXPECT_FALSE(std::signbit(N("-0")));
@@ -33,10 +34,11 @@ TEST(ParseNumber, CommaIsTheDecimalSeparatorPointsGroupDigitsUnreadableIsZero) {
 TEST(ParseLength, CentimetresMillimetresAndInchesRoundedToOneDecimal) {
   // An inch is exactly 25.4 mm; 0,0625 inch is 1.5875 and 0,125 inch 3.175 before rounding.
   // The last matching mark decides, and there are no infinite lengths.
-  const Case cases[] = {{"2,5 cm", 25}, {"1.5 cm", 150}, {"7", 7}, {" 7 mm", 7},
-                        {"2 Zoll", 50.8}, {"4 inch", 101.6}, {"10ZOLL", 254}, {"1,5\"", 38.1},
-                        {"0,0625 inch", 1.6}, {"0,125 inch", 3.2}, {"2 cm 1 inch", 50.8},
-                        {"3 inch cm", 76.2}, {"1E308 cm", 0}};
+  const Case cases[] = {{"2,5 cm", 25},      {"1.5 cm", 150},       {"7", 7},
+                        {" 7 mm", 7},        {"2 Zoll", 50.8},      {"4 inch", 101.6},
+                        {"10ZOLL", 254},     {"1,5\"", 38.1},       {"0,0625 inch", 1.6},
+                        {"0,125 inch", 3.2}, {"2 cm 1 inch", 50.8}, {"3 inch cm", 76.2},
+                        {"1E308 cm", 0}};
   for (const Case& c : cases) EXPECT_EQ(L(c.text), c.value) << c.text;
   EXPECT_EQ(ParseLength(FieldValue()), 0);
 }

@@ -20,7 +20,8 @@ pid_t SpawnWriter(const std::string& file, const std::string& prefix) {
     bool ok = true;
     for (int i = 0; i < kWrites; ++i)
       ok = WritePrivateProfileString("Benutzerdefiniert", prefix + std::to_string(i),
-                                     std::string(";9;0;2;") + std::to_string(i), file) && ok;
+                                     std::string(";9;0;2;") + std::to_string(i), file) &&
+           ok;
     _exit(ok ? 0 : 1);
   }
   return pid;

@@ -17,9 +17,15 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST(CLngRounding, TiesGoToTheEvenNeighbourWithinThirtyTwoBits) {
   // Just off a tie is no tie; the lowest long is reached through a tie to even.
   const std::pair<double, std::int32_t> cases[] = {
-      {0.5, 0}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4},
-      {2.4999999999999996, 2}, {2.5000000000000004, 3},
-      {2147483647.4, 2147483647}, {-2147483648.5, std::numeric_limits<std::int32_t>::min()}};
+      {0.5, 0},
+      {2.5, 2},
+      {3.5, 4},
+      {-2.5, -2},
+      {-3.5, -4},
+      {2.4999999999999996, 2},
+      {2.5000000000000004, 3},
+      {2147483647.4, 2147483647},
+      {-2147483648.5, std::numeric_limits<std::int32_t>::min()}};
   for (auto [x, want] : cases) EXPECT_EQ(CLng(x), want) << x;
   for (double x : {2147483647.5, -2147483649.0, kInf, std::nan("")})
     EXPECT_EQ(Raised([&] { CLng(x); }), ErrorKind::Overflow) << x;
@@ -33,15 +39,28 @@ TEST(RoundWhole, TiesToEvenAndTheHalfTrickOfTheLayout) {
 }
 
 TEST(RoundDecimals, TiesOnTheDecimalTextGoToEven) {
-  struct Case { double x; int n; double want; };
+  struct Case {
+    double x;
+    int n;
+    double want;
+  };
   // 0.35 and 2.675 are stored just below the tie but read as their decimal text; the inch
   // lengths n x 25.45 round to one decimal (3 x 25.45 = 76,35). Carries and values with
   // nothing to drop come through whole, and 20 decimals do not cut to 15 digits.
-  const Case cases[] = {
-      {0.25, 1, 0.2}, {0.35, 1, 0.4}, {-0.25, 1, -0.2}, {2.675, 2, 2.68}, {2.665, 2, 2.66},
-      {1.005, 2, 1.0}, {2 * 25.45, 1, 50.9}, {10 * 25.45, 1, 254.5}, {3 * 25.45, 1, 76.4},
-      {9.96, 1, 10.0}, {99.995, 2, 100.0}, {1e-20, 3, 0.0}, {0.1 + 0.2, 20, 0.1 + 0.2},
-      {1e300, 2, 1e300}};
+  const Case cases[] = {{0.25, 1, 0.2},
+                        {0.35, 1, 0.4},
+                        {-0.25, 1, -0.2},
+                        {2.675, 2, 2.68},
+                        {2.665, 2, 2.66},
+                        {1.005, 2, 1.0},
+                        {2 * 25.45, 1, 50.9},
+                        {10 * 25.45, 1, 254.5},
+                        {3 * 25.45, 1, 76.4},
+                        {9.96, 1, 10.0},
+                        {99.995, 2, 100.0},
+                        {1e-20, 3, 0.0},
+                        {0.1 + 0.2, 20, 0.1 + 0.2},
+                        {1e300, 2, 1e300}};
   for (const Case& c : cases) EXPECT_EQ(Round(c.x, c.n), c.want) << c.x << " / " << c.n;
   EXPECT_FALSE(std::signbit(Round(-0.04, 1)));
   EXPECT_EQ(Raised([] { Round(1.0, -1); }), ErrorKind::InvalidProcedureCall);

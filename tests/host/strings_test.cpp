@@ -22,7 +22,10 @@ TEST(LetterCase, AsciiAndLatin1LettersOnly) {
   // No Latin-1 partner, no letter at all, or broken bytes: untouched.
   EXPECT_EQ(UCase("ß ÿ ÷ µ €"), "ß ÿ ÷ µ €");
   EXPECT_EQ(LCase("× ẞ"), "× ẞ");
-  EXPECT_EQ(UCase("a\xC3" "b\xE4"), "A\xC3" "B\xE4");
+  EXPECT_EQ(UCase("a\xC3"
+                  "b\xE4"),
+            "A\xC3"
+            "B\xE4");
   EXPECT_TRUE(EqualsNoCase("Größe", "GRÖßE"));
   EXPECT_FALSE(EqualsNoCase("Größe", "Grosse"));
 }
@@ -58,9 +61,14 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Cp1252, UmlautsTheSpecialRowAndUnassignedBytes) {
-  EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF" "e \xC4\xD6\xDC"), "Größe ÄÖÜ");
+  EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF"
+                         "e \xC4\xD6\xDC"),
+            "Größe ÄÖÜ");
   EXPECT_EQ(Cp1252ToUtf8("\x80 \x84\x93\x96"), "€ „“–");
-  EXPECT_EQ(Utf8ToCp1252("Größe € „Etikett“ – Š"), "Gr\xF6\xDF" "e \x80 \x84" "Etikett\x93 \x96 \x8A");
+  EXPECT_EQ(Utf8ToCp1252("Größe € „Etikett“ – Š"),
+            "Gr\xF6\xDF"
+            "e \x80 \x84"
+            "Etikett\x93 \x96 \x8A");
   EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
@@ -68,7 +76,9 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("Ω ≠ \xF0\x9F\x93\xA6"), "? ? ?");
   // The control character U+0080 has no byte: 0x80 is the euro sign.
   EXPECT_EQ(Utf8ToCp1252("\u0080"), "?");
-  EXPECT_EQ(Utf8ToCp1252("a\xE4" "b"), "a?b");  // a stray byte is no character
+  EXPECT_EQ(Utf8ToCp1252("a\xE4"
+                         "b"),
+            "a?b");  // a stray byte is no character
 }
 
 }  // namespace

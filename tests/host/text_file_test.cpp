@@ -51,7 +51,10 @@ TEST_F(TextFileTest, CrLfLfAndCrEachEndALineAndBytesComeBackAsStored) {
       {"\r\n\r\nx\n\n", {"", "", "x", ""}},
       {"\r\r\n", {"", ""}},
       {"", {}},
-      {"Gr\xF6\xDF" "e\t \r\n", {"Gr\xF6\xDF" "e\t "}},
+      {"Gr\xF6\xDF"
+       "e\t \r\n",
+       {"Gr\xF6\xDF"
+        "e\t "}},
       {std::string("a\0b\n", 4), {std::string("a\0b", 3)}}};
   for (const auto& [bytes, lines] : cases) EXPECT_EQ(ReadAll(bytes), lines) << bytes;
 }

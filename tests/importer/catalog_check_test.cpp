@@ -26,23 +26,22 @@ TEST(CatalogCheckFinds, NothingInASoundFile) {
       "B=\"Text; mit Semikolon\";11;1;3;3;5;5;63,5;45;2,5;2\r\n"
       "C=quoted;9;0;\"3\";7;\"7,5\";15,15;63.5;38,1;2,5;0\r\n"
       "[Andere]\nA=;9;1;1;1;0;0;297;210;0;0\n");
-  EXPECT_TRUE(c.Problems.empty()) << c.Problems.front().Line << ": "
-                                  << c.Problems.front().Message;
+  EXPECT_TRUE(c.Problems.empty()) << c.Problems.front().Line << ": " << c.Problems.front().Message;
   EXPECT_EQ(c.Sections, 2);
   EXPECT_EQ(c.Records, 4);
 }
 
 TEST(CatalogCheckFinds, MalformedLinesWithTheirNumbers) {
   const CatalogCheck c = CheckCatalog(
-      "X=;9;0;1;1;0;0;10;10;0;0\n"      // 1 before any section
-      "[Marke\n"                        // 2 no closing bracket
-      "[Marke]\n"                       // 3
-      "just text\n"                     // 4 no "="
-      "=;9;0;1;1;0;0;10;10;0;0\n"       // 5 no name
-      "A=;9;0;1;1;0;0;10;10;0\n"        // 6 ten fields
-      "a=;9;0;1;1;0;0;10;10;0;0\n"      // 7 repeats A
-      "[MARKE]\n"                       // 8 repeats the section
-      "[]\n");                          // 9 empty name
+      "X=;9;0;1;1;0;0;10;10;0;0\n"  // 1 before any section
+      "[Marke\n"                    // 2 no closing bracket
+      "[Marke]\n"                   // 3
+      "just text\n"                 // 4 no "="
+      "=;9;0;1;1;0;0;10;10;0;0\n"   // 5 no name
+      "A=;9;0;1;1;0;0;10;10;0\n"    // 6 ten fields
+      "a=;9;0;1;1;0;0;10;10;0;0\n"  // 7 repeats A
+      "[MARKE]\n"                   // 8 repeats the section
+      "[]\n");                      // 9 empty name
   EXPECT_EQ(Lines(c), (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(MessageAt(c, 6), "record has 10 fields, expected 11");
   EXPECT_NE(MessageAt(c, 7).find("repeats line 6"), std::string::npos);
@@ -52,17 +51,17 @@ TEST(CatalogCheckFinds, MalformedLinesWithTheirNumbers) {
 TEST(CatalogCheckFinds, WrongValuesInRecords) {
   const CatalogCheck c = CheckCatalog(
       "[M]\n"
-      "fmt=;8;0;1;1;0;0;10;10;0;0\n"           // 2 no A4/A5
-      "land=;9;2;1;1;0;0;10;10;0;0\n"          // 3 landscape 2
-      "cols=;9;0;0;1;0;0;10;10;0;0\n"          // 4 no columns
-      "half=;9;0;1,5;1;0;0;10;10;0;0\n"        // 5 half a column
-      "text=;9;0;1;1;0;0;zehn;10;0;0\n"        // 6 text for a width
-      "empty=;9;0;1;1;0;0;10;;0;0\n"           // 7 empty height
-      "neg=;9;0;1;1;-1;0;10;10;0;0\n"          // 8 negative border
-      "zero=;9;0;1;1;0;0;0;10;0;0\n"           // 9 zero width
-      "wide=;9;0;3;1;0;0;70,01;10;0;0\n"       // 10 0.03 mm too wide
-      "high=;11;1;1;3;0;0;10;50;0;0\n"         // 11 A5 landscape: 150 > 148.5
-      "fits=;11;0;2;1;0,5;0;74;10;0;0\n");     // 12 exactly 148.5
+      "fmt=;8;0;1;1;0;0;10;10;0;0\n"        // 2 no A4/A5
+      "land=;9;2;1;1;0;0;10;10;0;0\n"       // 3 landscape 2
+      "cols=;9;0;0;1;0;0;10;10;0;0\n"       // 4 no columns
+      "half=;9;0;1,5;1;0;0;10;10;0;0\n"     // 5 half a column
+      "text=;9;0;1;1;0;0;zehn;10;0;0\n"     // 6 text for a width
+      "empty=;9;0;1;1;0;0;10;;0;0\n"        // 7 empty height
+      "neg=;9;0;1;1;-1;0;10;10;0;0\n"       // 8 negative border
+      "zero=;9;0;1;1;0;0;0;10;0;0\n"        // 9 zero width
+      "wide=;9;0;3;1;0;0;70,01;10;0;0\n"    // 10 0.03 mm too wide
+      "high=;11;1;1;3;0;0;10;50;0;0\n"      // 11 A5 landscape: 150 > 148.5
+      "fits=;11;0;2;1;0,5;0;74;10;0;0\n");  // 12 exactly 148.5
   EXPECT_EQ(Lines(c), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
   EXPECT_EQ(MessageAt(c, 10), "grid is 210,03 mm wide, the page only 210 mm");
   EXPECT_EQ(MessageAt(c, 11), "grid is 150 mm high, the page only 148,5 mm");

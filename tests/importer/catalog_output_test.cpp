@@ -17,8 +17,7 @@ Product Sample(std::string brand, std::string part, std::string description = "A
 }
 
 TEST(CatalogRecordText, FieldsInNumberText) {
-  EXPECT_EQ(CatalogRecord(Sample("B", "1")),
-            "Adressetiketten;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
+  EXPECT_EQ(CatalogRecord(Sample("B", "1")), "Adressetiketten;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
 }
 
 TEST(CatalogRecordText, DescriptionsCannotBreakTheRecord) {
@@ -29,12 +28,14 @@ TEST(CatalogRecordText, DescriptionsCannotBreakTheRecord) {
 }
 
 TEST(CatalogFile, SectionsPerBrandInWindows1252WithCrLf) {
-  const std::string bytes = CatalogFileBytes(
-      {Sample("APLI", "2"), Sample("Apli", "10"), Sample("Zweck", "1", "Größe")});
+  const std::string bytes =
+      CatalogFileBytes({Sample("APLI", "2"), Sample("Apli", "10"), Sample("Zweck", "1", "Größe")});
   EXPECT_NE(bytes.find("\r\n[APLI]\r\n2=Adressetiketten;"), std::string::npos);
   EXPECT_NE(bytes.find(";0\r\n10=Adressetiketten;"), std::string::npos);
   EXPECT_EQ(bytes.find("[Apli]"), std::string::npos);  // one section for both spellings
-  EXPECT_NE(bytes.find("[Zweck]\r\n1=Gr\xF6\xDF" "e;"), std::string::npos);
+  EXPECT_NE(bytes.find("[Zweck]\r\n1=Gr\xF6\xDF"
+                       "e;"),
+            std::string::npos);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] == '\n') {
       EXPECT_EQ(bytes[i - 1], '\r') << "bare line feed at " << i;
@@ -52,9 +53,9 @@ TEST(CatalogFile, LookupReadsTheWrittenRecords) {
   std::string description;
   std::int32_t format = 0, landscape = 5, cols = 0, rows = 0;
   double left = 0, top = 0, width = 0, height = 0, gapW = 0, gapH = 9;
-  const std::int32_t status = catalog::LookupLabel(
-      "zweckform", "3475", "", description, format, landscape, cols, rows, left, top, width,
-      height, gapW, gapH);
+  const std::int32_t status =
+      catalog::LookupLabel("zweckform", "3475", "", description, format, landscape, cols, rows,
+                           left, top, width, height, gapW, gapH);
   host::SetAppPath("");
   ASSERT_EQ(status, catalog::kFound);
   EXPECT_EQ(description, "A; B");

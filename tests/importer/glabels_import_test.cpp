@@ -8,10 +8,10 @@ namespace orvano::importer {
 namespace {
 
 // A template of a rectangle layout; sizes in millimetres.
-std::string Rect(const std::string& brand, const std::string& part, const std::string& size,
-                 const std::string& label = "width=\"70mm\" height=\"37mm\"",
-                 const std::string& layout =
-                     "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") {
+std::string Rect(
+    const std::string& brand, const std::string& part, const std::string& size,
+    const std::string& label = "width=\"70mm\" height=\"37mm\"",
+    const std::string& layout = "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") {
   return "<Template brand=\"" + brand + "\" part=\"" + part + "\" " + size +
          " _description=\"Etiketten " + part + "\">\n<Label-rectangle id=\"0\" " + label +
          " round=\"1mm\">\n<Layout " + layout + "/>\n</Label-rectangle>\n</Template>\n";
@@ -39,16 +39,16 @@ ImportReport Import(const std::string& body) {
 }
 
 TEST(GlabelsImportPaper, AcceptsA4AndA5AndMatchingCustomSizes) {
-  const ImportReport r = Import(
-      Rect("B", "a4", "size=\"A4\"") + Rect("B", "a5", "size=\"A5\"",
-                                            "width=\"148mm\" height=\"210mm\"",
-                                            "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"") +
-      Rect("B", "portrait", "size=\"Other\" width=\"595pt\" height=\"842pt\"") +
-      Rect("B", "landscape", "size=\"Other\" width=\"297.4mm\" height=\"209.6mm\"",
-           "width=\"99mm\" height=\"70mm\"",
-           "nx=\"3\" ny=\"3\" x0=\"0\" y0=\"0\" dx=\"99mm\" dy=\"70mm\"") +
-      Rect("B", "letter", "size=\"US-Letter\"") + Rect("B", "a3", "size=\"A3\"") +
-      Rect("B", "almost", "size=\"Other\" width=\"210mm\" height=\"296mm\""));
+  const ImportReport r =
+      Import(Rect("B", "a4", "size=\"A4\"") +
+             Rect("B", "a5", "size=\"A5\"", "width=\"148mm\" height=\"210mm\"",
+                  "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"") +
+             Rect("B", "portrait", "size=\"Other\" width=\"595pt\" height=\"842pt\"") +
+             Rect("B", "landscape", "size=\"Other\" width=\"297.4mm\" height=\"209.6mm\"",
+                  "width=\"99mm\" height=\"70mm\"",
+                  "nx=\"3\" ny=\"3\" x0=\"0\" y0=\"0\" dx=\"99mm\" dy=\"70mm\"") +
+             Rect("B", "letter", "size=\"US-Letter\"") + Rect("B", "a3", "size=\"A3\"") +
+             Rect("B", "almost", "size=\"Other\" width=\"210mm\" height=\"296mm\""));
   EXPECT_EQ(r.Products.size(), 4u);
   EXPECT_EQ(Count(r, SkipReason::PaperSize), 3);
   ASSERT_TRUE(Find(r, "B", "a5"));
@@ -80,15 +80,15 @@ TEST(GlabelsImportShape, KeepsOnlyOneRectangleWithOneLayout) {
 }
 
 TEST(GlabelsImportGrid, GapsOverlapsAndPageFit) {
-  const ImportReport r = Import(
-      Rect("B", "gap", "size=\"A4\"", "width=\"63.5mm\" height=\"38.1mm\"",
-           "nx=\"3\" ny=\"7\" x0=\"7.2mm\" y0=\"15.15mm\" dx=\"66mm\" dy=\"38.1mm\"") +
-      Rect("B", "overlap", "size=\"A4\"", "width=\"70mm\" height=\"37mm\"",
-           "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"37mm\"") +
-      Rect("B", "hair", "size=\"A4\"", "width=\"70mm\" height=\"37.05mm\"",
-           "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") +
-      Rect("B", "wide", "size=\"A4\"", "width=\"75mm\" height=\"37mm\"",
-           "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"75mm\" dy=\"37mm\""));
+  const ImportReport r =
+      Import(Rect("B", "gap", "size=\"A4\"", "width=\"63.5mm\" height=\"38.1mm\"",
+                  "nx=\"3\" ny=\"7\" x0=\"7.2mm\" y0=\"15.15mm\" dx=\"66mm\" dy=\"38.1mm\"") +
+             Rect("B", "overlap", "size=\"A4\"", "width=\"70mm\" height=\"37mm\"",
+                  "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"37mm\"") +
+             Rect("B", "hair", "size=\"A4\"", "width=\"70mm\" height=\"37.05mm\"",
+                  "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") +
+             Rect("B", "wide", "size=\"A4\"", "width=\"75mm\" height=\"37mm\"",
+                  "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"75mm\" dy=\"37mm\""));
   ASSERT_TRUE(Find(r, "B", "gap"));
   const Sheet& s = Find(r, "B", "gap")->Measures;
   EXPECT_EQ(s.Cols, 3);
@@ -156,15 +156,16 @@ TEST(GlabelsImportOrder, BrandsThenPartsInNaturalOrder) {
              Rect("Brand 10", "1", "size=\"A4\"") + Rect("Brand 9", "1", "size=\"A4\""));
   std::vector<std::string> order;
   for (const Product& p : r.Products) order.push_back(p.Brand + "/" + p.Part);
-  EXPECT_EQ(order, (std::vector<std::string>{"avery/L9", "avery/L10", "Brand 9/1",
-                                             "Brand 10/1", "Zweck/2", "Zweck/10"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"avery/L9", "avery/L10", "Brand 9/1", "Brand 10/1",
+                                             "Zweck/2", "Zweck/10"}));
 }
 
 TEST(GlabelsImportFiles, MalformedFilesBecomeProblemsOthersAreIgnored) {
   GlabelsImporter importer;
   EXPECT_FALSE(importer.AddDocument("bad.xml", "<Glabels-templates>\n<Template>"));
-  EXPECT_TRUE(importer.AddDocument("paper.xml", "<Glabels-paper-sizes><Template/>"
-                                                "</Glabels-paper-sizes>"));
+  EXPECT_TRUE(importer.AddDocument("paper.xml",
+                                   "<Glabels-paper-sizes><Template/>"
+                                   "</Glabels-paper-sizes>"));
   EXPECT_TRUE(importer.AddDocument("good.xml", Doc(Rect("B", "1", "size=\"A4\""))));
   const ImportReport r = importer.Finish();
   ASSERT_EQ(r.Problems.size(), 1u);

@@ -44,7 +44,8 @@ class InstalledTemplates : public ::testing::Test {
   // Every field of the record; the lengths are whole hundredths, so they compare exactly.
   static std::vector<double> Values(const Sheet& s) {
     return {double(s.PageFormat), double(s.Landscape), double(s.Cols), double(s.Rows),
-            s.BorderLeft, s.BorderTop, s.LabelWidth, s.LabelHeight, s.SpaceWidth, s.SpaceHeight};
+            s.BorderLeft,         s.BorderTop,         s.LabelWidth,   s.LabelHeight,
+            s.SpaceWidth,         s.SpaceHeight};
   }
 
   static inline ImportReport report_;

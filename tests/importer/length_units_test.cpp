@@ -22,8 +22,8 @@ TEST(LengthUnits, ReadExponentsAsTheDatabaseWritesThem) {
 }
 
 TEST(LengthUnits, RefuseWhatIsNoLength) {
-  for (const char* bad : {"", "  ", "mm", "12px", "12 m m", "abc", "inf", "nan", "infmm",
-                          "1e999", "--1", "0x10"}) {
+  for (const char* bad :
+       {"", "  ", "mm", "12px", "12 m m", "abc", "inf", "nan", "infmm", "1e999", "--1", "0x10"}) {
     EXPECT_FALSE(ParseLengthMm(bad).has_value()) << bad;
   }
 }

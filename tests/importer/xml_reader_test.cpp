@@ -59,24 +59,24 @@ TEST_P(XmlReaderRefuses, WithTheLineOfTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, XmlReaderRefuses,
-    ::testing::Values(Malformed{"<a>\n<b>\n</a>", 3},             // wrong end tag
-                      Malformed{"<a>\n<b/>\n", 3},                 // never closed
-                      Malformed{"<a v=\"&nbsp;\"/>", 1},           // unknown entity
-                      Malformed{"<a v=\"&#0;\"/>", 1},             // not an XML character
-                      Malformed{"<a v=\"&#xD800;\"/>", 1},         // surrogate
-                      Malformed{"<a v=\"&#x110000;\"/>", 1},       // beyond Unicode
+    ::testing::Values(Malformed{"<a>\n<b>\n</a>", 3},                // wrong end tag
+                      Malformed{"<a>\n<b/>\n", 3},                   // never closed
+                      Malformed{"<a v=\"&nbsp;\"/>", 1},             // unknown entity
+                      Malformed{"<a v=\"&#0;\"/>", 1},               // not an XML character
+                      Malformed{"<a v=\"&#xD800;\"/>", 1},           // surrogate
+                      Malformed{"<a v=\"&#x110000;\"/>", 1},         // beyond Unicode
                       Malformed{"<a v=\"&#99999999999999;\"/>", 1},  // would overflow
-                      Malformed{"<a v=\"a & b\"/>", 1},            // bare ampersand
-                      Malformed{"<a\nv=\"1\" v=\"2\"/>", 2},       // attribute twice
-                      Malformed{"<a v=1/>", 1},                    // unquoted value
-                      Malformed{"<a v=\"<\"/>", 1},                // "<" in a value
-                      Malformed{"<a v=\"1\"w=\"2\"/>", 1},         // no blank between
-                      Malformed{"<a/>\n<b/>", 2},                  // second root
-                      Malformed{"x<a/>", 1},                       // text before the root
-                      Malformed{"\n\n<!-- open", 3},               // comment never ends
-                      Malformed{"<a><![CDATA[x</a>", 1},           // CDATA never ends
-                      Malformed{"", 1},                            // nothing at all
-                      Malformed{"</a>", 1}));                      // end without start
+                      Malformed{"<a v=\"a & b\"/>", 1},              // bare ampersand
+                      Malformed{"<a\nv=\"1\" v=\"2\"/>", 2},         // attribute twice
+                      Malformed{"<a v=1/>", 1},                      // unquoted value
+                      Malformed{"<a v=\"<\"/>", 1},                  // "<" in a value
+                      Malformed{"<a v=\"1\"w=\"2\"/>", 1},           // no blank between
+                      Malformed{"<a/>\n<b/>", 2},                    // second root
+                      Malformed{"x<a/>", 1},                         // text before the root
+                      Malformed{"\n\n<!-- open", 3},                 // comment never ends
+                      Malformed{"<a><![CDATA[x</a>", 1},             // CDATA never ends
+                      Malformed{"", 1},                              // nothing at all
+                      Malformed{"</a>", 1}));                        // end without start
 
 TEST(XmlReaderBounds, RefusesNestingBeyondTheLimit) {
   std::string deep;

@@ -26,7 +26,11 @@ TEST(AddressFields, DefaultLayoutPlacesThreeFields) {
   EXPECT_EQ(f.Item(3)->FontName(), "Arial");
   EXPECT_EQ(f.Item(3)->CanGrow(), host::kTrue);
   EXPECT_EQ(f.Item(3)->CanShrink(), host::kFalse);
-  struct Place { const char* name; double left, top, width, height; int points; };
+  struct Place {
+    const char* name;
+    double left, top, width, height;
+    int points;
+  };
   const Place places[] = {{"ReturnAddress", 2, 1, 84.9, 7.43889, 7},
                           {"LabelHeading", 2, 8.43889, 84.9, 4.92778, 10},
                           {"Address", 2, 13.36667, 84.9, 32.19333, 10}};

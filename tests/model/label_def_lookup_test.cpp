@@ -1,8 +1,8 @@
 // The catalog lookup that Brand and LabelName run, against catalog files in a temporary folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -70,10 +70,18 @@ class LabelDefLookup : public ::testing::Test {
     def.SetDescription("vorher");
   }
   static std::vector<double> Stock(const LabelDef& def) {
-    return {static_cast<double>(def.PageFormat()), static_cast<double>(def.Landscape()),
-            def.PageWidth(), def.PageHeight(), static_cast<double>(def.Cols()),
-            static_cast<double>(def.Rows()), def.BorderLeft(), def.BorderTop(), def.LabelWidth(),
-            def.LabelHeight(), def.SpaceWidth(), def.SpaceHeight()};
+    return {static_cast<double>(def.PageFormat()),
+            static_cast<double>(def.Landscape()),
+            def.PageWidth(),
+            def.PageHeight(),
+            static_cast<double>(def.Cols()),
+            static_cast<double>(def.Rows()),
+            def.BorderLeft(),
+            def.BorderTop(),
+            def.LabelWidth(),
+            def.LabelHeight(),
+            def.SpaceWidth(),
+            def.SpaceHeight()};
   }
   static const std::vector<double>& PresetStock() {
     static const std::vector<double> stock{9, 0, 210, 297, 4, 11, 1.5, 0, 0, 25.4, 0, 2};
@@ -103,7 +111,11 @@ TEST_F(LabelDefLookup, LabelNameBeforeBrandLooksUpToo) {
 }
 
 TEST_F(LabelDefLookup, UnknownLabelBrandOrCatalogClearsOnlyTheDescription) {
-  struct Case { const char* brand; const char* name; bool catalog; };
+  struct Case {
+    const char* brand;
+    const char* name;
+    bool catalog;
+  };
   for (const Case& c : {Case{"Zweckform", "9999", true}, Case{"Herma", "3475", true},
                         Case{"Zweckform", "3475", false}}) {
     SCOPED_TRACE(std::string(c.brand) + "/" + c.name);

@@ -19,10 +19,13 @@ Size PageSize(std::int32_t format, std::int32_t landscape, Size start = {-1, -1}
 }
 
 TEST(PageSize, A4AndA5InBothOrientationsAnyNonZeroFlagMeaningLandscape) {
-  struct Case { std::int32_t format, landscape; double width, height; };
-  const Case cases[] = {{ovPageFormatA4, 0, 210, 297}, {ovPageFormatA4, 1, 297, 210},
-                        {ovPageFormatA4, -1, 297, 210}, {ovPageFormatA4, 7, 297, 210},
-                        {ovPageFormatA5, 0, 148.5, 210}, {ovPageFormatA5, 1, 210, 148.5},
+  struct Case {
+    std::int32_t format, landscape;
+    double width, height;
+  };
+  const Case cases[] = {{ovPageFormatA4, 0, 210, 297},    {ovPageFormatA4, 1, 297, 210},
+                        {ovPageFormatA4, -1, 297, 210},   {ovPageFormatA4, 7, 297, 210},
+                        {ovPageFormatA5, 0, 148.5, 210},  {ovPageFormatA5, 1, 210, 148.5},
                         {ovPageFormatA5, -1, 210, 148.5}, {ovPageFormatA5, 7, 210, 148.5}};
   for (const Case& c : cases) {
     const Size size = PageSize(c.format, c.landscape);

@@ -27,7 +27,7 @@ TEST_F(FocusOrder, MouseClickOnButtonRunsLostFocusOfTheFieldFirst) {
   QTest::keyClicks(Native(*text), "12");
   QTest::mouseClick(Native(*ok), Qt::LeftButton);
 
-  const std::vector<std::string> expected = {"txt_GotFocus", "txt_Change", "txt_Change",
+  const std::vector<std::string> expected = {"txt_GotFocus",  "txt_Change",   "txt_Change",
                                              "txt_LostFocus", "btn_GotFocus", "btn_Click"};
   EXPECT_EQ(log_, expected);
   EXPECT_EQ(text->Text(), "12");
@@ -53,7 +53,8 @@ TEST_F(FocusOrder, MultiLineTextKeepsPlatformLineEndsAndItsState) {
   EXPECT_EQ(Native(*text)->geometry(), QRect(0, 0, 200, 100));
 
   text->SetText("Erika Muster\r\nHauptstr. 1");
-  EXPECT_EQ(qobject_cast<QPlainTextEdit*>(Native(*text))->toPlainText(), "Erika Muster\nHauptstr. 1");
+  EXPECT_EQ(qobject_cast<QPlainTextEdit*>(Native(*text))->toPlainText(),
+            "Erika Muster\nHauptstr. 1");
   EXPECT_EQ(text->Text(), "Erika Muster\r\nHauptstr. 1");
   text->SetSelStart(14);  // "\r\n" counts two characters
   text->SetSelLength(4);

@@ -25,7 +25,8 @@ TEST_F(LabelAutoSize, FitsWidthAndHeightToTheTextWithoutWordWrap) {
   const float oneLine = label->Height();
   label->SetCaption("Zeile 1\r\nZeile 2, länger");
   EXPECT_NEAR(label->Height(), 2 * oneLine, 30);
-  EXPECT_NEAR(label->Width() / 15.0, metrics.horizontalAdvance(QStringLiteral("Zeile 2, länger")), 1.5);
+  EXPECT_NEAR(label->Width() / 15.0, metrics.horizontalAdvance(QStringLiteral("Zeile 2, länger")),
+              1.5);
 }
 
 TEST_F(LabelAutoSize, WordWrapKeepsTheWidthAndGrowsTheHeight) {

@@ -74,14 +74,16 @@ TEST(LabelConfigDialog, NewLabelTypedAndConfirmedIsSavedAndChosen) {
     ASSERT_TRUE(btnNew && btnOK && labels);
     QTest::mouseClick(btnNew, Qt::LeftButton);
     // "Neues Etikett" empties the name and puts the cursor there.
-    ASSERT_TRUE(labels->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == labels);
+    ASSERT_TRUE(labels->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == labels);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Meine Adressen"));
     QTest::mouseClick(btnOK, Qt::LeftButton);
   });
   widget.showConfig();
 
   EXPECT_TRUE(player.Played());
-  EXPECT_TRUE(player.Messages().isEmpty()) << player.Messages().join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(player.Messages().isEmpty())
+      << player.Messages().join(QStringLiteral(" | ")).toStdString();
   ASSERT_EQ(changed.count(), 1);
   EXPECT_EQ(changed.at(0).at(0).toString().toUpper(), QStringLiteral("BENUTZERDEFINIERT"));
   EXPECT_EQ(changed.at(0).at(1).toString(), QStringLiteral("Meine Adressen"));

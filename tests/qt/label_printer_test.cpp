@@ -30,14 +30,15 @@ QString RunTool(const QString& program, const QStringList& args) {
 }
 
 std::vector<Word> WordsOf(const QString& pdf) {
-  const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-  static const QRegularExpression re(
-      QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  const QString html =
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  static const QRegularExpression re(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
   std::vector<Word> words;
   for (auto it = re.globalMatch(html); it.hasNext();) {
     const auto m = it.next();
-    words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                     m.captured(4).toDouble()});
+    words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                     m.captured(3).toDouble(), m.captured(4).toDouble()});
   }
   return words;
 }
@@ -74,7 +75,8 @@ FieldTexts SampleTexts() {
   FieldTexts texts;
   texts.Set(QStringLiteral("returnaddress"), QStringLiteral("Absenderzeile"));
   texts.Set(QStringLiteral("LabelHeading"), QStringLiteral("Persönlich"));
-  texts.Set(QStringLiteral("Address"), QStringLiteral("Erika Mustermann\r\nHauptstraße 5\r\n12345 Musterstadt"));
+  texts.Set(QStringLiteral("Address"),
+            QStringLiteral("Erika Mustermann\r\nHauptstraße 5\r\n12345 Musterstadt"));
   return texts;
 }
 
@@ -96,8 +98,10 @@ TEST_F(LabelPrinterTest, OnePageWithTheAddressOnEveryLabelFromTheStartLabel) {
   PrintSheetToPdf(pdf_, AddressSheet(), SampleTexts(), options);
 
   const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf_});
-  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
-  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+      << info.toStdString();
+  EXPECT_TRUE(
+      info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
       << info.toStdString();
 
   std::vector<Word> erika;
@@ -136,7 +140,8 @@ TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
   def.SetLandscape(host::kTrue);
   PrintSheetToPdf(pdf_, def, SampleTexts(), {});
   const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf_});
-  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 420"))))
+  EXPECT_TRUE(
+      info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 420"))))
       << info.toStdString();
 
   def.SetPageFormat(0);
@@ -148,7 +153,8 @@ TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
     EXPECT_EQ(e.Kind(), host::ErrorKind::InvalidPropertyValue);
   }
   EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("bad.pdf"))));
-  EXPECT_THROW(PrintSheetToPdf(dir_.filePath(QStringLiteral("no/folder/x.pdf")), AddressSheet(), SampleTexts(), {}),
+  EXPECT_THROW(PrintSheetToPdf(dir_.filePath(QStringLiteral("no/folder/x.pdf")), AddressSheet(),
+                               SampleTexts(), {}),
                host::Error);
 }
 

@@ -16,7 +16,8 @@ bool IsWhite(QRgb c) { return qRed(c) > 250 && qGreen(c) > 250 && qBlue(c) > 250
 // The marker's 3-pixel red outline runs down the left edge of the label it sits on.
 bool MarkerOn(const QImage& image, const SheetRect& r) {
   const int x = static_cast<int>(r.left) + 1;
-  const int top = static_cast<int>(r.top + r.height / 4), bottom = static_cast<int>(r.top + 3 * r.height / 4);
+  const int top = static_cast<int>(r.top + r.height / 4),
+            bottom = static_cast<int>(r.top + 3 * r.height / 4);
   return ColumnShare(image, x, top, bottom, IsRed) > 0.9;
 }
 

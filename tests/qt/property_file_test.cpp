@@ -69,7 +69,8 @@ TEST(PropertyFile, DamagedFileIsAnErrorAndKeepsTheBags) {
 
   QFile broken(QString::fromStdString(PathIn(dir, "broken.json")));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write(R"({"format":"orvano-properties","instances":{"A":{"X":{"kind":"long","value":1.5}}}})");
+  broken.write(
+      R"({"format":"orvano-properties","instances":{"A":{"X":{"kind":"long","value":1.5}}}})");
   broken.close();
 
   try {

@@ -16,11 +16,10 @@ double GapFromPitch(double pitch, double labelSize) {
 
 std::string CustomLabelRecord(const CustomLabelValues& v) {
   using host::NumberText;
-  return ";" + std::to_string(v.PageFormat) + (v.Landscape ? ";1;" : ";0;") +
-         NumberText(v.Cols) + ";" + NumberText(v.Rows) + ";" + NumberText(v.BorderLeft) + ";" +
-         NumberText(v.BorderTop) + ";" + NumberText(v.LabelWidth) + ";" +
-         NumberText(v.LabelHeight) + ";" + NumberText(v.SpaceWidth) + ";" +
-         NumberText(v.SpaceHeight);
+  return ";" + std::to_string(v.PageFormat) + (v.Landscape ? ";1;" : ";0;") + NumberText(v.Cols) +
+         ";" + NumberText(v.Rows) + ";" + NumberText(v.BorderLeft) + ";" + NumberText(v.BorderTop) +
+         ";" + NumberText(v.LabelWidth) + ";" + NumberText(v.LabelHeight) + ";" +
+         NumberText(v.SpaceWidth) + ";" + NumberText(v.SpaceHeight);
 }
 
 std::string AddressLayoutRecord(const AddressLayoutValues& v) {

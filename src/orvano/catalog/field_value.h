@@ -12,10 +12,10 @@ class FieldValue {
  public:
   enum class Kind { Null, Long, Double, Text };
 
-  FieldValue() = default;  // absent
-  FieldValue(std::int32_t n) : v_(n) {}           // NOLINT(google-explicit-constructor)
-  FieldValue(double d) : v_(d) {}                 // NOLINT
-  FieldValue(std::string s) : v_(std::move(s)) {} // NOLINT
+  FieldValue() = default;                            // absent
+  FieldValue(std::int32_t n) : v_(n) {}              // NOLINT(google-explicit-constructor)
+  FieldValue(double d) : v_(d) {}                    // NOLINT
+  FieldValue(std::string s) : v_(std::move(s)) {}    // NOLINT
   FieldValue(const char* s) : v_(std::string(s)) {}  // NOLINT
 
   Kind GetKind() const noexcept { return static_cast<Kind>(v_.index()); }

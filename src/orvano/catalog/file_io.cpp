@@ -134,7 +134,8 @@ FileState FileLock::Acquire(const std::string& path, bool createWhenMissing) {
     do {
       rc = flock(fd, LOCK_EX);
     } while (rc != 0 && errno == EINTR);
-    struct stat locked {}, current {};
+    struct stat locked {
+    }, current{};
     if (rc != 0 || fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
       close(fd);
       return FileState::Failed;
@@ -193,7 +194,8 @@ bool FileLock::Replace(std::string_view bytes, FileIdentity& written) {
 
 void FileLock::DiscardCreated() {
   if (fd_ < 0 || !created_) return;
-  struct stat locked {}, current {};
+  struct stat locked {
+  }, current{};
   if (fstat(fd_, &locked) == 0 && stat(path_.c_str(), &current) == 0 &&
       locked.st_ino == current.st_ino && locked.st_dev == current.st_dev && current.st_size == 0)
     unlink(path_.c_str());

@@ -64,7 +64,7 @@ std::shared_ptr<const LoadedFile> ReadEntries(const ProfileDocument& doc) {
 // The entries of the document last read per path, so that opening the dialog again over an
 // unchanged catalog does not convert every record again.
 std::shared_ptr<const LoadedFile> EntriesOf(const std::string& path,
-                                           const std::shared_ptr<const ProfileDocument>& doc) {
+                                            const std::shared_ptr<const ProfileDocument>& doc) {
   struct Slot {
     std::shared_ptr<const ProfileDocument> doc;
     std::shared_ptr<const LoadedFile> entries;

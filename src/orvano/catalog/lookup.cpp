@@ -25,8 +25,8 @@ std::int32_t LookupLabel(const std::string& brand, const std::string& labelName,
                          double& labelWidth, double& labelHeight, double& spaceWidth,
                          double& spaceHeight) {
   description.clear();
-  const std::string file = IsCustomBrand(brand) ? CustomLabelPath(dataFolder)
-                                                : ShippedCatalogPath();
+  const std::string file =
+      IsCustomBrand(brand) ? CustomLabelPath(dataFolder) : ShippedCatalogPath();
   const std::string value = ReadProfileString(file, brand, labelName, "");
   if (host::Trim(value).empty()) return kNotFound;
 
@@ -48,11 +48,9 @@ std::int32_t LookupLabel(const std::string& brand, const std::string& labelName,
 std::int32_t LookupAddressLayout(const std::string& brand, const std::string& labelName,
                                  const std::string& dataFolder, double& borderLeft,
                                  double& borderTop, double& borderBottom, double& borderRight,
-                                 double& headingSpace, double& addressSpace,
-                                 std::int32_t& fontSize, std::int32_t& returnAddressFormat,
-                                 host::Flag& withHeading) {
-  const std::string value =
-      ReadProfileString(AddressLayoutPath(dataFolder), brand, labelName, "");
+                                 double& headingSpace, double& addressSpace, std::int32_t& fontSize,
+                                 std::int32_t& returnAddressFormat, host::Flag& withHeading) {
+  const std::string value = ReadProfileString(AddressLayoutPath(dataFolder), brand, labelName, "");
   if (host::Trim(value).empty()) {
     borderLeft = 2;
     borderTop = 1;

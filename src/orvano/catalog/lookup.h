@@ -25,9 +25,8 @@ std::int32_t LookupLabel(const std::string& brand, const std::string& labelName,
 std::int32_t LookupAddressLayout(const std::string& brand, const std::string& labelName,
                                  const std::string& dataFolder, double& borderLeft,
                                  double& borderTop, double& borderBottom, double& borderRight,
-                                 double& headingSpace, double& addressSpace,
-                                 std::int32_t& fontSize, std::int32_t& returnAddressFormat,
-                                 host::Flag& withHeading);
+                                 double& headingSpace, double& addressSpace, std::int32_t& fontSize,
+                                 std::int32_t& returnAddressFormat, host::Flag& withHeading);
 
 // True when the brand, trimmed and upper-cased, is "BENUTZERDEFINIERT".
 bool IsCustomBrand(const std::string& brand);

@@ -141,8 +141,7 @@ Edit ApplyWrite(const ProfileDocument* doc, std::string_view section, std::strin
     auto e = EncodeAll(sec, k, val, Encoding::Ansi);
     if (!e) e = EncodeAll(sec, k, val, Encoding::Utf8);
     if (!e) return {EditOutcome::Refused, {}};
-    return {EditOutcome::Changed,
-            "[" + e->section + "]\r\n" + e->key + "=" + e->value + "\r\n"};
+    return {EditOutcome::Changed, "[" + e->section + "]\r\n" + e->key + "=" + e->value + "\r\n"};
   }
 
   auto e = EncodeAll(sec, k, val, doc->GetEncoding());
@@ -170,8 +169,7 @@ Edit ApplyWrite(const ProfileDocument* doc, std::string_view section, std::strin
   } else if (!value) {
     return {EditOutcome::Unchanged, {}};
   } else if (p.headerLine != ProfileDocument::npos) {
-    const std::size_t after =
-        p.lastKeyLine != ProfileDocument::npos ? p.lastKeyLine : p.headerLine;
+    const std::size_t after = p.lastKeyLine != ProfileDocument::npos ? p.lastKeyLine : p.headerLine;
     const ProfileDocument::Line& l = lines[after];
     const std::string entry = e->key + "=" + e->value;
     if (l.next == l.end)  // the file's last line, without a line end

@@ -21,10 +21,14 @@ std::size_t ValidSequenceAt(std::string_view s, std::size_t i) {
   const auto c = static_cast<unsigned char>(s[i]);
   std::size_t n = 0;
   if (c < 0x80) return 1;
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4;
-  else return 0;
+  if (c >= 0xC2 && c <= 0xDF)
+    n = 2;
+  else if (c >= 0xE0 && c <= 0xEF)
+    n = 3;
+  else if (c >= 0xF0 && c <= 0xF4)
+    n = 4;
+  else
+    return 0;
   if (i + n > s.size()) return 0;
   return host::IsValidUtf8(s.substr(i, n)) ? n : 0;
 }
@@ -70,8 +74,6 @@ std::string_view TrimBlanksAndTabs(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-std::string FoldName(std::string_view utf8) {
-  return host::UCase(TrimBlanksAndTabs(utf8));
-}
+std::string FoldName(std::string_view utf8) { return host::UCase(TrimBlanksAndTabs(utf8)); }
 
 }  // namespace orvano::catalog

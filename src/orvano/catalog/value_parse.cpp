@@ -14,8 +14,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
   return GetPrivateProfileString(section, key, defaultValue, kProfileBufferSize, file);
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::optional<std::string>& value) {
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::optional<std::string>& value) {
   return WritePrivateProfileString(section, key, value, file);
 }
 
@@ -27,9 +27,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::size_t CharLength(std::string_view s, std::size_t i) {
   const auto c = static_cast<unsigned char>(s[i]);
   std::size_t n = 1;
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4;
+  if (c >= 0xC2 && c <= 0xDF)
+    n = 2;
+  else if (c >= 0xE0 && c <= 0xEF)
+    n = 3;
+  else if (c >= 0xF0 && c <= 0xF4)
+    n = 4;
   if (n > 1 && (i + n > s.size() || !host::IsValidUtf8(s.substr(i, n)))) n = 1;
   return n;
 }
@@ -189,8 +192,10 @@ double ParseNumber(const FieldValue& value) {
   std::string s;
   s.reserve(text.size());
   for (char c : text) {
-    if (c == ',') s += '.';
-    else if (c != '.' && c != ' ' && c != '\t' && c != '\n') s += c;
+    if (c == ',')
+      s += '.';
+    else if (c != '.' && c != ' ' && c != '\t' && c != '\n')
+      s += c;
   }
   std::size_t i = 0;
   std::string canonical;

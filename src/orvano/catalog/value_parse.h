@@ -20,8 +20,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
                               const std::string& key, const std::string& defaultValue);
 // A null value removes the key, an empty one keeps it with an empty value. False when the file
 // could not be written (it is then unchanged).
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::optional<std::string>& value);
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::optional<std::string>& value);
 
 // Field `index` (from 1) of a record; index 0 gives the field count as a whole number. Quote
 // characters are dropped and protect separators; a quoted field stays text, an unquoted one

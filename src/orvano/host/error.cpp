@@ -6,32 +6,19 @@ const char* DefaultMessage(ErrorKind kind) noexcept {
   switch (kind) {
     case ErrorKind::InvalidProcedureCall:
       return "Ungültiger Prozeduraufruf oder ungültiges Argument";
-    case ErrorKind::Overflow:
-      return "Überlauf";
-    case ErrorKind::OutOfMemory:
-      return "Nicht genügend Speicher";
-    case ErrorKind::SubscriptOutOfRange:
-      return "Index außerhalb des gültigen Bereichs";
-    case ErrorKind::DivisionByZero:
-      return "Division durch Null";
-    case ErrorKind::TypeMismatch:
-      return "Typen unverträglich";
-    case ErrorKind::FileNotFound:
-      return "Datei nicht gefunden";
-    case ErrorKind::BadFileMode:
-      return "Dateimodus ungültig";
-    case ErrorKind::IoError:
-      return "Ein-/Ausgabefehler";
-    case ErrorKind::PermissionDenied:
-      return "Zugriff verweigert";
-    case ErrorKind::PathNotFound:
-      return "Pfad nicht gefunden";
-    case ErrorKind::InvalidPropertyValue:
-      return "Ungültiger Eigenschaftswert";
-    case ErrorKind::ObjectRequired:
-      return "Objekt erforderlich";
-    case ErrorKind::ClassNotRegistered:
-      return "Klasse nicht registriert";
+    case ErrorKind::Overflow: return "Überlauf";
+    case ErrorKind::OutOfMemory: return "Nicht genügend Speicher";
+    case ErrorKind::SubscriptOutOfRange: return "Index außerhalb des gültigen Bereichs";
+    case ErrorKind::DivisionByZero: return "Division durch Null";
+    case ErrorKind::TypeMismatch: return "Typen unverträglich";
+    case ErrorKind::FileNotFound: return "Datei nicht gefunden";
+    case ErrorKind::BadFileMode: return "Dateimodus ungültig";
+    case ErrorKind::IoError: return "Ein-/Ausgabefehler";
+    case ErrorKind::PermissionDenied: return "Zugriff verweigert";
+    case ErrorKind::PathNotFound: return "Pfad nicht gefunden";
+    case ErrorKind::InvalidPropertyValue: return "Ungültiger Eigenschaftswert";
+    case ErrorKind::ObjectRequired: return "Objekt erforderlich";
+    case ErrorKind::ClassNotRegistered: return "Klasse nicht registriert";
     case ErrorKind::DuplicateKey:
       return "Schlüssel ist bereits einem Element dieser Auflistung zugeordnet";
   }

@@ -37,21 +37,23 @@ std::size_t Step(std::string_view s, std::size_t i) {
 }
 
 std::uint32_t Decode(std::string_view s, std::size_t i, std::size_t n) {
-  const auto b = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<unsigned char>(s[i + k])); };
+  const auto b = [&](std::size_t k) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(s[i + k]));
+  };
   switch (n) {
     case 1: return b(0);
     case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
     case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    default: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
+    default:
+      return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
   }
 }
 
 // Windows-1252 0x80..0x9F; 0 marks the five unassigned bytes.
 constexpr std::array<std::uint16_t, 32> kCp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The Latin-1 letters occupy C3 80..C3 BE in UTF-8 (U+00C0..U+00FE); upper and lower case differ
 // by 0x20 in the second byte, except for the signs × and ÷ and for ß, ÿ with no Latin-1 partner.

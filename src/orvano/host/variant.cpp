@@ -103,7 +103,8 @@ bool Variant::operator==(const Variant& other) const {
   const bool number = IsFlag() || IsLong() || IsDouble();
   const bool otherNumber = other.IsFlag() || other.IsLong() || other.IsDouble();
   if (IsEmpty() && other.IsEmpty()) return true;
-  if (IsString() && other.IsString()) return std::get<std::string>(v_) == std::get<std::string>(other.v_);
+  if (IsString() && other.IsString())
+    return std::get<std::string>(v_) == std::get<std::string>(other.v_);
   if (number && otherNumber) return ToDouble() == other.ToDouble();
   // Empty equals the empty text and zero, as the platform compares them.
   if (IsEmpty()) return other.IsString() ? other.ToString().empty() : other.ToDouble() == 0.0;

@@ -14,11 +14,11 @@ namespace orvano::host {
 class Variant {
  public:
   Variant() = default;
-  Variant(Flag f) : v_(f) {}              // NOLINT(google-explicit-constructor)
-  Variant(bool b) : v_(host::ToFlag(b)) {}  // NOLINT
-  Variant(std::int32_t i) : v_(i) {}      // NOLINT
-  Variant(double d) : v_(d) {}            // NOLINT
-  Variant(std::string s) : v_(std::move(s)) {}  // NOLINT
+  Variant(Flag f) : v_(f) {}                      // NOLINT(google-explicit-constructor)
+  Variant(bool b) : v_(host::ToFlag(b)) {}        // NOLINT
+  Variant(std::int32_t i) : v_(i) {}              // NOLINT
+  Variant(double d) : v_(d) {}                    // NOLINT
+  Variant(std::string s) : v_(std::move(s)) {}    // NOLINT
   Variant(const char* s) : v_(std::string(s)) {}  // NOLINT
 
   bool IsEmpty() const noexcept { return std::holds_alternative<std::monostate>(v_); }
@@ -29,9 +29,9 @@ class Variant {
 
   // Conversions; each raises TypeMismatch or Overflow as the platform does.
   double ToDouble() const;
-  std::int32_t ToLong() const;  // rounds half to even
-  Flag ToFlag() const;          // any non-zero number is kTrue; "True"/"False" texts accepted
-  std::string ToString() const; // numbers in the German number text, flags as "Wahr"/"Falsch"
+  std::int32_t ToLong() const;   // rounds half to even
+  Flag ToFlag() const;           // any non-zero number is kTrue; "True"/"False" texts accepted
+  std::string ToString() const;  // numbers in the German number text, flags as "Wahr"/"Falsch"
 
   // Equality as the property bag uses it to skip values equal to their default: numbers compare
   // by value across kinds, strings by content.

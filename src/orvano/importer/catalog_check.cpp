@@ -43,9 +43,12 @@ bool IsGermanNumber(std::string_view s) {
   if (!s.empty() && s.front() == '-') s.remove_prefix(1);
   bool digits = false, comma = false;
   for (char c : s) {
-    if (c >= '0' && c <= '9') digits = true;
-    else if (c == ',' && !comma) comma = true;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digits = true;
+    else if (c == ',' && !comma)
+      comma = true;
+    else
+      return false;
   }
   return digits;
 }
@@ -103,9 +106,11 @@ class RecordCheck {
   std::optional<double> Number(const catalog::FieldValue& f, std::size_t i) {
     if (f.IsDouble()) return f.Double();
     if (f.IsText() && IsGermanNumber(f.Text())) return catalog::ParseNumber(f);
-    if (f.IsNull()) Report("field " + std::to_string(i + 1) + " (" + Name(i) + ") is empty");
-    else Report("field " + std::to_string(i + 1) + " (" + Name(i) + ") is no number: \"" +
-                f.ToText() + "\"");
+    if (f.IsNull())
+      Report("field " + std::to_string(i + 1) + " (" + Name(i) + ") is empty");
+    else
+      Report("field " + std::to_string(i + 1) + " (" + Name(i) + ") is no number: \"" + f.ToText() +
+             "\"");
     return std::nullopt;
   }
 
@@ -118,8 +123,8 @@ class RecordCheck {
             double page) {
     const double extent = offset + count * size + (count - 1) * gap;
     if (extent <= page + kFitSlack) return;
-    Report(std::string("grid is ") + host::NumberText(host::Round(extent, 2)) + " mm " +
-           direction + ", the page only " + host::NumberText(page) + " mm");
+    Report(std::string("grid is ") + host::NumberText(host::Round(extent, 2)) + " mm " + direction +
+           ", the page only " + host::NumberText(page) + " mm");
   }
 
   int line_;

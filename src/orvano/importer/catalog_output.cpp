@@ -35,9 +35,12 @@ std::string DescriptionField(std::string_view description) {
   std::string text;
   text.reserve(utf8.size());
   for (char c : utf8) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) text += ' ';
-    else if (c == '"') text += '\'';
-    else text += c;
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      text += ' ';
+    else if (c == '"')
+      text += '\'';
+    else
+      text += c;
   }
   text = host::Trim(text);
   if (text.find(';') != std::string::npos) return '"' + text + '"';
@@ -48,11 +51,10 @@ std::string CatalogRecord(const Product& p) {
   using host::NumberText;
   const Sheet& s = p.Measures;
   return DescriptionField(p.Description) + ";" + std::to_string(s.PageFormat) + ";" +
-         std::to_string(s.Landscape) + ";" + std::to_string(s.Cols) + ";" +
-         std::to_string(s.Rows) + ";" + NumberText(s.BorderLeft) + ";" +
-         NumberText(s.BorderTop) + ";" + NumberText(s.LabelWidth) + ";" +
-         NumberText(s.LabelHeight) + ";" + NumberText(s.SpaceWidth) + ";" +
-         NumberText(s.SpaceHeight);
+         std::to_string(s.Landscape) + ";" + std::to_string(s.Cols) + ";" + std::to_string(s.Rows) +
+         ";" + NumberText(s.BorderLeft) + ";" + NumberText(s.BorderTop) + ";" +
+         NumberText(s.LabelWidth) + ";" + NumberText(s.LabelHeight) + ";" +
+         NumberText(s.SpaceWidth) + ";" + NumberText(s.SpaceHeight);
 }
 
 std::string CatalogFileBytes(const std::vector<Product>& products) {

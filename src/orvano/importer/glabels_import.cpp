@@ -103,11 +103,10 @@ ImportReport GlabelsImporter::Finish() const {
     report.Products.push_back(std::move(p));
   }
 
-  std::sort(report.Products.begin(), report.Products.end(),
-            [](const Product& a, const Product& b) {
-              const int brand = NaturalCompare(a.Brand, b.Brand);
-              return brand != 0 ? brand < 0 : NaturalLess(a.Part, b.Part);
-            });
+  std::sort(report.Products.begin(), report.Products.end(), [](const Product& a, const Product& b) {
+    const int brand = NaturalCompare(a.Brand, b.Brand);
+    return brand != 0 ? brand < 0 : NaturalLess(a.Part, b.Part);
+  });
   return report;
 }
 

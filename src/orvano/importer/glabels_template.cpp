@@ -133,8 +133,9 @@ void ReadMeasures(const XmlElement& t, TemplateEntry& entry) {
   }
   if (shapes.size() != 1 || shapes[0]->name != "Label-rectangle") {
     entry.Reason = SkipReason::Shape;
-    entry.Detail = shapes.empty() ? "no label" : shapes.size() > 1 ? "several labels"
-                                                                    : shapes[0]->name;
+    entry.Detail = shapes.empty()      ? "no label"
+                   : shapes.size() > 1 ? "several labels"
+                                       : shapes[0]->name;
     return;
   }
   const XmlElement& label = *shapes[0];

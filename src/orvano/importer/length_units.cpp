@@ -1,7 +1,7 @@
 #include "orvano/importer/length_units.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 namespace orvano::importer {
@@ -36,18 +36,24 @@ std::optional<double> ParseLengthMm(std::string_view text) {
     return std::nullopt;
   }
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                         std::chars_format::general);
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   const std::string_view unit = TrimSpace(text.substr(static_cast<std::size_t>(end - text.data())));
 
   double factor = 0;
-  if (unit.empty() || EqualsAscii(unit, "pt")) factor = kMillimetresPerPoint;
-  else if (EqualsAscii(unit, "mm")) factor = 1;
-  else if (EqualsAscii(unit, "cm")) factor = 10;
-  else if (EqualsAscii(unit, "in")) factor = 25.4;
-  else if (EqualsAscii(unit, "pc")) factor = 12 * kMillimetresPerPoint;
-  else return std::nullopt;
+  if (unit.empty() || EqualsAscii(unit, "pt"))
+    factor = kMillimetresPerPoint;
+  else if (EqualsAscii(unit, "mm"))
+    factor = 1;
+  else if (EqualsAscii(unit, "cm"))
+    factor = 10;
+  else if (EqualsAscii(unit, "in"))
+    factor = 25.4;
+  else if (EqualsAscii(unit, "pc"))
+    factor = 12 * kMillimetresPerPoint;
+  else
+    return std::nullopt;
   const double mm = value * factor;
   if (!std::isfinite(mm)) return std::nullopt;
   return mm;

@@ -39,9 +39,12 @@ int NaturalCompare(std::string_view a, std::string_view b) {
     const bool da = IsDigit(a[i]), db = IsDigit(b[j]);
     const std::string_view ra = Run(a, i), rb = Run(b, j);
     int c = 0;
-    if (da && db) c = CompareNumbers(ra, rb);
-    else if (da != db) c = da ? -1 : 1;  // numbers before letters
-    else c = Sign(host::UCase(ra).compare(host::UCase(rb)));
+    if (da && db)
+      c = CompareNumbers(ra, rb);
+    else if (da != db)
+      c = da ? -1 : 1;  // numbers before letters
+    else
+      c = Sign(host::UCase(ra).compare(host::UCase(rb)));
     if (c != 0) return c;
   }
   if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;

@@ -10,8 +10,6 @@ namespace orvano::importer {
 // by it gives the same result on every run.
 int NaturalCompare(std::string_view a, std::string_view b);
 
-inline bool NaturalLess(std::string_view a, std::string_view b) {
-  return NaturalCompare(a, b) < 0;
-}
+inline bool NaturalLess(std::string_view a, std::string_view b) { return NaturalCompare(a, b) < 0; }
 
 }  // namespace orvano::importer

@@ -34,16 +34,16 @@ struct Product {
 };
 
 enum class SkipReason {
-  MissingName,     // no brand or no part number
-  UnusableName,    // a name the catalog file cannot hold
-  Duplicate,       // the same brand and part number again
-  PaperSize,       // not A4 or A5
-  Shape,           // not one rectangular label shape
-  LayoutCount,     // not exactly one layout
-  Measurements,    // missing or unreadable lengths or counts
-  Overlap,         // the pitch is smaller than the label
-  OutsidePage,     // the grid does not fit on the page
-  EquivMissing,    // refers to a product that does not exist (or to itself in a circle)
+  MissingName,   // no brand or no part number
+  UnusableName,  // a name the catalog file cannot hold
+  Duplicate,     // the same brand and part number again
+  PaperSize,     // not A4 or A5
+  Shape,         // not one rectangular label shape
+  LayoutCount,   // not exactly one layout
+  Measurements,  // missing or unreadable lengths or counts
+  Overlap,       // the pitch is smaller than the label
+  OutsidePage,   // the grid does not fit on the page
+  EquivMissing,  // refers to a product that does not exist (or to itself in a circle)
 };
 
 inline constexpr int kSkipReasonCount = 10;

@@ -27,8 +27,7 @@ double PageHeightMm(std::int32_t format, std::int32_t landscape) {
   return PageWidthMm(format, landscape == 0 ? 1 : 0);
 }
 
-std::optional<Axis> FitAxis(const Axis& exact, std::int32_t count, double page,
-                           double* overhang) {
+std::optional<Axis> FitAxis(const Axis& exact, std::int32_t count, double page, double* overhang) {
   if (count < 1 || !(exact.Size > 0) || !(exact.Gap >= 0) || !std::isfinite(exact.Offset)) {
     return std::nullopt;
   }

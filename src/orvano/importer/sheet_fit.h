@@ -27,6 +27,6 @@ double PageHeightMm(std::int32_t format, std::int32_t landscape);
 // than the tolerance, or the counts and sizes make no grid. A single label has no gap.
 // `overhang` receives by how much the exact grid leaves the page when it is refused for that.
 std::optional<Axis> FitAxis(const Axis& exact, std::int32_t count, double page,
-                           double* overhang = nullptr);
+                            double* overhang = nullptr);
 
 }  // namespace orvano::importer

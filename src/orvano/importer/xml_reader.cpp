@@ -52,9 +52,7 @@ bool IsNameStart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || u >= 0x80;
 }
 
-bool IsNameChar(char c) {
-  return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 bool IsXmlChar(std::uint32_t cp) {
   return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF) ||
@@ -74,8 +72,7 @@ class Parser {
       if (s_[pos_] != '<') {
         const std::size_t start = pos_;
         pos_ = std::min(s_.find('<', pos_), s_.size());
-        if (open.empty() &&
-            !std::all_of(s_.begin() + start, s_.begin() + pos_, IsSpace)) {
+        if (open.empty() && !std::all_of(s_.begin() + start, s_.begin() + pos_, IsSpace)) {
           Fail("text outside the root element", start);
         }
         continue;
@@ -250,13 +247,20 @@ class Parser {
     }
     const std::string_view body = s_.substr(pos_ + 1, semicolon - pos_ - 1);
     pos_ = semicolon + 1;
-    if (body == "amp") out += '&';
-    else if (body == "lt") out += '<';
-    else if (body == "gt") out += '>';
-    else if (body == "quot") out += '"';
-    else if (body == "apos") out += '\'';
-    else if (!body.empty() && body[0] == '#') AppendUtf8(out, CharacterReference(body, start));
-    else Fail("unknown entity &" + std::string(body) + ";", start);
+    if (body == "amp")
+      out += '&';
+    else if (body == "lt")
+      out += '<';
+    else if (body == "gt")
+      out += '>';
+    else if (body == "quot")
+      out += '"';
+    else if (body == "apos")
+      out += '\'';
+    else if (!body.empty() && body[0] == '#')
+      AppendUtf8(out, CharacterReference(body, start));
+    else
+      Fail("unknown entity &" + std::string(body) + ";", start);
   }
 
   static char32_t CharacterReference(std::string_view body, std::size_t at) {
@@ -266,9 +270,12 @@ class Parser {
     std::uint32_t cp = 0;
     for (char c : digits) {
       int d = -1;
-      if (c >= '0' && c <= '9') d = c - '0';
-      else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-      else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+      if (c >= '0' && c <= '9')
+        d = c - '0';
+      else if (hex && c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+      else if (hex && c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
       if (d < 0) Fail("bad character reference &" + std::string(body) + ";", at);
       cp = cp * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
       if (cp > 0x10FFFF) Fail("character reference out of range", at);

@@ -17,8 +17,7 @@ void GetPageSize(std::int32_t format, std::int32_t landscape, double& width, dou
       shortSide = 148.5;  // the narrow side of A5 is 148.5, not 148
       longSide = 210;
       break;
-    default:
-      return;  // other paper: the caller sets the size itself
+    default: return;  // other paper: the caller sets the size itself
   }
   width = landscape != 0 ? longSide : shortSide;
   height = landscape != 0 ? shortSide : longSide;

@@ -44,7 +44,8 @@ void QtButton::SetCancel(bool on) {
   if (host_ && Push()) host_->SetCancelButton(Push(), on);
 }
 
-QtSpinner::QtSpinner(ControlHost* host, std::string name) : NativeWidget<host::Spinner>(host, std::move(name)) {
+QtSpinner::QtSpinner(ControlHost* host, std::string name)
+    : NativeWidget<host::Spinner>(host, std::move(name)) {
   auto* box = new QWidget(host);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);

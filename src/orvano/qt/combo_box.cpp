@@ -143,7 +143,8 @@ std::int32_t QtComboBox::SelLength() const {
   QLineEdit* edit = combo->lineEdit();
   if (!edit->hasSelectedText()) return 0;
   const int start = edit->selectionStart();
-  return CharIndex(edit->text(), start + edit->selectedText().size()) - CharIndex(edit->text(), start);
+  return CharIndex(edit->text(), start + edit->selectedText().size()) -
+         CharIndex(edit->text(), start);
 }
 
 void QtComboBox::SetSelStart(std::int32_t v) {

@@ -27,15 +27,9 @@ void PaintPrimitive(QPainter& p, const Primitive& d) {
   p.setBrush(Qt::NoBrush);
   const QRectF box = QRectF(d.from, d.to).normalized();
   switch (d.mode) {
-    case host::DrawMode::Line:
-      p.drawLine(d.from, d.to);
-      break;
-    case host::DrawMode::FilledBox:
-      p.fillRect(box.adjusted(0, 0, 1, 1), d.color);
-      [[fallthrough]];
-    case host::DrawMode::Box:
-      p.drawRect(box);
-      break;
+    case host::DrawMode::Line: p.drawLine(d.from, d.to); break;
+    case host::DrawMode::FilledBox: p.fillRect(box.adjusted(0, 0, 1, 1), d.color); [[fallthrough]];
+    case host::DrawMode::Box: p.drawRect(box); break;
   }
 }
 
@@ -88,12 +82,15 @@ void ControlHost::RaiseItem(SceneItem* item) {
 
 void ControlHost::AddPrimitive(const Primitive& primitive) {
   // A filled box over the whole surface hides everything drawn before it.
-  if (primitive.mode == host::DrawMode::FilledBox &&
-      QRectF(primitive.from, primitive.to).normalized().adjusted(0, 0, 1, 1).contains(QRectF(rect()))) {
+  if (primitive.mode == host::DrawMode::FilledBox && QRectF(primitive.from, primitive.to)
+                                                         .normalized()
+                                                         .adjusted(0, 0, 1, 1)
+                                                         .contains(QRectF(rect()))) {
     display_.clear();
   }
   if (display_.size() >= kMaxPrimitives) {
-    display_.erase(display_.begin(), display_.begin() + static_cast<std::ptrdiff_t>(kMaxPrimitives / 2));
+    display_.erase(display_.begin(),
+                   display_.begin() + static_cast<std::ptrdiff_t>(kMaxPrimitives / 2));
   }
   display_.push_back(primitive);
   if (!inPaint_) update();
@@ -178,7 +175,8 @@ bool ControlHost::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void ControlHost::AddFocusWidget(QWidget* widget, host::FocusWidget* focus, std::uint64_t sequence) {
+void ControlHost::AddFocusWidget(QWidget* widget, host::FocusWidget* focus,
+                                 std::uint64_t sequence) {
   RemoveFocusWidget(widget);
   focus_.push_back({widget, focus, sequence, -1});
 }
@@ -222,7 +220,8 @@ void ControlHost::ApplyTabOrder() {
   }
 }
 
-void ControlHost::SetMnemonic(const SceneItem* label, std::uint64_t sequence, const QKeySequence& key) {
+void ControlHost::SetMnemonic(const SceneItem* label, std::uint64_t sequence,
+                              const QKeySequence& key) {
   mnemonics_.erase(std::remove_if(mnemonics_.begin(), mnemonics_.end(),
                                   [&](const MnemonicEntry& m) { return m.label == label; }),
                    mnemonics_.end());
@@ -258,12 +257,14 @@ void ControlHost::ActivateMnemonic(const QKeySequence& key) {
   for (const MnemonicEntry& m : mnemonics_) {
     if (m.key == key && m.label->Shown()) labels.push_back(&m);
   }
-  std::sort(labels.begin(), labels.end(),
-            [](const MnemonicEntry* a, const MnemonicEntry* b) { return a->sequence < b->sequence; });
+  std::sort(labels.begin(), labels.end(), [](const MnemonicEntry* a, const MnemonicEntry* b) {
+    return a->sequence < b->sequence;
+  });
   for (const MnemonicEntry* m : labels) {
     const FocusEntry* next = nullptr;
     for (const FocusEntry& e : focus_) {
-      if (!e.widget || e.sequence < m->sequence || !e.widget->isVisible() || !e.widget->isEnabled()) continue;
+      if (!e.widget || e.sequence < m->sequence || !e.widget->isVisible() || !e.widget->isEnabled())
+        continue;
       if (!next || e.sequence < next->sequence) next = &e;
     }
     if (next) {

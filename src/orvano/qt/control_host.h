@@ -33,7 +33,8 @@ class SceneItem {
   virtual void PaintItem(QPainter& painter) = 0;
   // Whether the item takes the mouse at a pixel point; arrays name the element hit.
   virtual bool HitItem(QPointF px, std::int64_t& index) const {
-    (void)px; (void)index;
+    (void)px;
+    (void)index;
     return false;
   }
   virtual QString ToolTipAt(std::int64_t index) const {

@@ -10,7 +10,9 @@
 
 namespace orvano::qt {
 
-inline QString ToQString(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString ToQString(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 inline std::string ToStdString(const QString& s) { return s.toUtf8().toStdString(); }
 
 inline QColor ToQColor(host::Color c) {

@@ -16,7 +16,8 @@ bool HasFamily(const QString& family) {
 
 // Wine's Tahoma is metric-compatible with the original but lives outside fontconfig's path.
 void LoadWineTahoma() {
-  for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+  for (const char* file :
+       {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
     if (QFile::exists(QLatin1String(file))) QFontDatabase::addApplicationFont(QLatin1String(file));
   }
 }

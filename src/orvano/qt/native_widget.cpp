@@ -12,13 +12,13 @@ bool EventRelay::eventFilter(QObject* watched, QEvent* event) {
       if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && focusIn) focusIn();
       break;
     case QEvent::FocusOut:
-      if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && focusOut) focusOut();
+      if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && focusOut)
+        focusOut();
       break;
     case QEvent::MouseButtonRelease:
       if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && mouseClick) mouseClick();
       break;
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(watched, event);
 }

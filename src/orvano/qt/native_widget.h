@@ -42,7 +42,9 @@ class NativeWidget : public WidgetCore<Base> {
     relay_ = new EventRelay;
     relay_->setParent(widget);
     widget->installEventFilter(relay_);
-    relay_->mouseClick = [this] { if (this->click_ && RaisesMouseClick()) Deliver(this->click_); };
+    relay_->mouseClick = [this] {
+      if (this->click_ && RaisesMouseClick()) Deliver(this->click_);
+    };
     ApplyGeometry();
     ApplyToolTip();
     ApplyEnabled();

@@ -107,7 +107,8 @@ void QtLabel::Fit() {
     const QStringList lines = text.split(QLatin1Char('\n'));
     double widest = 0;
     for (const QString& line : lines) {
-      widest = std::max(widest, metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextShowMnemonic, line).width());
+      widest = std::max(
+          widest, metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextShowMnemonic, line).width());
     }
     width_ = (std::ceil(widest) + extra) * units_->tppX;
     height_ = (std::ceil(lines.size() * metrics.lineSpacing()) + extra) * units_->tppY;
@@ -143,16 +144,29 @@ void QtLabel::ClickItem(std::int64_t) {
 
 // ---- line
 
-QtLine::QtLine(ControlHost* host, std::string name) : PassiveWidget<host::Line>(host, std::move(name)) {}
+QtLine::QtLine(ControlHost* host, std::string name)
+    : PassiveWidget<host::Line>(host, std::move(name)) {}
 
 float QtLine::X1() const { return static_cast<float>(x1_ / units_->PerUnitX()); }
 float QtLine::Y1() const { return static_cast<float>(y1_ / units_->PerUnitY()); }
 float QtLine::X2() const { return static_cast<float>(x2_ / units_->PerUnitX()); }
 float QtLine::Y2() const { return static_cast<float>(y2_ / units_->PerUnitY()); }
-void QtLine::SetX1(float v) { x1_ = v * units_->PerUnitX(); Repaint(); }
-void QtLine::SetY1(float v) { y1_ = v * units_->PerUnitY(); Repaint(); }
-void QtLine::SetX2(float v) { x2_ = v * units_->PerUnitX(); Repaint(); }
-void QtLine::SetY2(float v) { y2_ = v * units_->PerUnitY(); Repaint(); }
+void QtLine::SetX1(float v) {
+  x1_ = v * units_->PerUnitX();
+  Repaint();
+}
+void QtLine::SetY1(float v) {
+  y1_ = v * units_->PerUnitY();
+  Repaint();
+}
+void QtLine::SetX2(float v) {
+  x2_ = v * units_->PerUnitX();
+  Repaint();
+}
+void QtLine::SetY2(float v) {
+  y2_ = v * units_->PerUnitY();
+  Repaint();
+}
 
 void QtLine::SetBorderWidth(std::int32_t w) {
   if (w < 1) host::Raise(host::ErrorKind::InvalidPropertyValue);
@@ -168,7 +182,9 @@ void QtLine::SetBorderColor(host::Color c) {
 float QtLine::Left() const { return static_cast<float>(std::min(x1_, x2_) / units_->PerUnitX()); }
 float QtLine::Top() const { return static_cast<float>(std::min(y1_, y2_) / units_->PerUnitY()); }
 float QtLine::Width() const { return static_cast<float>(std::abs(x2_ - x1_) / units_->PerUnitX()); }
-float QtLine::Height() const { return static_cast<float>(std::abs(y2_ - y1_) / units_->PerUnitY()); }
+float QtLine::Height() const {
+  return static_cast<float>(std::abs(y2_ - y1_) / units_->PerUnitY());
+}
 
 void QtLine::SetLeft(float v) {
   const double shift = v * units_->PerUnitX() - std::min(x1_, x2_);
@@ -187,14 +203,20 @@ void QtLine::SetTop(float v) {
 void QtLine::SetWidth(float v) {
   if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
   const double w = v * units_->PerUnitX();
-  if (x2_ >= x1_) x2_ = x1_ + w; else x1_ = x2_ + w;
+  if (x2_ >= x1_)
+    x2_ = x1_ + w;
+  else
+    x1_ = x2_ + w;
   Repaint();
 }
 
 void QtLine::SetHeight(float v) {
   if (v < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
   const double h = v * units_->PerUnitY();
-  if (y2_ >= y1_) y2_ = y1_ + h; else y1_ = y2_ + h;
+  if (y2_ >= y1_)
+    y2_ = y1_ + h;
+  else
+    y1_ = y2_ + h;
   Repaint();
 }
 
@@ -202,7 +224,8 @@ void QtLine::PaintItem(QPainter& p) {
   QPen pen(ToQColor(color_));
   pen.setWidth(borderWidth_);
   p.setPen(pen);
-  p.drawLine(QPointF(x1_ / units_->tppX, y1_ / units_->tppY), QPointF(x2_ / units_->tppX, y2_ / units_->tppY));
+  p.drawLine(QPointF(x1_ / units_->tppX, y1_ / units_->tppY),
+             QPointF(x2_ / units_->tppX, y2_ / units_->tppY));
 }
 
 // ---- shape

@@ -27,9 +27,18 @@ QString DoubleText(double d) {
 }
 
 bool ParseDouble(const QString& text, double& out) {
-  if (text == QLatin1String("nan")) { out = std::numeric_limits<double>::quiet_NaN(); return true; }
-  if (text == QLatin1String("inf")) { out = std::numeric_limits<double>::infinity(); return true; }
-  if (text == QLatin1String("-inf")) { out = -std::numeric_limits<double>::infinity(); return true; }
+  if (text == QLatin1String("nan")) {
+    out = std::numeric_limits<double>::quiet_NaN();
+    return true;
+  }
+  if (text == QLatin1String("inf")) {
+    out = std::numeric_limits<double>::infinity();
+    return true;
+  }
+  if (text == QLatin1String("-inf")) {
+    out = -std::numeric_limits<double>::infinity();
+    return true;
+  }
   const QByteArray bytes = text.toLatin1();
   const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), out);
   return result.ec == std::errc() && result.ptr == bytes.constData() + bytes.size();
@@ -65,7 +74,8 @@ host::Variant Decode(const QJsonValue& value, const std::string& path) {
   const QString kind = o.value(QStringLiteral("kind")).toString();
   const QJsonValue v = o.value(QStringLiteral("value"));
   if (kind == QLatin1String("empty")) return {};
-  if (kind == QLatin1String("string") && v.isString()) return host::Variant(ToStdString(v.toString()));
+  if (kind == QLatin1String("string") && v.isString())
+    return host::Variant(ToStdString(v.toString()));
   if (kind == QLatin1String("double") && v.isString()) {
     double d = 0;
     if (ParseDouble(v.toString(), d)) return host::Variant(d);
@@ -75,7 +85,8 @@ host::Variant Decode(const QJsonValue& value, const std::string& path) {
     if (kind == QLatin1String("flag") && d == std::trunc(d) && d >= -32768 && d <= 32767) {
       return host::Variant(static_cast<host::Flag>(d));
     }
-    if (kind == QLatin1String("long") && d == std::trunc(d) && d >= -2147483648.0 && d <= 2147483647.0) {
+    if (kind == QLatin1String("long") && d == std::trunc(d) && d >= -2147483648.0 &&
+        d <= 2147483647.0) {
       return host::Variant(static_cast<std::int32_t>(d));
     }
   }
@@ -84,7 +95,8 @@ host::Variant Decode(const QJsonValue& value, const std::string& path) {
 
 }  // namespace
 
-host::Variant QtPropertyBag::ReadProperty(const std::string& name, const host::Variant& defaultValue) const {
+host::Variant QtPropertyBag::ReadProperty(const std::string& name,
+                                          const host::Variant& defaultValue) const {
   auto it = values_.find(name);
   return it == values_.end() ? defaultValue : it->second;
 }
@@ -107,7 +119,8 @@ std::vector<std::string> PropertyFile::Instances() const {
 void PropertyFile::Load(const std::string& path) {
   QFile file(ToQString(path));
   if (!file.exists()) host::Raise(host::ErrorKind::FileNotFound, "Datei nicht gefunden: " + path);
-  if (!file.open(QIODevice::ReadOnly)) host::Raise(host::ErrorKind::IoError, "Datei nicht lesbar: " + path);
+  if (!file.open(QIODevice::ReadOnly))
+    host::Raise(host::ErrorKind::IoError, "Datei nicht lesbar: " + path);
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
   if (error.error != QJsonParseError::NoError || !doc.isObject()) Corrupt(path);
@@ -122,7 +135,8 @@ void PropertyFile::Load(const std::string& path) {
     if (!it.value().isObject()) Corrupt(path);
     QtPropertyBag& bag = loaded[ToStdString(it.key())];
     const QJsonObject values = it.value().toObject();
-    for (auto v = values.begin(); v != values.end(); ++v) bag.Set(ToStdString(v.key()), Decode(v.value(), path));
+    for (auto v = values.begin(); v != values.end(); ++v)
+      bag.Set(ToStdString(v.key()), Decode(v.value(), path));
   }
   bags_ = std::move(loaded);
 }
@@ -140,7 +154,8 @@ void PropertyFile::Save(const std::string& path) const {
   root[QStringLiteral("instances")] = all;
 
   QSaveFile file(ToQString(path));
-  if (!file.open(QIODevice::WriteOnly)) host::Raise(host::ErrorKind::PathNotFound, "Datei nicht schreibbar: " + path);
+  if (!file.open(QIODevice::WriteOnly))
+    host::Raise(host::ErrorKind::PathNotFound, "Datei nicht schreibbar: " + path);
   file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
   if (!file.commit()) host::Raise(host::ErrorKind::IoError, "Datei nicht geschrieben: " + path);
 }

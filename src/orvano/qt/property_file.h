@@ -13,7 +13,8 @@ namespace orvano::qt {
 
 class QtPropertyBag : public host::PropertyBag {
  public:
-  host::Variant ReadProperty(const std::string& name, const host::Variant& defaultValue) const override;
+  host::Variant ReadProperty(const std::string& name,
+                             const host::Variant& defaultValue) const override;
   void WriteProperty(const std::string& name, const host::Variant& value,
                      const host::Variant& defaultValue) override;
   const std::map<std::string, host::Variant>& Values() const { return values_; }

@@ -20,11 +20,13 @@ class QtContainer::Surface : public host::Surface {
   explicit Surface(QtContainer& owner) : owner_(owner) {}
   void SetDrawStyle(host::DrawStyle style) override { style_ = style; }
   host::DrawStyle GetDrawStyle() const override { return style_; }
-  void Draw(float x1, float y1, float x2, float y2, host::Color color, host::DrawMode mode) override {
+  void Draw(float x1, float y1, float x2, float y2, host::Color color,
+            host::DrawMode mode) override {
     ControlHost* host = owner_.Live();
     const Units& u = *owner_.units_;
     const double sx = u.PerUnitX() / u.tppX, sy = u.PerUnitY() / u.tppY;
-    host->AddPrimitive({QPointF(x1 * sx, y1 * sy), QPointF(x2 * sx, y2 * sy), ToQColor(color), mode, style_});
+    host->AddPrimitive(
+        {QPointF(x1 * sx, y1 * sy), QPointF(x2 * sx, y2 * sy), ToQColor(color), mode, style_});
   }
 
  private:
@@ -50,7 +52,9 @@ class QtContainer::ChildWidget : public NativeWidget<host::Widget> {
 };
 
 QtContainer::QtContainer(QtPlatform& platform, QWidget* parent)
-    : platform_(platform), units_(std::make_shared<Units>()), surface_(std::make_unique<Surface>(*this)) {
+    : platform_(platform),
+      units_(std::make_shared<Units>()),
+      surface_(std::make_unique<Surface>(*this)) {
   units_->tppX = platform.TwipsPerPixelX();
   units_->tppY = platform.TwipsPerPixelY();
   host_ = new ControlHost(units_, parent);
@@ -66,7 +70,8 @@ QtContainer::~QtContainer() {
 
 ControlHost* QtContainer::Live() const {
   // The application may have destroyed the widget (with its window) before the control.
-  if (!host_) host::Raise(host::ErrorKind::ObjectRequired, "Das Steuerelement hat kein Fenster mehr.");
+  if (!host_)
+    host::Raise(host::ErrorKind::ObjectRequired, "Das Steuerelement hat kein Fenster mehr.");
   return host_;
 }
 
@@ -115,11 +120,13 @@ std::unique_ptr<host::Line> QtContainer::CreateLine(const std::string& name) {
   return std::make_unique<QtLine>(Live(), name);
 }
 
-std::unique_ptr<host::Shape> QtContainer::CreateShape(const std::string& name, const host::ShapeStyle& style) {
+std::unique_ptr<host::Shape> QtContainer::CreateShape(const std::string& name,
+                                                      const host::ShapeStyle& style) {
   return std::make_unique<QtShape>(Live(), name, style);
 }
 
-std::unique_ptr<host::ComboBox> QtContainer::CreateComboBox(const std::string& name, bool editable) {
+std::unique_ptr<host::ComboBox> QtContainer::CreateComboBox(const std::string& name,
+                                                            bool editable) {
   return std::make_unique<QtComboBox>(Live(), name, editable, font_);
 }
 
@@ -135,7 +142,8 @@ std::unique_ptr<host::TabStrip> QtContainer::CreateTabStrip(const std::string& n
   return std::make_unique<QtTabStrip>(Live(), name, font_);
 }
 
-std::unique_ptr<host::VirtualArray> QtContainer::CreateVirtualArray(const std::string& name, host::ArrayKind kind,
+std::unique_ptr<host::VirtualArray> QtContainer::CreateVirtualArray(const std::string& name,
+                                                                    host::ArrayKind kind,
                                                                     const host::ShapeStyle& style) {
   return std::make_unique<QtVirtualArray>(Live(), name, kind, style);
 }

@@ -40,12 +40,14 @@ class QtContainer : public host::Container {
   std::unique_ptr<host::TextBox> CreateTextBox(const std::string& name) override;
   std::unique_ptr<host::Label> CreateLabel(const std::string& name) override;
   std::unique_ptr<host::Line> CreateLine(const std::string& name) override;
-  std::unique_ptr<host::Shape> CreateShape(const std::string& name, const host::ShapeStyle& style) override;
+  std::unique_ptr<host::Shape> CreateShape(const std::string& name,
+                                           const host::ShapeStyle& style) override;
   std::unique_ptr<host::ComboBox> CreateComboBox(const std::string& name, bool editable) override;
   std::unique_ptr<host::Button> CreateButton(const std::string& name) override;
   std::unique_ptr<host::Spinner> CreateSpinner(const std::string& name) override;
   std::unique_ptr<host::TabStrip> CreateTabStrip(const std::string& name) override;
-  std::unique_ptr<host::VirtualArray> CreateVirtualArray(const std::string& name, host::ArrayKind kind,
+  std::unique_ptr<host::VirtualArray> CreateVirtualArray(const std::string& name,
+                                                         host::ArrayKind kind,
                                                          const host::ShapeStyle& style) override;
   std::unique_ptr<host::Container> CreateChildControl(const std::string& name) override;
   host::Widget& AsWidget() override;

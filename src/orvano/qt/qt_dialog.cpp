@@ -12,7 +12,8 @@
 namespace orvano::qt {
 
 DialogFrame::DialogFrame(ControlHost* form, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       form_(form) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -70,8 +71,10 @@ void QtDialog::SetCaption(const std::string& caption) {
 void QtDialog::SetClientSize(float width, float height) {
   if (width < 0 || height < 0) host::Raise(host::ErrorKind::InvalidPropertyValue);
   if (!frame_) return;
-  const double tppX = form_->GetPlatform().TwipsPerPixelX(), tppY = form_->GetPlatform().TwipsPerPixelY();
-  const QSize size(static_cast<int>(std::lround(width / tppX)), static_cast<int>(std::lround(height / tppY)));
+  const double tppX = form_->GetPlatform().TwipsPerPixelX(),
+               tppY = form_->GetPlatform().TwipsPerPixelY();
+  const QSize size(static_cast<int>(std::lround(width / tppX)),
+                   static_cast<int>(std::lround(height / tppY)));
   frame_->setFixedSize(size);
   // The form reads its size while it loads, before the layout has run.
   if (form_->Widget()) form_->Widget()->resize(size);

@@ -60,18 +60,31 @@ class QtDialog : public host::DialogWindow {
   host::Font GetFont() const override { return form_->GetFont(); }
   void SetFont(const host::Font& font) override { form_->SetFont(font); }
   void SetBackColor(host::Color color) override { form_->SetBackColor(color); }
-  std::unique_ptr<host::TextBox> CreateTextBox(const std::string& n) override { return form_->CreateTextBox(n); }
-  std::unique_ptr<host::Label> CreateLabel(const std::string& n) override { return form_->CreateLabel(n); }
-  std::unique_ptr<host::Line> CreateLine(const std::string& n) override { return form_->CreateLine(n); }
-  std::unique_ptr<host::Shape> CreateShape(const std::string& n, const host::ShapeStyle& s) override {
+  std::unique_ptr<host::TextBox> CreateTextBox(const std::string& n) override {
+    return form_->CreateTextBox(n);
+  }
+  std::unique_ptr<host::Label> CreateLabel(const std::string& n) override {
+    return form_->CreateLabel(n);
+  }
+  std::unique_ptr<host::Line> CreateLine(const std::string& n) override {
+    return form_->CreateLine(n);
+  }
+  std::unique_ptr<host::Shape> CreateShape(const std::string& n,
+                                           const host::ShapeStyle& s) override {
     return form_->CreateShape(n, s);
   }
   std::unique_ptr<host::ComboBox> CreateComboBox(const std::string& n, bool editable) override {
     return form_->CreateComboBox(n, editable);
   }
-  std::unique_ptr<host::Button> CreateButton(const std::string& n) override { return form_->CreateButton(n); }
-  std::unique_ptr<host::Spinner> CreateSpinner(const std::string& n) override { return form_->CreateSpinner(n); }
-  std::unique_ptr<host::TabStrip> CreateTabStrip(const std::string& n) override { return form_->CreateTabStrip(n); }
+  std::unique_ptr<host::Button> CreateButton(const std::string& n) override {
+    return form_->CreateButton(n);
+  }
+  std::unique_ptr<host::Spinner> CreateSpinner(const std::string& n) override {
+    return form_->CreateSpinner(n);
+  }
+  std::unique_ptr<host::TabStrip> CreateTabStrip(const std::string& n) override {
+    return form_->CreateTabStrip(n);
+  }
   std::unique_ptr<host::VirtualArray> CreateVirtualArray(const std::string& n, host::ArrayKind kind,
                                                          const host::ShapeStyle& s) override {
     return form_->CreateVirtualArray(n, kind, s);

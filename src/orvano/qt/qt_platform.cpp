@@ -31,7 +31,10 @@ std::vector<Choice> ButtonsOf(int flags) {
   using B = QMessageBox;
   switch (flags & 7) {
     case 1: return {{B::Ok, 1, "OK"}, {B::Cancel, 2, "Abbrechen"}};
-    case 2: return {{B::Abort, 3, "&Abbrechen"}, {B::Retry, 4, "&Wiederholen"}, {B::Ignore, 5, "&Ignorieren"}};
+    case 2:
+      return {{B::Abort, 3, "&Abbrechen"},
+              {B::Retry, 4, "&Wiederholen"},
+              {B::Ignore, 5, "&Ignorieren"}};
     case 3: return {{B::Yes, 6, "&Ja"}, {B::No, 7, "&Nein"}, {B::Cancel, 2, "Abbrechen"}};
     case 4: return {{B::Yes, 6, "&Ja"}, {B::No, 7, "&Nein"}};
     case 5: return {{B::Retry, 4, "&Wiederholen"}, {B::Cancel, 2, "Abbrechen"}};
@@ -85,7 +88,8 @@ int QtPlatform::MsgBox(const std::string& text, int flags, const std::string& ti
     buttons.push_back(button);
   }
   const std::size_t preselected = static_cast<std::size_t>((flags >> 8) & 3);
-  box.setDefaultButton(qobject_cast<QPushButton*>(buttons[preselected < buttons.size() ? preselected : 0]));
+  box.setDefaultButton(
+      qobject_cast<QPushButton*>(buttons[preselected < buttons.size() ? preselected : 0]));
   // Escape answers as Cancel, No or OK, whichever the box has.
   for (std::size_t i = 0; i < choices.size(); ++i) {
     if (choices[i].button == QMessageBox::Cancel || choices[i].button == QMessageBox::No ||

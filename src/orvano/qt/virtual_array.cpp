@@ -61,7 +61,8 @@ void QtVirtualArray::PaintItem(QPainter& p) {
     return;
   }
   const float cl = static_cast<float>(clip.left() / ux), ct = static_cast<float>(clip.top() / uy);
-  const float cr = static_cast<float>(clip.right() / ux), cb = static_cast<float>(clip.bottom() / uy);
+  const float cr = static_cast<float>(clip.right() / ux),
+              cb = static_cast<float>(clip.bottom() / uy);
   source_->VisitIn(cl, ct, cr, cb, [&](std::int64_t i) {
     const host::ArrayElement e = source_->Element(i);
     if (kind_ == host::ArrayKind::Lines) {

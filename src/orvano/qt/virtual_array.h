@@ -13,7 +13,8 @@ namespace orvano::qt {
 
 class QtVirtualArray : public host::VirtualArray, public SceneItem {
  public:
-  QtVirtualArray(ControlHost* host, std::string name, host::ArrayKind kind, const host::ShapeStyle& style);
+  QtVirtualArray(ControlHost* host, std::string name, host::ArrayKind kind,
+                 const host::ShapeStyle& style);
   ~QtVirtualArray() override;
 
   const std::string& Name() const override { return name_; }

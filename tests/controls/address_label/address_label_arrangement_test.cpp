@@ -49,9 +49,9 @@ TEST_P(VerticalArrangement, HoldsAtRealSize) {
   EXPECT_NEAR(MmBelowOrigin(host.Box().Top()), row.boxTop, 1e-4);
   // The box ends one pixel short of LH - BB below the origin.
   EXPECT_NEAR(host.Box().Top() + host.Box().Height(), (46.56 - 1.5) * kK + kPx, kTol);
-  for (host::Widget* w : {static_cast<host::Widget*>(&host.Sender()),
-                          static_cast<host::Widget*>(&host.Heading()),
-                          static_cast<host::Widget*>(&host.Box())}) {
+  for (host::Widget* w :
+       {static_cast<host::Widget*>(&host.Sender()), static_cast<host::Widget*>(&host.Heading()),
+        static_cast<host::Widget*>(&host.Box())}) {
     if (!w->Visible()) continue;
     EXPECT_NEAR(w->Left(), 2 * kPx + 2.5 * kK, kTol) << w->Name();
     EXPECT_NEAR(w->Width(), (88.9 - 2.5 - 2) * kK, kTol) << w->Name();

@@ -15,10 +15,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 void ExpectFinitePlacement(AddressLabelHost& host) {
-  for (host::Widget* w : {static_cast<host::Widget*>(&host.Back()),
-                          static_cast<host::Widget*>(&host.Sender()),
-                          static_cast<host::Widget*>(&host.Heading()),
-                          static_cast<host::Widget*>(&host.Box())}) {
+  for (host::Widget* w :
+       {static_cast<host::Widget*>(&host.Back()), static_cast<host::Widget*>(&host.Sender()),
+        static_cast<host::Widget*>(&host.Heading()), static_cast<host::Widget*>(&host.Box())}) {
     EXPECT_TRUE(std::isfinite(w->Left() + w->Top() + w->Width() + w->Height())) << w->Name();
   }
   for (int i = 0; i < 12; ++i) {

@@ -13,9 +13,9 @@ namespace {
 using host::headless::MemoryPropertyBag;
 
 const std::vector<std::string> kKeys = {
-    "LabelWidth",   "LabelHeight",       "LabelBorderLeft", "LabelBorderTop",
-    "LabelBorderRight", "LabelBorderBottom", "Address",     "ReturnAddress",
-    "LabelHeading", "LabelHeadingSpace", "AddressSpace",    "ReturnAddressFormat"};
+    "LabelWidth",       "LabelHeight",       "LabelBorderLeft", "LabelBorderTop",
+    "LabelBorderRight", "LabelBorderBottom", "Address",         "ReturnAddress",
+    "LabelHeading",     "LabelHeadingSpace", "AddressSpace",    "ReturnAddressFormat"};
 
 TEST(AddressLabelBag, NewControlStoresNothingAndReadsAllTwelveKeys) {
   AddressLabelHost host;

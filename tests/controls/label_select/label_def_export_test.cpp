@@ -15,9 +15,9 @@ class LabelDefExportTest : public LabelSelectTest {
   LabelDefExportTest() {
     std::string def = "[Marke]\r\n", adr = "[Marke]\r\n";
     // Same stock for all; the address layouts differ (font size, format, heading).
-    for (const char* layout : {"F6=2;1;2;1;0;0;6;2; 1", "F12=2;1;2;1;0;0;12;2; 1",
-                               "F0=2;1;2;1;0;0;0;3; 1", "Ohne=2;1;2;1;1,5;0,5;10;1; 0",
-                               "Mit=2;1;2;1;1,5;0,5;10;1; 1"}) {
+    for (const char* layout :
+         {"F6=2;1;2;1;0;0;6;2; 1", "F12=2;1;2;1;0;0;12;2; 1", "F0=2;1;2;1;0;0;0;3; 1",
+          "Ohne=2;1;2;1;1,5;0,5;10;1; 0", "Mit=2;1;2;1;1,5;0,5;10;1; 1"}) {
       const std::string name = std::string(layout).substr(0, std::string(layout).find('='));
       def += name + "=Standard;9;0;2;6;12,29;8,8;88,9;46,56;7,62;0\r\n";
       adr += std::string(layout) + "\r\n";
@@ -50,10 +50,14 @@ TEST_F(LabelDefExportTest, StoredDefaultsPlaceSenderHeadingAndAddress) {
   EXPECT_EQ(heading->FontBold(), host::kTrue);
   EXPECT_EQ(address->CanGrow(), host::kTrue);
   EXPECT_EQ(address->CanShrink(), host::kFalse);
-  struct Place { std::shared_ptr<FieldDef> field; double left, top, width, height; int points; };
-  for (const Place& p : {Place{sender, 2, 1, 84.9, 7.43889, 7},
-                         Place{heading, 2, 8.43889, 84.9, 4.92778, 10},
-                         Place{address, 2, 13.36667, 84.9, 32.19333, 10}}) {
+  struct Place {
+    std::shared_ptr<FieldDef> field;
+    double left, top, width, height;
+    int points;
+  };
+  for (const Place& p :
+       {Place{sender, 2, 1, 84.9, 7.43889, 7}, Place{heading, 2, 8.43889, 84.9, 4.92778, 10},
+        Place{address, 2, 13.36667, 84.9, 32.19333, 10}}) {
     SCOPED_TRACE(p.field->FieldName());
     EXPECT_NEAR(p.field->FieldLeft(), p.left, 1e-5);
     EXPECT_NEAR(p.field->FieldTop(), p.top, 1e-5);
@@ -66,8 +70,8 @@ TEST_F(LabelDefExportTest, StoredDefaultsPlaceSenderHeadingAndAddress) {
 TEST_F(LabelDefExportTest, FontSizeDecidesSenderAndMainSizes) {
   const auto f6 = Load("F6"), f12 = Load("F12"), f0 = Load("F0");
   // Sender, heading, address: the sender at most 7 points, 0 means the default 10.
-  for (auto [def, sizes] : {std::pair{f6, std::vector<int>{6, 6, 6}}, {f12, {7, 12, 12}},
-                            {f0, {7, 10, 10}}}) {
+  for (auto [def, sizes] :
+       {std::pair{f6, std::vector<int>{6, 6, 6}}, {f12, {7, 12, 12}}, {f0, {7, 10, 10}}}) {
     EXPECT_EQ((std::vector<int>{F(def, "ReturnAddress")->FontSize(),
                                 F(def, "LabelHeading")->FontSize(), F(def, "Address")->FontSize()}),
               sizes);

@@ -21,8 +21,11 @@ class LabelSelectCatalogTest : public LabelSelectTest {
   }
   std::vector<double> Layout() {
     LabelSelect& c = Control();
-    return {c.AddressLabelBorderLeft(), c.AddressLabelBorderRight(), c.AddressLabelBorderBottom(),
-            double(c.AddressLabelFontSize()), double(c.AddressLabelReturnAddressFormat()),
+    return {c.AddressLabelBorderLeft(),
+            c.AddressLabelBorderRight(),
+            c.AddressLabelBorderBottom(),
+            double(c.AddressLabelFontSize()),
+            double(c.AddressLabelReturnAddressFormat()),
             double(c.AddressLabelWithLabelHeading())};
   }
 };
@@ -33,7 +36,8 @@ TEST_F(LabelSelectCatalogTest, CatalogLabelBringsItsStockPageAndAddressLayout) {
   // A5 landscape.
   EXPECT_EQ(Stock(), (std::vector<double>{7, 15.15, 2.5, 210, 148.5}));
   // The record holds right before bottom.
-  EXPECT_EQ(Layout(), (std::vector<double>{3, 4, 1.5, 12, ovReturnAddressSingleLine, host::kFalse}));
+  EXPECT_EQ(Layout(),
+            (std::vector<double>{3, 4, 1.5, 12, ovReturnAddressSingleLine, host::kFalse}));
 }
 
 TEST_F(LabelSelectCatalogTest, AnotherGridResetsTheStartLabelTheSameGridKeepsIt) {
@@ -60,7 +64,8 @@ TEST_F(LabelSelectCatalogTest, UnknownLabelFallsBackToTheDefaultStock) {
 TEST_F(LabelSelectCatalogTest, CustomBrandReadsTheUsersFileInTheDataFolder) {
   const std::string data = folder_.Path() + "/daten";
   std::filesystem::create_directory(data);
-  std::ofstream(data + "/ovAdrKit.usr") << "[Benutzerdefiniert]\r\nMeins=;9;0;3;8;1;2;60;30;5;0\r\n";
+  std::ofstream(data + "/ovAdrKit.usr")
+      << "[Benutzerdefiniert]\r\nMeins=;9;0;3;8;1;2;60;30;5;0\r\n";
   Control().SetDataFolder(data);
   Control().SetBrand("  benutzerdefiniert ");
   Control().SetLabelName("Meins");

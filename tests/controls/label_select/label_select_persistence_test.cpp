@@ -11,10 +11,10 @@ using host::headless::MemoryPropertyBag;
 using LabelSelectPersistenceTest = LabelSelectTest;
 
 const std::vector<std::string> kKeys = {
-    "PageWidth", "PageHeight",  "BorderLeft", "BorderTop",    "LabelWidth",  "LabelHeight",
-    "SpaceHeight", "SpaceWidth", "Cols",      "Rows",         "Brand",       "LabelName",
-    "Description", "DataFolder", "AllowMarquee", "AllowConfig", "Direction", "Landscape",
-    "PageFormat", "AddressLabel"};
+    "PageWidth",   "PageHeight",  "BorderLeft",  "BorderTop",  "LabelWidth",
+    "LabelHeight", "SpaceHeight", "SpaceWidth",  "Cols",       "Rows",
+    "Brand",       "LabelName",   "Description", "DataFolder", "AllowMarquee",
+    "AllowConfig", "Direction",   "Landscape",   "PageFormat", "AddressLabel"};
 
 TEST_F(LabelSelectPersistenceTest, KeysInOrderDataFolderOnlyWritten) {
   MemoryPropertyBag bag;
@@ -50,10 +50,11 @@ TEST_F(LabelSelectPersistenceTest, RoundTripRestoresTheStockButNotTheDataFolder)
   host::headless::HeadlessContainer site2(platform_, host::ScaleMode::Pixels, 322, 417);
   LabelSelect copy(site2);
   site2.ReadProperties(bag);
-  EXPECT_EQ((std::vector<double>{copy.PageHeight(), double(copy.Landscape()), double(copy.Cols()),
-                                 double(copy.Direction()), double(copy.AllowConfig()),
-                                 double(copy.AddressLabel()), double(copy.LabelID())}),
-            (std::vector<double>{148.5, host::kTrue, 4, ovTopBottom, host::kFalse, host::kTrue, 0}));
+  EXPECT_EQ(
+      (std::vector<double>{copy.PageHeight(), double(copy.Landscape()), double(copy.Cols()),
+                           double(copy.Direction()), double(copy.AllowConfig()),
+                           double(copy.AddressLabel()), double(copy.LabelID())}),
+      (std::vector<double>{148.5, host::kTrue, 4, ovTopBottom, host::kFalse, host::kTrue, 0}));
   EXPECT_EQ(copy.Description(), "Vier mal drei");
   EXPECT_EQ(copy.DataFolder(), "");
   EXPECT_EQ(copy.LoadedCount(), 24);

@@ -18,7 +18,9 @@ class SheetPictureTest : public LabelSelectTest {
   }
   bool Shown(SheetArray a, std::int32_t n) { return Control().ElementVisible(a, n); }
   SheetLine Path(std::int32_t n) { return Control().DirectionLineGeometry(n); }
-  float CentreX(std::int32_t n) { return Control().LabelRect(n).left + Control().LabelRect(n).width / 2; }
+  float CentreX(std::int32_t n) {
+    return Control().LabelRect(n).left + Control().LabelRect(n).width / 2;
+  }
 };
 
 TEST_F(SheetPictureTest, DefaultStockInTheStandardSizeHoldsToThePixel) {
@@ -109,9 +111,9 @@ TEST_F(SheetPictureTest, ArraysGrowButNeverShrink) {
 }
 
 TEST_F(SheetPictureTest, StackingOrderBackToFront) {
-  const std::vector<std::string> expected = {"shpPaper", "shpLabelBack", "DirectionLine",
-                                             "Arrow1", "Arrow2", "Arrow3", "shpLabelBorder",
-                                             "lblLabel", "Selector"};
+  const std::vector<std::string> expected = {"shpPaper",       "shpLabelBack", "DirectionLine",
+                                             "Arrow1",         "Arrow2",       "Arrow3",
+                                             "shpLabelBorder", "lblLabel",     "Selector"};
   std::vector<std::string> seen;
   for (const auto& name : Site().StackingOrder())
     if (std::find(expected.begin(), expected.end(), name) != expected.end()) seen.push_back(name);

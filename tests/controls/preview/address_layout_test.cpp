@@ -22,13 +22,23 @@ class AddressLayoutTest : public PreviewTest {
 
 // Start values on 320 x 240 pixels: background, frame, label face, the three boxes.
 const std::vector<Expected> kStartPicture = {
-    {0, 0, 319, 239, kBack, kFill}, {0, 0, 319, 239, 0, kBox},
-    {17, 45, 301, 192, kWhiteFace, kFill}, {20, 44, 299, 44, 0, kLine},
-    {16, 48, 16, 190, 0, kLine}, {20, 193, 299, 193, 0, kLine}, {302, 48, 302, 190, 0, kLine},
-    {18, 45, 20, 45, 0, kLine}, {17, 46, 17, 48, 0, kLine}, {299, 45, 301, 45, 0, kLine},
-    {301, 46, 301, 48, 0, kLine}, {17, 190, 17, 192, 0, kLine}, {18, 192, 20, 192, 0, kLine},
-    {301, 190, 301, 192, 0, kLine}, {299, 192, 301, 192, 0, kLine},
-    {22, 50, 295, 74, 0, kBox, kDot}, {22, 77, 295, 93, 0, kBox, kDot},
+    {0, 0, 319, 239, kBack, kFill},
+    {0, 0, 319, 239, 0, kBox},
+    {17, 45, 301, 192, kWhiteFace, kFill},
+    {20, 44, 299, 44, 0, kLine},
+    {16, 48, 16, 190, 0, kLine},
+    {20, 193, 299, 193, 0, kLine},
+    {302, 48, 302, 190, 0, kLine},
+    {18, 45, 20, 45, 0, kLine},
+    {17, 46, 17, 48, 0, kLine},
+    {299, 45, 301, 45, 0, kLine},
+    {301, 46, 301, 48, 0, kLine},
+    {17, 190, 17, 192, 0, kLine},
+    {18, 192, 20, 192, 0, kLine},
+    {301, 190, 301, 192, 0, kLine},
+    {299, 192, 301, 192, 0, kLine},
+    {22, 50, 295, 74, 0, kBox, kDot},
+    {22, 77, 295, 93, 0, kBox, kDot},
     {22, 96, 295, 187, 0, kBox, kDot},
 };
 
@@ -83,17 +93,28 @@ TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
     std::int32_t headingGap, addressGap;
     std::vector<Expected> boxes;  // sender, heading, address; a part that is off has no height
   };
-  const Case cases[] = {
-      {ovReturnAddressNone, host::kTrue, 0, 3,
-       {{22, 50, 295, 50, 0, kBox, kDot}, {22, 50, 295, 66, 0, kBox, kDot},
-        {22, 69, 295, 187, 0, kBox, kDot}}},
-      // Without a heading the address keeps its gap below the sender.
-      {ovReturnAddressDoubleLine, host::kFalse, 0, 3,
-       {{22, 50, 295, 74, 0, kBox, kDot}, {22, 74, 295, 74, 0, kBox, kDot},
-        {22, 77, 295, 187, 0, kBox, kDot}}},
-      {ovReturnAddressNone, host::kFalse, 0, 0,
-       {{22, 50, 295, 50, 0, kBox, kDot}, {22, 50, 295, 50, 0, kBox, kDot},
-        {22, 50, 295, 187, 0, kBox, kDot}}}};
+  const Case cases[] = {{ovReturnAddressNone,
+                         host::kTrue,
+                         0,
+                         3,
+                         {{22, 50, 295, 50, 0, kBox, kDot},
+                          {22, 50, 295, 66, 0, kBox, kDot},
+                          {22, 69, 295, 187, 0, kBox, kDot}}},
+                        // Without a heading the address keeps its gap below the sender.
+                        {ovReturnAddressDoubleLine,
+                         host::kFalse,
+                         0,
+                         3,
+                         {{22, 50, 295, 74, 0, kBox, kDot},
+                          {22, 74, 295, 74, 0, kBox, kDot},
+                          {22, 77, 295, 187, 0, kBox, kDot}}},
+                        {ovReturnAddressNone,
+                         host::kFalse,
+                         0,
+                         0,
+                         {{22, 50, 295, 50, 0, kBox, kDot},
+                          {22, 50, 295, 50, 0, kBox, kDot},
+                          {22, 50, 295, 187, 0, kBox, kDot}}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.format << " / " << c.heading);
     preview->SetReturnAddressFormat(c.format);

@@ -6,8 +6,8 @@ namespace {
 
 using PageCaptionsTest = PreviewTest;
 
-const char* const kPageCaptions[] = {"lblBorderLeft", "lblBorderTop", "lblCols",
-                                     "lblHeight",     "lblRows",      "lblWidth",
+const char* const kPageCaptions[] = {"lblBorderLeft",      "lblBorderTop",    "lblCols",
+                                     "lblHeight",          "lblRows",         "lblWidth",
                                      "lblSpaceHorizontal", "lblSpaceVertical"};
 const char* const kSampleCaptions[] = {"lblReturnAddress", "lblLabelHeading", "lblAddress"};
 
@@ -21,14 +21,16 @@ TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   host::Label& borderTop = Caption("lblBorderTop");
   EXPECT_FLOAT_EQ(borderTop.Top(), 76 - borderTop.Height());
   EXPECT_FLOAT_EQ(borderTop.Left(), -4);  // 68 - 44 - 28
-  struct Place { const char* name; float top, left; };
-  const Place places[] = {
-      {"lblCols", 190, 132.5f},           // (207 - 78) / 2 + 68
-      {"lblWidth", 114.08f, 125.6f},      // (150 - 28) * 0.3 + 89
-      {"lblHeight", 136.7f, 173},         // 150 * 0.64 + 89 - 12
-      {"lblSpaceVertical", 125, -4},      // (169 - 91) / 2 + 91 - 5; 68 - 38 - 34
-      {"lblBorderLeft", 51, 53},          // (89 - 68) / 2 + 68 - 25.5
-      {"lblSpaceHorizontal", 61, 126}};   // (239 - 89) / 2 + 89 - 38
+  struct Place {
+    const char* name;
+    float top, left;
+  };
+  const Place places[] = {{"lblCols", 190, 132.5f},       // (207 - 78) / 2 + 68
+                          {"lblWidth", 114.08f, 125.6f},  // (150 - 28) * 0.3 + 89
+                          {"lblHeight", 136.7f, 173},     // 150 * 0.64 + 89 - 12
+                          {"lblSpaceVertical", 125, -4},  // (169 - 91) / 2 + 91 - 5; 68 - 38 - 34
+                          {"lblBorderLeft", 51, 53},      // (89 - 68) / 2 + 68 - 25.5
+                          {"lblSpaceHorizontal", 61, 126}};  // (239 - 89) / 2 + 89 - 38
   for (const Place& p : places) {
     EXPECT_FLOAT_EQ(Caption(p.name).Top(), p.top) << p.name;
     EXPECT_FLOAT_EQ(Caption(p.name).Left(), p.left) << p.name;
@@ -40,7 +42,8 @@ TEST_F(PageCaptionsTest, APitchCaptionShowsOnlyWithASecondColumnOrRow) {
     for (const char* name : kPageCaptions) {
       const std::string n = name;
       const bool want = n == "lblSpaceHorizontal" ? horizontal
-                        : n == "lblSpaceVertical" ? vertical : page;
+                        : n == "lblSpaceVertical" ? vertical
+                                                  : page;
       EXPECT_EQ(Caption(name).Visible(), want) << name;
     }
     for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;

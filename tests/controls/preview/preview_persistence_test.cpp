@@ -19,12 +19,23 @@ class PreviewPersistenceTest : public PreviewTest {
   std::unique_ptr<HeadlessContainer> other;
 };
 
-const std::vector<std::string> kKeys = {
-    "BorderLeft",      "BorderTop",        "LabelWidth",        "LabelHeight",
-    "SpaceVertical",   "SpaceHorizontal",  "Cols",              "Rows",
-    "LabelBorderLeft", "LabelBorderTop",   "LabelBorderRight",  "LabelBorderBottom",
-    "LabelHeadingSpace", "AddressSpace",   "ReturnAddressFormat", "WithLabelHeading",
-    "FontSize"};
+const std::vector<std::string> kKeys = {"BorderLeft",
+                                        "BorderTop",
+                                        "LabelWidth",
+                                        "LabelHeight",
+                                        "SpaceVertical",
+                                        "SpaceHorizontal",
+                                        "Cols",
+                                        "Rows",
+                                        "LabelBorderLeft",
+                                        "LabelBorderTop",
+                                        "LabelBorderRight",
+                                        "LabelBorderBottom",
+                                        "LabelHeadingSpace",
+                                        "AddressSpace",
+                                        "ReturnAddressFormat",
+                                        "WithLabelHeading",
+                                        "FontSize"};
 
 TEST_F(PreviewPersistenceTest, FreshInstanceSavesOnlyThePitches) {
   MemoryPropertyBag bag;

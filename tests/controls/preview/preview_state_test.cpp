@@ -44,16 +44,16 @@ TEST_F(PreviewStateTest, CaptionTextsFontsWidthsAndBackgrounds) {
   struct Design {
     const char* name;
     const char* caption;
-    float width;  // design twips over 15 twips per pixel
+    float width;       // design twips over 15 twips per pixel
     host::Color back;  // what the caption sits on
   };
-  for (const Design& d : {Design{"lblBorderLeft", "Linker Rand", 51, kBack},
-                          Design{"lblSpaceHorizontal", "Horizontalabstand", 76, kBack},
-                          Design{"lblSpaceVertical", "Vertikalabstand", 68, kBack},
-                          Design{"lblBorderTop", "Oberer Rand", 56, kBack},
-                          Design{"lblHeight", "Höhe", 24, kWhiteFace},
-                          Design{"lblWidth", "Breite", 28, kWhiteFace},
-                          Design{"lblCols", "Etiketten pro Zeile", 78, kBack}}) {
+  for (const Design& d :
+       {Design{"lblBorderLeft", "Linker Rand", 51, kBack},
+        Design{"lblSpaceHorizontal", "Horizontalabstand", 76, kBack},
+        Design{"lblSpaceVertical", "Vertikalabstand", 68, kBack},
+        Design{"lblBorderTop", "Oberer Rand", 56, kBack},
+        Design{"lblHeight", "Höhe", 24, kWhiteFace}, Design{"lblWidth", "Breite", 28, kWhiteFace},
+        Design{"lblCols", "Etiketten pro Zeile", 78, kBack}}) {
     auto& c = site.Get<HeadlessLabel>(d.name);
     EXPECT_EQ(c.Caption(), d.caption);
     EXPECT_FLOAT_EQ(c.Width(), d.width) << d.name;

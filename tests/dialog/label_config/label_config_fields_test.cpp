@@ -108,24 +108,27 @@ TEST_F(FieldsTest, CountsAreWholeAndWithinOneTo9999) {
 }
 
 TEST_F(FieldsTest, AddressLayoutEditsKeepTheCatalogLabel) {
-  Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.Form().ChooseTab(u.Tabs(), 1);
-    u.Enter("txtLabelBorderLeft", "4");
-    EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 4 mm");
-    EXPECT_EQ(dialog_.Preview1().LabelBorderLeft(), 4);
-    // The font size is a whole number of points, without limits.
-    auto& list = u.List("cboFontSize");
-    for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
-             {"11", "11 pt"}, {"10,7 pt", "10 pt"}, {"Unsinn", "0 pt"}}) {
-      u.Form().Type(list, typed);
-      u.Form().Blur();
-      EXPECT_EQ(list.Text(), shown);
-    }
-    u.ChooseItem("cboFontSize", "36 pt");
-    EXPECT_EQ(dialog_.Preview1().FontSize(), 36);
-    EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
-    EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
-  }, true);
+  Open(
+      "Avery Zweckform", "L7163",
+      [&](DialogUser& u) {
+        u.Form().ChooseTab(u.Tabs(), 1);
+        u.Enter("txtLabelBorderLeft", "4");
+        EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 4 mm");
+        EXPECT_EQ(dialog_.Preview1().LabelBorderLeft(), 4);
+        // The font size is a whole number of points, without limits.
+        auto& list = u.List("cboFontSize");
+        for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
+                 {"11", "11 pt"}, {"10,7 pt", "10 pt"}, {"Unsinn", "0 pt"}}) {
+          u.Form().Type(list, typed);
+          u.Form().Blur();
+          EXPECT_EQ(list.Text(), shown);
+        }
+        u.ChooseItem("cboFontSize", "36 pt");
+        EXPECT_EQ(dialog_.Preview1().FontSize(), 36);
+        EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
+        EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
+      },
+      true);
 }
 
 }  // namespace

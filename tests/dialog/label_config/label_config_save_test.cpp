@@ -72,9 +72,12 @@ TEST_F(SaveTest, GridMustFitThePage) {
 
     // A5 is 148 mm wide here, not 148,5.
     u.ChooseItem("cboFormat", " A5 (148 x 210 mm)");
-    for (const auto& [field, value] : std::vector<std::pair<std::string, std::string>>{
-             {"txtCols", "1"}, {"txtRows", "1"}, {"txtBorderLeft", "0"},
-             {"txtSpaceHorizontal", "148,2"}, {"txtLabelWidth", "148,2"}})
+    for (const auto& [field, value] :
+         std::vector<std::pair<std::string, std::string>>{{"txtCols", "1"},
+                                                          {"txtRows", "1"},
+                                                          {"txtBorderLeft", "0"},
+                                                          {"txtSpaceHorizontal", "148,2"},
+                                                          {"txtLabelWidth", "148,2"}})
       u.Enter(field, value);
     u.Click("btnOK");
     EXPECT_EQ(OnlyMessage(48), label_config::kGridTooLarge);
@@ -129,12 +132,15 @@ TEST_F(SaveTest, NewLabelUnderAStoredNameAsksFirst) {
 }
 
 TEST_F(SaveTest, CatalogLabelSavesOnlyItsAddressLayout) {
-  Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.Form().ChooseTab(u.Tabs(), 1);
-    u.Enter("txtLabelBorderLeft", "3");
-    u.Form().Type(u.List("cboFontSize"), "Unsinn");  // shown as 0 pt, saved as 10
-    u.Click("btnOK");
-  }, true);
+  Open(
+      "Avery Zweckform", "L7163",
+      [&](DialogUser& u) {
+        u.Form().ChooseTab(u.Tabs(), 1);
+        u.Enter("txtLabelBorderLeft", "3");
+        u.Form().Type(u.List("cboFontSize"), "Unsinn");  // shown as 0 pt, saved as 10
+        u.Click("btnOK");
+      },
+      true);
   EXPECT_TRUE(dialog_.Result());
   EXPECT_EQ(dialog_.Brand(), "Avery Zweckform");
   EXPECT_EQ(dialog_.LabelName(), "L7163");
@@ -168,15 +174,18 @@ TEST_F(SaveTest, DeleteAsksRemovesBothRecordsAndEmptiesTheList) {
 
 TEST_F(SaveTest, CancelAndTheCloseBoxWriteNothing) {
   for (bool closeBox : {false, true}) {
-    Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-      u.Enter("txtBorderTop", "20");
-      u.TypeName("Verworfen");
-      if (closeBox)
-        u.Dialog().CloseBox();
-      else
-        u.Click("btnCancel");
-      EXPECT_FALSE(u.Dialog().IsShown());
-    }, true);
+    Open(
+        "Avery Zweckform", "L7163",
+        [&](DialogUser& u) {
+          u.Enter("txtBorderTop", "20");
+          u.TypeName("Verworfen");
+          if (closeBox)
+            u.Dialog().CloseBox();
+          else
+            u.Click("btnCancel");
+          EXPECT_FALSE(u.Dialog().IsShown());
+        },
+        true);
     EXPECT_FALSE(dialog_.Result());
   }
   EXPECT_EQ(folder_.Read("ovAdrKit.usr"), kCustomLabels);
@@ -203,15 +212,18 @@ TEST_F(SaveTest, UnwritableUserFileKeepsTheDialogOpenAndSaysSo) {
 
 TEST_F(SaveTest, UnwritableAddressLayoutUndoesTheCustomLabel) {
   std::filesystem::create_directory(folder_.Path() + "/ovAdrKit.adr");
-  Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.TypeName("Mein Etikett");
-    platform_.QueueAnswer(host::msgbox::kYes);  // overwrite the stored one
-    u.Click("btnOK");
-    EXPECT_EQ(platform_.Messages().back().flags, 48);
-    EXPECT_NE(platform_.Messages().back().text.find(folder_.Path() + "/ovAdrKit.adr"),
-              std::string::npos);
-    EXPECT_TRUE(u.Dialog().IsShown());
-  }, true);
+  Open(
+      "Avery Zweckform", "L7163",
+      [&](DialogUser& u) {
+        u.TypeName("Mein Etikett");
+        platform_.QueueAnswer(host::msgbox::kYes);  // overwrite the stored one
+        u.Click("btnOK");
+        EXPECT_EQ(platform_.Messages().back().flags, 48);
+        EXPECT_NE(platform_.Messages().back().text.find(folder_.Path() + "/ovAdrKit.adr"),
+                  std::string::npos);
+        EXPECT_TRUE(u.Dialog().IsShown());
+      },
+      true);
   EXPECT_FALSE(dialog_.Result());
   EXPECT_EQ(folder_.Read("ovAdrKit.usr"), kCustomLabels);
 }

@@ -1,4 +1,5 @@
-// Click versus Change of the lists, which the dialog's cascades (brand -> labels -> fields) rely on.
+// Click versus Change of the lists, which the dialog's cascades (brand -> labels -> fields) rely
+// on.
 #include "fixture.h"
 #include "orvano/host/strings.h"
 

@@ -10,8 +10,8 @@ constexpr int kQuestion = msgbox::kYesNo | msgbox::kQuestion | msgbox::kDefaultB
 
 TEST(MessageBoxes, AnEmptyQueueAnswersOkOrNoForAQuestion) {
   HeadlessPlatform p;
-  EXPECT_EQ(p.MsgBox("Bitte einen Namen eingeben.", msgbox::kExclamation,
-                     "Etiketteneinstellungen"), msgbox::kOk);
+  EXPECT_EQ(p.MsgBox("Bitte einen Namen eingeben.", msgbox::kExclamation, "Etiketteneinstellungen"),
+            msgbox::kOk);
   EXPECT_EQ(p.MsgBox("Überschreiben?", kQuestion, "Etiketteneinstellungen"), msgbox::kNo);
   ASSERT_EQ(p.Messages().size(), 2u);
   EXPECT_EQ(p.Messages()[1].text, "Überschreiben?");

@@ -202,10 +202,11 @@ void AddressLabel::txtAddress_LostFocus() {
 // --- Registration ---------------------------------------------------------------------------
 
 void RegisterAddressLabel(host::ClassFactory& factory) {
-  factory.Register("Orvano.AddressLabel", [](host::Container* site) -> std::shared_ptr<host::Object> {
-    if (site == nullptr) host::Raise(host::ErrorKind::ObjectRequired);
-    return std::make_shared<AddressLabel>(*site);
-  });
+  factory.Register("Orvano.AddressLabel",
+                   [](host::Container* site) -> std::shared_ptr<host::Object> {
+                     if (site == nullptr) host::Raise(host::ErrorKind::ObjectRequired);
+                     return std::make_shared<AddressLabel>(*site);
+                   });
 }
 
 }  // namespace orvano

@@ -49,18 +49,18 @@ struct Piece {
 
 // The outline: four edges, and at each corner a level and an upright step two pixels long.
 constexpr Piece kOutline[12] = {
-    {{false, 4}, {false, 0}, {true, -4}, {false, 0}},   // top edge
-    {{false, 2}, {false, 1}, {false, 4}, {false, 1}},   // top left, level
-    {{true, -4}, {false, 1}, {true, -2}, {false, 1}},   // top right, level
-    {{false, 1}, {false, 2}, {false, 1}, {false, 4}},   // top left, upright
-    {{true, -2}, {false, 2}, {true, -2}, {false, 4}},   // top right, upright
-    {{false, 0}, {false, 4}, {false, 0}, {true, -4}},   // left edge
-    {{true, -1}, {false, 4}, {true, -1}, {true, -4}},   // right edge
-    {{false, 1}, {true, -4}, {false, 1}, {true, -2}},   // bottom left, upright
-    {{true, -2}, {true, -4}, {true, -2}, {true, -2}},   // bottom right, upright
-    {{false, 2}, {true, -2}, {false, 4}, {true, -2}},   // bottom left, level
-    {{true, -4}, {true, -2}, {true, -2}, {true, -2}},   // bottom right, level
-    {{false, 4}, {true, -1}, {true, -4}, {true, -1}},   // bottom edge
+    {{false, 4}, {false, 0}, {true, -4}, {false, 0}},  // top edge
+    {{false, 2}, {false, 1}, {false, 4}, {false, 1}},  // top left, level
+    {{true, -4}, {false, 1}, {true, -2}, {false, 1}},  // top right, level
+    {{false, 1}, {false, 2}, {false, 1}, {false, 4}},  // top left, upright
+    {{true, -2}, {false, 2}, {true, -2}, {false, 4}},  // top right, upright
+    {{false, 0}, {false, 4}, {false, 0}, {true, -4}},  // left edge
+    {{true, -1}, {false, 4}, {true, -1}, {true, -4}},  // right edge
+    {{false, 1}, {true, -4}, {false, 1}, {true, -2}},  // bottom left, upright
+    {{true, -2}, {true, -4}, {true, -2}, {true, -2}},  // bottom right, upright
+    {{false, 2}, {true, -2}, {false, 4}, {true, -2}},  // bottom left, level
+    {{true, -4}, {true, -2}, {true, -2}, {true, -2}},  // bottom right, level
+    {{false, 4}, {true, -1}, {true, -4}, {true, -1}},  // bottom edge
 };
 
 double Coordinate(End end, double farEdge, double perPixel) {
@@ -100,13 +100,13 @@ double AddressLabel::LayoutScale() const {
   host::Platform& platform = site_.GetPlatform();
   double s = 1;
   Resume([&] {
-    const double sx = host::Div(site_.ScaleWidth() - 4.0 * platform.TwipsPerPixelX(),
-                                labelWidth_ * k);
+    const double sx =
+        host::Div(site_.ScaleWidth() - 4.0 * platform.TwipsPerPixelX(), labelWidth_ * k);
     if (sx < s) s = sx;
   });
   Resume([&] {
-    const double sy = host::Div(site_.ScaleHeight() - 4.0 * platform.TwipsPerPixelY(),
-                                labelHeight_ * k);
+    const double sy =
+        host::Div(site_.ScaleHeight() - 4.0 * platform.TwipsPerPixelY(), labelHeight_ * k);
     if (sy < s) s = sy;
   });
   return s;
@@ -171,8 +171,8 @@ bool AddressLabel::LayoutHeading(double s) {
     if (returnAddressFormat_ == ovReturnAddressNone) {
       heading.SetTop(Single(2 * py + labelBorderTop_ * k * s));
     } else {
-      heading.SetTop(Single(static_cast<double>(sender.Top()) + sender.Height() +
-                            labelHeadingSpace_ * k * s));
+      heading.SetTop(
+          Single(static_cast<double>(sender.Top()) + sender.Height() + labelHeadingSpace_ * k * s));
     }
   });
   Resume([&] { heading.SetLeft(Single(2 * px + labelBorderLeft_ * k * s)); });
@@ -205,14 +205,12 @@ void AddressLabel::LayoutAddressBox(double s, bool hasHeading) {
     if (!hasHeading && returnAddressFormat_ == ovReturnAddressNone) {
       box.SetTop(Single(2 * py + labelBorderTop_ * k * s));
     } else {
-      box.SetTop(Single(static_cast<double>(above.Top()) + above.Height() +
-                        addressSpace_ * k * s));
+      box.SetTop(Single(static_cast<double>(above.Top()) + above.Height() + addressSpace_ * k * s));
     }
   });
   Resume([&] { box.SetLeft(Single(2 * px + labelBorderLeft_ * k * s)); });
-  Resume([&] {
-    box.SetWidth(Single((labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s));
-  });
+  Resume(
+      [&] { box.SetWidth(Single((labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s)); });
   Resume([&] {
     box.SetHeight(Single((labelHeight_ - labelBorderBottom_) * k * s - box.Top() + 1 * py));
   });

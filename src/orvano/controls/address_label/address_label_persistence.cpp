@@ -29,16 +29,15 @@ void AddressLabel::UserControl_WriteProperties(host::PropertyBag& bag) {
   Resume([&] { bag.WriteProperty("LabelHeight", Variant(labelHeight_), kDefaultLabelHeight); });
   Resume([&] { bag.WriteProperty("LabelBorderLeft", Variant(labelBorderLeft_), kDefaultBorder); });
   Resume([&] { bag.WriteProperty("LabelBorderTop", Variant(labelBorderTop_), kDefaultBorder); });
-  Resume([&] { bag.WriteProperty("LabelBorderRight", Variant(labelBorderRight_), kDefaultBorder); });
-  Resume([&] {
-    bag.WriteProperty("LabelBorderBottom", Variant(labelBorderBottom_), kDefaultBorder);
-  });
+  Resume(
+      [&] { bag.WriteProperty("LabelBorderRight", Variant(labelBorderRight_), kDefaultBorder); });
+  Resume(
+      [&] { bag.WriteProperty("LabelBorderBottom", Variant(labelBorderBottom_), kDefaultBorder); });
   Resume([&] { bag.WriteProperty("Address", Variant(txtAddress_->Text()), kDefaultText); });
   Resume([&] { bag.WriteProperty("ReturnAddress", Variant(returnAddress_), kDefaultText); });
   Resume([&] { bag.WriteProperty("LabelHeading", Variant(labelHeading_), kDefaultText); });
-  Resume([&] {
-    bag.WriteProperty("LabelHeadingSpace", Variant(labelHeadingSpace_), kDefaultSpace);
-  });
+  Resume(
+      [&] { bag.WriteProperty("LabelHeadingSpace", Variant(labelHeadingSpace_), kDefaultSpace); });
   Resume([&] { bag.WriteProperty("AddressSpace", Variant(addressSpace_), kDefaultSpace); });
   Resume([&] {
     bag.WriteProperty("ReturnAddressFormat",
@@ -51,13 +50,11 @@ void AddressLabel::UserControl_ReadProperties(host::PropertyBag& bag) {
   // Straight into the fields and the box, not through the setters: one layout at the end.
   Resume([&] { labelWidth_ = bag.ReadProperty("LabelWidth", kDefaultLabelWidth).ToDouble(); });
   Resume([&] { labelHeight_ = bag.ReadProperty("LabelHeight", kDefaultLabelHeight).ToDouble(); });
-  Resume([&] {
-    labelBorderLeft_ = bag.ReadProperty("LabelBorderLeft", kDefaultBorder).ToDouble();
-  });
+  Resume(
+      [&] { labelBorderLeft_ = bag.ReadProperty("LabelBorderLeft", kDefaultBorder).ToDouble(); });
   Resume([&] { labelBorderTop_ = bag.ReadProperty("LabelBorderTop", kDefaultBorder).ToDouble(); });
-  Resume([&] {
-    labelBorderRight_ = bag.ReadProperty("LabelBorderRight", kDefaultBorder).ToDouble();
-  });
+  Resume(
+      [&] { labelBorderRight_ = bag.ReadProperty("LabelBorderRight", kDefaultBorder).ToDouble(); });
   Resume([&] {
     labelBorderBottom_ = bag.ReadProperty("LabelBorderBottom", kDefaultBorder).ToDouble();
   });

@@ -85,8 +85,7 @@ LabelSelect::LabelSelect(host::Container& site)
   shpLabelBorder_ = site_.CreateVirtualArray(
       "shpLabelBorder", host::ArrayKind::Shapes,
       Style(ShapeKind::RoundedRectangle, false, host::kWhite, true, host::kBlack, 1));
-  lblLabel_ = site_.CreateVirtualArray("lblLabel", host::ArrayKind::ClickAreas,
-                                       host::ShapeStyle{});
+  lblLabel_ = site_.CreateVirtualArray("lblLabel", host::ArrayKind::ClickAreas, host::ShapeStyle{});
   Selector_ = site_.CreateShape(
       "Selector", Style(ShapeKind::RoundedRectangle, false, host::kWhite, true, kMarkerRed, 3));
   Selector_->SetVisible(false);
@@ -95,9 +94,8 @@ LabelSelect::LabelSelect(host::Container& site)
   DirectionLine_->SetSource(&pathSource_);
   shpLabelBorder_->SetSource(&borderSource_);
   lblLabel_->SetSource(&areaSource_);
-  lblLabel_->OnClick([this](std::int64_t index) {
-    lblLabel_Click(static_cast<std::int32_t>(index));
-  });
+  lblLabel_->OnClick(
+      [this](std::int64_t index) { lblLabel_Click(static_cast<std::int32_t>(index)); });
 
   site_.Attach(this);
   UserControl_Initialize();
@@ -106,8 +104,8 @@ LabelSelect::LabelSelect(host::Container& site)
 LabelSelect::~LabelSelect() {
   site_.Attach(nullptr);
   // The sources go before the arrays do.
-  for (auto* array : {shpLabelBack_.get(), DirectionLine_.get(), shpLabelBorder_.get(),
-                      lblLabel_.get()}) {
+  for (auto* array :
+       {shpLabelBack_.get(), DirectionLine_.get(), shpLabelBorder_.get(), lblLabel_.get()}) {
     host::Resume([&] { array->SetSource(nullptr); });
   }
 }
@@ -316,8 +314,7 @@ void LabelSelect::OnLabelClick(std::function<void(std::int32_t)> handler) {
   labelClick_ = std::move(handler);
 }
 
-void LabelSelect::OnLabelChanged(
-    std::function<void(const std::string&, std::string&)> handler) {
+void LabelSelect::OnLabelChanged(std::function<void(const std::string&, std::string&)> handler) {
   labelChanged_ = std::move(handler);
 }
 
@@ -338,10 +335,11 @@ void LabelSelect::lblLabel_Click(std::int32_t index) {
 // ---- class factory
 
 void RegisterLabelSelect(host::ClassFactory& factory) {
-  factory.Register("Orvano.LabelSelect", [](host::Container* site) -> std::shared_ptr<host::Object> {
-    if (site == nullptr) host::Raise(host::ErrorKind::ObjectRequired);
-    return std::make_shared<LabelSelect>(*site);
-  });
+  factory.Register("Orvano.LabelSelect",
+                   [](host::Container* site) -> std::shared_ptr<host::Object> {
+                     if (site == nullptr) host::Raise(host::ErrorKind::ObjectRequired);
+                     return std::make_shared<LabelSelect>(*site);
+                   });
 }
 
 }  // namespace orvano

@@ -136,8 +136,8 @@ void LabelSelect::LayoutSheet() {
   std::int32_t diagonal = 0;
   Resume([&] { diagonal = host::CLng(stroke / 3.0); });
   if (diagonal >= 1) grid_.diagonalWidth = diagonal;
-  for (auto* array : {shpLabelBack_.get(), shpLabelBorder_.get(), lblLabel_.get(),
-                      DirectionLine_.get()}) {
+  for (auto* array :
+       {shpLabelBack_.get(), shpLabelBorder_.get(), lblLabel_.get(), DirectionLine_.get()}) {
     Resume([&] { array->Invalidate(); });
   }
 
@@ -220,14 +220,10 @@ void LabelSelect::MarqueeLabel(std::int32_t id) {
 
 host::VirtualArray& LabelSelect::Array(SheetArray array) const {
   switch (array) {
-    case SheetArray::LabelBack:
-      return *shpLabelBack_;
-    case SheetArray::LabelBorder:
-      return *shpLabelBorder_;
-    case SheetArray::DirectionLine:
-      return *DirectionLine_;
-    case SheetArray::LabelArea:
-      break;
+    case SheetArray::LabelBack: return *shpLabelBack_;
+    case SheetArray::LabelBorder: return *shpLabelBorder_;
+    case SheetArray::DirectionLine: return *DirectionLine_;
+    case SheetArray::LabelArea: break;
   }
   return *lblLabel_;
 }

@@ -49,8 +49,7 @@ void Preview::CreateCaptions() {
     return label;
   };
   // Opaque, centred, wrapped, height fitted to the text; sizes are designed in twips.
-  auto dimension = [&](const char* name, const char* caption, float widthTwips,
-                       float heightTwips) {
+  auto dimension = [&](const char* name, const char* caption, float widthTwips, float heightTwips) {
     auto label = site_.CreateLabel(name);
     label->SetFont(host::Font{.name = "Tahoma", .size = 6.75f});
     label->SetCaption(caption);

@@ -73,9 +73,9 @@ void DrawLabelFace(host::Surface& surface, const PixelRect& rect, CutSide cut) {
   }
 }
 
-void DrawDimensionLine(host::Surface& surface, std::int32_t x, std::int32_t y,
-                       std::int32_t length, host::Flag vertical, host::Color color,
-                       host::Flag arrowAtStart, host::Flag arrowAtEnd) {
+void DrawDimensionLine(host::Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
+                       host::Flag vertical, host::Color color, host::Flag arrowAtStart,
+                       host::Flag arrowAtEnd) {
   using host::DrawMode;
   const std::int64_t x0 = x, y0 = y, len = length;
   if (host::IsExactlyTrue(vertical)) {

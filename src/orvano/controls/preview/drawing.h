@@ -29,8 +29,8 @@ enum class CutSide { None, Right, Bottom, RightAndBottom };
 void DrawLabelFace(host::Surface& surface, const PixelRect& rect, CutSide cut);
 
 // A dimension line with optional arrowheads; the flags count as true only when -1.
-void DrawDimensionLine(host::Surface& surface, std::int32_t x, std::int32_t y,
-                       std::int32_t length, host::Flag vertical, host::Color color,
-                       host::Flag arrowAtStart, host::Flag arrowAtEnd);
+void DrawDimensionLine(host::Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
+                       host::Flag vertical, host::Color color, host::Flag arrowAtStart,
+                       host::Flag arrowAtEnd);
 
 }  // namespace orvano::preview_detail

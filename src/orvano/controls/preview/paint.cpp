@@ -36,9 +36,8 @@ namespace {
 void PaintBackground(host::Surface& surface, double innerWidth, double innerHeight) {
   const float right = static_cast<float>(innerWidth - 1);
   const float bottom = static_cast<float>(innerHeight - 1);
-  Resume([&] {
-    surface.Draw(0, 0, right, bottom, preview_detail::kBackground, DrawMode::FilledBox);
-  });
+  Resume(
+      [&] { surface.Draw(0, 0, right, bottom, preview_detail::kBackground, DrawMode::FilledBox); });
   Resume([&] { surface.Draw(0, 0, right, bottom, host::kBlack, DrawMode::Box); });
 }
 
@@ -84,9 +83,8 @@ void Preview::PaintPageLayout() {
   dimension(
       value(l1Left), [&] { return CLng(l1.Height * 0.36 + l1.Top); }, value(l1.Width), kFalse,
       kTrue, kTrue);
-  dimension(
-      [&] { return CLng(l1.Width * 0.64 + l1.Left); }, value(l1Top), value(l1.Height), kTrue,
-      kTrue, kTrue);
+  dimension([&] { return CLng(l1.Width * 0.64 + l1.Left); }, value(l1Top), value(l1.Height), kTrue,
+            kTrue, kTrue);
 
   // Top edges of the sheet and of the first label, extended to the left.
   line(pLeft - 38, pTop, 36, 0);
@@ -110,9 +108,8 @@ void Preview::PaintPageLayout() {
     dimension(value(l1Left), value(pTop - 10), value(l2Left - l1Left), kFalse, kTrue, kTrue);
   }
   // A pointer down into the left margin.
-  dimension(
-      [&] { return CLng(static_cast<double>(l1Left - pLeft) / 2 + pLeft); }, value(pTop - 17),
-      value(10), kTrue, kFalse, kTrue);
+  dimension([&] { return CLng(static_cast<double>(l1Left - pLeft) / 2 + pLeft); }, value(pTop - 17),
+            value(10), kTrue, kFalse, kTrue);
 }
 
 void Preview::PaintAddressLayout() {

@@ -89,8 +89,8 @@ void Preview::ResizePageLayout() {
   for (host::Label* shown : {&borderLeft, &borderTop, &cols, &height, &rows, &width}) {
     Resume([&] { ShowIf(*shown, true); });
   }
-  for (host::Label* hidden : {c.lblReturnAddress.get(), c.lblLabelHeading.get(),
-                              c.lblAddress.get()}) {
+  for (host::Label* hidden :
+       {c.lblReturnAddress.get(), c.lblLabelHeading.get(), c.lblAddress.get()}) {
     Resume([&] { ShowIf(*hidden, false); });
   }
 }
@@ -110,9 +110,7 @@ void Preview::ResizeAddressLayout() {
     const double twipsPerPixel = site_.GetPlatform().TwipsPerPixelY();
     zoom = host::Div(host::Int(labelHeight_ * p) * twipsPerPixel, labelHeight_ * kTwipsPerMm);
   });
-  auto fontSize = [&](double points) {
-    return F(host::Round(host::Finite(zoom * points + 0.5)));
-  };
+  auto fontSize = [&](double points) { return F(host::Round(host::Finite(zoom * points + 0.5))); };
   const std::int32_t senderPoints = fontSize_ > 7 ? 7 : fontSize_;
 
   host::Label& sender = *c.lblReturnAddress;
@@ -136,9 +134,9 @@ void Preview::ResizeAddressLayout() {
   Resume([&] { address.SetWidth(F(Need(stack.width))); });
   Resume([&] { address.SetHeight(F(Need(stack.bottom) - Need(stack.y3))); });
 
-  for (host::Label* page : {c.lblBorderLeft.get(), c.lblBorderTop.get(), c.lblCols.get(),
-                            c.lblHeight.get(), c.lblRows.get(), c.lblSpaceHorizontal.get(),
-                            c.lblSpaceVertical.get(), c.lblWidth.get()}) {
+  for (host::Label* page :
+       {c.lblBorderLeft.get(), c.lblBorderTop.get(), c.lblCols.get(), c.lblHeight.get(),
+        c.lblRows.get(), c.lblSpaceHorizontal.get(), c.lblSpaceVertical.get(), c.lblWidth.get()}) {
     Resume([&] { ShowIf(*page, false); });
   }
 

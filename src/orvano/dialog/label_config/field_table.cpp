@@ -15,8 +15,9 @@ constexpr double kMaxCount = 9999;
 constexpr FieldInfo Length(const char* name, const char* caption, std::int32_t tab,
                            bool makesCustom, double (*get)(const Preview&),
                            void (*set)(Preview&, double)) {
-  return FieldInfo{name,  caption, tab, FieldKind::Length, 0, kMaxLength, makesCustom,
-                   PairRole::None, -1, get, set, nullptr, nullptr};
+  return FieldInfo{
+      name, caption, tab, FieldKind::Length, 0,      kMaxLength, makesCustom, PairRole::None,
+      -1,   get,     set, nullptr,           nullptr};
 }
 
 constexpr FieldInfo Paired(FieldInfo f, PairRole role, std::int32_t partner) {
@@ -36,69 +37,79 @@ constexpr FieldInfo FromLayout(FieldInfo f, double (*from)(const AddressLayoutVa
 }
 
 const std::array<FieldInfo, kFieldCount> kTable = {{
-    FromEntry(Length("BorderTop", "&Oberer Rand:", 0, true,
-                     [](const Preview& p) { return p.BorderTop(); },
-                     [](Preview& p, double v) { p.SetBorderTop(v); }),
-              [](const CatalogEntry& e) { return e.BorderTop; }),
-    FromEntry(Length("BorderLeft", "&Linker Rand:", 0, true,
-                     [](const Preview& p) { return p.BorderLeft(); },
-                     [](Preview& p, double v) { p.SetBorderLeft(v); }),
-              [](const CatalogEntry& e) { return e.BorderLeft; }),
+    FromEntry(
+        Length(
+            "BorderTop", "&Oberer Rand:", 0, true, [](const Preview& p) { return p.BorderTop(); },
+            [](Preview& p, double v) { p.SetBorderTop(v); }),
+        [](const CatalogEntry& e) { return e.BorderTop; }),
+    FromEntry(
+        Length(
+            "BorderLeft", "&Linker Rand:", 0, true, [](const Preview& p) { return p.BorderLeft(); },
+            [](Preview& p, double v) { p.SetBorderLeft(v); }),
+        [](const CatalogEntry& e) { return e.BorderLeft; }),
     // The dialog shows pitches while the files store gaps.
-    FromEntry(Paired(Length("SpaceVertical", "&Vertikalabstand:", 0, true,
-                            [](const Preview& p) { return p.SpaceVertical(); },
-                            [](Preview& p, double v) { p.SetSpaceVertical(v); }),
+    FromEntry(Paired(Length(
+                         "SpaceVertical", "&Vertikalabstand:", 0, true,
+                         [](const Preview& p) { return p.SpaceVertical(); },
+                         [](Preview& p, double v) { p.SetSpaceVertical(v); }),
                      PairRole::Pitch, kLabelHeight),
               [](const CatalogEntry& e) { return e.LabelHeight + e.SpaceHeight; }),
-    FromEntry(Paired(Length("SpaceHorizontal", "Ho&rizontalabstand:", 0, true,
-                            [](const Preview& p) { return p.SpaceHorizontal(); },
-                            [](Preview& p, double v) { p.SetSpaceHorizontal(v); }),
+    FromEntry(Paired(Length(
+                         "SpaceHorizontal", "Ho&rizontalabstand:", 0, true,
+                         [](const Preview& p) { return p.SpaceHorizontal(); },
+                         [](Preview& p, double v) { p.SetSpaceHorizontal(v); }),
                      PairRole::Pitch, kLabelWidth),
               [](const CatalogEntry& e) { return e.LabelWidth + e.SpaceWidth; }),
-    FromEntry(Paired(Length("LabelHeight", "Etiketten&höhe:", 0, true,
-                            [](const Preview& p) { return p.LabelHeight(); },
-                            [](Preview& p, double v) { p.SetLabelHeight(v); }),
+    FromEntry(Paired(Length(
+                         "LabelHeight", "Etiketten&höhe:", 0, true,
+                         [](const Preview& p) { return p.LabelHeight(); },
+                         [](Preview& p, double v) { p.SetLabelHeight(v); }),
                      PairRole::Size, kSpaceVertical),
               [](const CatalogEntry& e) { return e.LabelHeight; }),
-    FromEntry(Paired(Length("LabelWidth", "Etiketten&breite:", 0, true,
-                            [](const Preview& p) { return p.LabelWidth(); },
-                            [](Preview& p, double v) { p.SetLabelWidth(v); }),
+    FromEntry(Paired(Length(
+                         "LabelWidth", "Etiketten&breite:", 0, true,
+                         [](const Preview& p) { return p.LabelWidth(); },
+                         [](Preview& p, double v) { p.SetLabelWidth(v); }),
                      PairRole::Size, kSpaceHorizontal),
               [](const CatalogEntry& e) { return e.LabelWidth; }),
     FieldInfo{"Cols", "Etiketten je &Zeile:", 0, FieldKind::Count, 1, kMaxCount, true,
-              PairRole::None, -1,
-              [](const Preview& p) { return static_cast<double>(p.Cols()); },
+              PairRole::None, -1, [](const Preview& p) { return static_cast<double>(p.Cols()); },
               [](Preview& p, double v) { p.SetCols(host::CLng(v)); },
               [](const CatalogEntry& e) { return e.Cols; }, nullptr},
     FieldInfo{"Rows", "Etiketten je &Spalte:", 0, FieldKind::Count, 1, kMaxCount, true,
-              PairRole::None, -1,
-              [](const Preview& p) { return static_cast<double>(p.Rows()); },
+              PairRole::None, -1, [](const Preview& p) { return static_cast<double>(p.Rows()); },
               [](Preview& p, double v) { p.SetRows(host::CLng(v)); },
               [](const CatalogEntry& e) { return e.Rows; }, nullptr},
     // The address layout belongs to any label, catalog or custom: no change of brand.
-    FromLayout(Length("LabelBorderTop", "&Oberer Rand:", 1, false,
-                      [](const Preview& p) { return p.LabelBorderTop(); },
-                      [](Preview& p, double v) { p.SetLabelBorderTop(v); }),
+    FromLayout(Length(
+                   "LabelBorderTop", "&Oberer Rand:", 1, false,
+                   [](const Preview& p) { return p.LabelBorderTop(); },
+                   [](Preview& p, double v) { p.SetLabelBorderTop(v); }),
                [](const AddressLayoutValues& a) { return a.LabelBorderTop; }),
-    FromLayout(Length("LabelBorderBottom", "&Unterer Rand:", 1, false,
-                      [](const Preview& p) { return p.LabelBorderBottom(); },
-                      [](Preview& p, double v) { p.SetLabelBorderBottom(v); }),
+    FromLayout(Length(
+                   "LabelBorderBottom", "&Unterer Rand:", 1, false,
+                   [](const Preview& p) { return p.LabelBorderBottom(); },
+                   [](Preview& p, double v) { p.SetLabelBorderBottom(v); }),
                [](const AddressLayoutValues& a) { return a.LabelBorderBottom; }),
-    FromLayout(Length("LabelBorderLeft", "&Linker Rand:", 1, false,
-                      [](const Preview& p) { return p.LabelBorderLeft(); },
-                      [](Preview& p, double v) { p.SetLabelBorderLeft(v); }),
+    FromLayout(Length(
+                   "LabelBorderLeft", "&Linker Rand:", 1, false,
+                   [](const Preview& p) { return p.LabelBorderLeft(); },
+                   [](Preview& p, double v) { p.SetLabelBorderLeft(v); }),
                [](const AddressLayoutValues& a) { return a.LabelBorderLeft; }),
-    FromLayout(Length("LabelBorderRight", "&Rechter Rand:", 1, false,
-                      [](const Preview& p) { return p.LabelBorderRight(); },
-                      [](Preview& p, double v) { p.SetLabelBorderRight(v); }),
+    FromLayout(Length(
+                   "LabelBorderRight", "&Rechter Rand:", 1, false,
+                   [](const Preview& p) { return p.LabelBorderRight(); },
+                   [](Preview& p, double v) { p.SetLabelBorderRight(v); }),
                [](const AddressLayoutValues& a) { return a.LabelBorderRight; }),
-    FromLayout(Length("LabelHeadingSpace", "Abstand vor Versandanweisung::", 1, false,
-                      [](const Preview& p) { return p.LabelHeadingSpace(); },
-                      [](Preview& p, double v) { p.SetLabelHeadingSpace(v); }),
+    FromLayout(Length(
+                   "LabelHeadingSpace", "Abstand vor Versandanweisung::", 1, false,
+                   [](const Preview& p) { return p.LabelHeadingSpace(); },
+                   [](Preview& p, double v) { p.SetLabelHeadingSpace(v); }),
                [](const AddressLayoutValues& a) { return a.LabelHeadingSpace; }),
-    FromLayout(Length("AddressSpace", "Abstand vor Adresse:", 1, false,
-                      [](const Preview& p) { return p.AddressSpace(); },
-                      [](Preview& p, double v) { p.SetAddressSpace(v); }),
+    FromLayout(Length(
+                   "AddressSpace", "Abstand vor Adresse:", 1, false,
+                   [](const Preview& p) { return p.AddressSpace(); },
+                   [](Preview& p, double v) { p.SetAddressSpace(v); }),
                [](const AddressLayoutValues& a) { return a.AddressSpace; }),
 }};
 

@@ -97,8 +97,7 @@ class frmLabelConfig : public host::Object {
   void btnCancel_Click();
   bool CheckFitsOnPage();
   bool SaveCustomLabel(const std::string& name, std::string& previous, bool& hadPrevious);
-  void RestoreCustomLabel(const std::string& name, const std::string& previous,
-                          bool hadPrevious);
+  void RestoreCustomLabel(const std::string& name, const std::string& previous, bool hadPrevious);
   bool SaveAddressLayout();
   int Message(const std::string& text, int flags);
 

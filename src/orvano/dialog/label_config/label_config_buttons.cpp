@@ -107,8 +107,8 @@ bool frmLabelConfig::SaveCustomLabel(const std::string& name, std::string& previ
 void frmLabelConfig::RestoreCustomLabel(const std::string& name, const std::string& previous,
                                         bool hadPrevious) {
   Resume([&] {
-    catalog::WriteProfileString(catalog::CustomLabelPath(dataFolder_), catalog::kCustomBrand,
-                                name, hadPrevious ? std::optional(previous) : std::nullopt);
+    catalog::WriteProfileString(catalog::CustomLabelPath(dataFolder_), catalog::kCustomBrand, name,
+                                hadPrevious ? std::optional(previous) : std::nullopt);
   });
 }
 
@@ -118,9 +118,9 @@ bool frmLabelConfig::SaveAddressLayout() {
     const double size = host::Int(catalog::ParseNumber(cboFontSize_->Text()));
     v.FontSize = size < 1 ? 10 : host::CLng(size);
   });
-  const std::int32_t margins[] = {kLabelBorderLeft, kLabelBorderTop, kLabelBorderRight,
+  const std::int32_t margins[] = {kLabelBorderLeft,   kLabelBorderTop,    kLabelBorderRight,
                                   kLabelBorderBottom, kLabelHeadingSpace, kAddressSpace};
-  double* targets[] = {&v.LabelBorderLeft,   &v.LabelBorderTop, &v.LabelBorderRight,
+  double* targets[] = {&v.LabelBorderLeft,   &v.LabelBorderTop,    &v.LabelBorderRight,
                        &v.LabelBorderBottom, &v.LabelHeadingSpace, &v.AddressSpace};
   for (std::size_t k = 0; k < 6; ++k)
     Resume([&] { *targets[k] = catalog::ParseLength(FieldText(margins[k])); });

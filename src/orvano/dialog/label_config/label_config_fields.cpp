@@ -12,8 +12,8 @@
 namespace orvano {
 
 using host::Resume;
-using label_config::FieldKind;
 using label_config::FieldInfo;
+using label_config::FieldKind;
 using label_config::FieldTable;
 using label_config::PairRole;
 
@@ -59,7 +59,8 @@ void frmLabelConfig::AcceptLength(std::int32_t index) {
     if (FieldValue(index) > info.maximum) SetFieldText(index, host::NumberText(info.maximum));
   });
   // Units are resolved here: "2 cm" becomes " 20 mm".
-  Resume([&] { SetFieldText(index, label_config::ShownText(FieldKind::Length, FieldValue(index))); });
+  Resume(
+      [&] { SetFieldText(index, label_config::ShownText(FieldKind::Length, FieldValue(index))); });
   Resume([&] { MatchPartner(index); });
 }
 
@@ -102,9 +103,7 @@ void frmLabelConfig::PreviewField(std::int32_t index) {
 
 void frmLabelConfig::UpDown_Click(std::int32_t index, double step) {
   // Every step lands on a whole number, ties to the even one; the focus-lost steps clamp it.
-  Resume([&] {
-    SetFieldText(index, host::NumberText(host::Round(FieldValue(index) + step)));
-  });
+  Resume([&] { SetFieldText(index, host::NumberText(host::Round(FieldValue(index) + step))); });
   Field_LostFocus(index);
   Resume([&] { fields_[static_cast<std::size_t>(index)].text->SetFocus(); });
 }

@@ -94,8 +94,7 @@ void frmLabelConfig::CreateWidgets() {
   SSTab1_->AddTab("A&dresslayout");
 
   // Page layout: the format first, then its eight fields.
-  lblFormat_ = CreateCaption("lblFormat", "Seiten&format:", kCaptionLeft, RowTop(0),
-                             kCaptionWidth);
+  lblFormat_ = CreateCaption("lblFormat", "Seiten&format:", kCaptionLeft, RowTop(0), kCaptionWidth);
   cboFormat_ = window_->CreateComboBox("cboFormat", false);
   cboFormat_->Move(kFieldLeft, RowTop(0), kTabListWidth, kListHeight);
   SSTab1_->PlaceOnTab(*lblFormat_, 0);
@@ -108,8 +107,8 @@ void frmLabelConfig::CreateWidgets() {
 
   // Address layout: below its six fields the font size and the two choices.
   auto tabList = [&](std::unique_ptr<host::Label>& caption, const char* captionName,
-                     const char* text, std::unique_ptr<host::ComboBox>& list,
-                     const char* listName, bool editable) {
+                     const char* text, std::unique_ptr<host::ComboBox>& list, const char* listName,
+                     bool editable) {
     const float top = RowTop(addressRow++);
     caption = CreateCaption(captionName, text, kCaptionLeft, top, kCaptionWidth);
     list = window_->CreateComboBox(listName, editable);
@@ -118,10 +117,10 @@ void frmLabelConfig::CreateWidgets() {
     SSTab1_->PlaceOnTab(*list, 1);
   };
   tabList(lblFontSize_, "lblFontSize", "&Schriftgrad:", cboFontSize_, "cboFontSize", true);
-  tabList(lblReturnAddressFormat_, "lblReturnAddressFormat", "Absenderzeile:",
-          cboReturnAddressFormat_, "cboReturnAddressFormat", false);
-  tabList(lblWithLabelHeading_, "lblWithLabelHeading", "Versandanweisung:",
-          cboWithLabelHeading_, "cboWithLabelHeading", false);
+  tabList(lblReturnAddressFormat_, "lblReturnAddressFormat",
+          "Absenderzeile:", cboReturnAddressFormat_, "cboReturnAddressFormat", false);
+  tabList(lblWithLabelHeading_, "lblWithLabelHeading", "Versandanweisung:", cboWithLabelHeading_,
+          "cboWithLabelHeading", false);
 
   auto button = [&](const char* name, const char* caption, float left, float width) {
     auto b = window_->CreateButton(name);
@@ -144,14 +143,14 @@ void frmLabelConfig::CreateWidgets() {
   // The keyboard walks the dialog in the order the widgets were made.
   int tabIndex = 0;
   using Focusable = host::FocusWidget*;
-  for (Focusable w : {Focusable(cboBrands_.get()), Focusable(cboLabels_.get()),
-                      Focusable(cboFormat_.get())})
+  for (Focusable w :
+       {Focusable(cboBrands_.get()), Focusable(cboLabels_.get()), Focusable(cboFormat_.get())})
     w->SetTabIndex(tabIndex++);
   for (Field& f : fields_) f.text->SetTabIndex(tabIndex++);
-  for (Focusable w : {Focusable(cboFontSize_.get()), Focusable(cboReturnAddressFormat_.get()),
-                      Focusable(cboWithLabelHeading_.get()), Focusable(btnNew_.get()),
-                      Focusable(btnDelete_.get()), Focusable(btnOK_.get()),
-                      Focusable(btnCancel_.get())})
+  for (Focusable w :
+       {Focusable(cboFontSize_.get()), Focusable(cboReturnAddressFormat_.get()),
+        Focusable(cboWithLabelHeading_.get()), Focusable(btnNew_.get()),
+        Focusable(btnDelete_.get()), Focusable(btnOK_.get()), Focusable(btnCancel_.get())})
     w->SetTabIndex(tabIndex++);
 }
 

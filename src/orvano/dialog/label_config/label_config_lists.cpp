@@ -95,7 +95,9 @@ void frmLabelConfig::FillBrandList() {
   Resume([&] { cboBrands_->SetListIndex(select); });
 }
 
-void frmLabelConfig::cboBrands_Click() { Resume([&] { FillLabelList(); }); }
+void frmLabelConfig::cboBrands_Click() {
+  Resume([&] { FillLabelList(); });
+}
 
 void frmLabelConfig::FillLabelList() {
   Resume([&] { cboLabels_->Clear(); });
@@ -135,8 +137,9 @@ void frmLabelConfig::cboLabels_Click() {
   for (std::int32_t i = 0; i < kFieldCount; ++i) {
     const auto& info = FieldTable()[static_cast<std::size_t>(i)];
     if (info.fromEntry)
-      Resume([&] { SetFieldText(i, label_config::ShownText(info.kind,
-                                                           info.fromEntry(SelectedEntry()))); });
+      Resume([&] {
+        SetFieldText(i, label_config::ShownText(info.kind, info.fromEntry(SelectedEntry())));
+      });
   }
   if (asAddressLabel_) {
     catalog::AddressLayoutValues a;
@@ -145,8 +148,7 @@ void frmLabelConfig::cboLabels_Click() {
       catalog::LookupAddressLayout(host::Trim(cboBrands_->Text()), SelectedEntry().Name,
                                    dataFolder_, a.LabelBorderLeft, a.LabelBorderTop,
                                    a.LabelBorderBottom, a.LabelBorderRight, a.LabelHeadingSpace,
-                                   a.AddressSpace, a.FontSize, a.ReturnAddressFormat,
-                                   withHeading);
+                                   a.AddressSpace, a.FontSize, a.ReturnAddressFormat, withHeading);
     });
     for (std::int32_t i = 0; i < kFieldCount; ++i) {
       const auto& info = FieldTable()[static_cast<std::size_t>(i)];
@@ -169,9 +171,8 @@ void frmLabelConfig::cboLabels_Click() {
   });
   skipListSelection_ = false;
 
-  Resume([&] {
-    btnDelete_->SetEnabled(BrandIsCustom() && !host::Trim(cboLabels_->Text()).empty());
-  });
+  Resume(
+      [&] { btnDelete_->SetEnabled(BrandIsCustom() && !host::Trim(cboLabels_->Text()).empty()); });
 }
 
 void frmLabelConfig::cboLabels_Change() {
@@ -198,15 +199,15 @@ void frmLabelConfig::cboReturnAddressFormat_Click() {
 
 void frmLabelConfig::cboWithLabelHeading_Click() {
   ShowPreview(false);
-  Resume([&] { preview_->SetWithLabelHeading(host::ToFlag(cboWithLabelHeading_->ListIndex() == 0)); });
+  Resume(
+      [&] { preview_->SetWithLabelHeading(host::ToFlag(cboWithLabelHeading_->ListIndex() == 0)); });
   ShowPreview(true);
 }
 
 void frmLabelConfig::SSTab1_Change() {
   ShowPreview(false);
-  Resume([&] {
-    preview_->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(SSTab1_->Tab()));
-  });
+  Resume(
+      [&] { preview_->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(SSTab1_->Tab())); });
   ShowPreview(true);
   if (SSTab1_->Tab() == 0) {
     Resume([&] { fields_[label_config::kBorderTop].text->SetFocus(); });
@@ -225,21 +226,18 @@ void frmLabelConfig::UpdatePreview() {
   for (std::int32_t i : {kBorderLeft, kBorderTop, kSpaceHorizontal, kSpaceVertical, kLabelWidth,
                          kLabelHeight, kRows, kCols}) {
     Resume([&] {
-      FieldTable()[static_cast<std::size_t>(i)].set(
-          *preview_, catalog::ParseLength(FieldText(i)));
+      FieldTable()[static_cast<std::size_t>(i)].set(*preview_, catalog::ParseLength(FieldText(i)));
     });
   }
   if (asAddressLabel_) {
-    for (std::int32_t i : {kLabelBorderLeft, kLabelBorderTop, kLabelBorderRight,
-                           kLabelBorderBottom, kLabelHeadingSpace, kAddressSpace}) {
+    for (std::int32_t i : {kLabelBorderLeft, kLabelBorderTop, kLabelBorderRight, kLabelBorderBottom,
+                           kLabelHeadingSpace, kAddressSpace}) {
       Resume([&] {
-        FieldTable()[static_cast<std::size_t>(i)].set(
-            *preview_, catalog::ParseLength(FieldText(i)));
+        FieldTable()[static_cast<std::size_t>(i)].set(*preview_,
+                                                      catalog::ParseLength(FieldText(i)));
       });
     }
-    Resume([&] {
-      preview_->SetFontSize(host::CLng(catalog::ParseNumber(cboFontSize_->Text())));
-    });
+    Resume([&] { preview_->SetFontSize(host::CLng(catalog::ParseNumber(cboFontSize_->Text()))); });
     Resume([&] {
       preview_->SetReturnAddressFormat(
           static_cast<ovReturnAddressFormatConstants>(cboReturnAddressFormat_->ListIndex()));

@@ -21,8 +21,7 @@ Core::Core(HeadlessPlatform& p, ScaleMode m, float width, float height)
 void Core::Remove(HeadlessItem* item) {
   std::erase(stack, item);
   std::erase_if(pages, [item](const auto& entry) {
-    return entry.first == item ||
-           static_cast<const HeadlessItem*>(entry.second.first) == item;
+    return entry.first == item || static_cast<const HeadlessItem*>(entry.second.first) == item;
   });
   // A widget that goes takes no events with it.
   if (focus->active == item) focus->active = nullptr;

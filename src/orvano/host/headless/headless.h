@@ -14,9 +14,10 @@
 //
 // Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
 // size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
-// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap, the caption breaks at blanks within its width; without
-// it, the width fits the longest line. Line breaks ("\r\n" or "\n") start a new line.
-// A word wider than the caption keeps a line of its own; an empty caption is one line high.
+// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap,
+// the caption breaks at blanks within its width; without it, the width fits the longest line. Line
+// breaks ("\r\n" or "\n") start a new line. A word wider than the caption keeps a line of its own;
+// an empty caption is one line high.
 //
 // Where the platform offers a choice, this host keeps to the simplest one:
 // - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
@@ -168,9 +169,9 @@ class HeadlessContainer : public Container {
   std::vector<std::string> StackingOrder() const;
 
   // The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
-  void Click(Widget& w);        // a button takes the focus first (focus-lost of the field left)
-  void Focus(FocusWidget& w);   // moves the focus: LostFocus of the old, GotFocus of the new
-  void Blur();                  // the focus leaves the form: LostFocus of the focused widget
+  void Click(Widget& w);       // a button takes the focus first (focus-lost of the field left)
+  void Focus(FocusWidget& w);  // moves the focus: LostFocus of the old, GotFocus of the new
+  void Blur();                 // the focus leaves the form: LostFocus of the focused widget
   void Type(TextBox& w, const std::string& text);   // focus, then the text replaced: Change
   void Type(ComboBox& w, const std::string& text);  // editable: focus, then Change
   void Choose(ComboBox& w, std::int32_t index);     // focus, then the item selected: Click

@@ -94,8 +94,7 @@ std::unique_ptr<Shape> HeadlessDialog::CreateShape(const std::string& name,
                                                    const ShapeStyle& style) {
   return form_->CreateShape(name, style);
 }
-std::unique_ptr<ComboBox> HeadlessDialog::CreateComboBox(const std::string& name,
-                                                         bool editable) {
+std::unique_ptr<ComboBox> HeadlessDialog::CreateComboBox(const std::string& name, bool editable) {
   return form_->CreateComboBox(name, editable);
 }
 std::unique_ptr<Button> HeadlessDialog::CreateButton(const std::string& name) {

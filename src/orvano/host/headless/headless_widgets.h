@@ -269,11 +269,11 @@ class HeadlessComboBox : public FocusImpl<ComboBox> {
   void AddItem(const std::string& item) override;
   void Clear() override;
   std::int32_t ListCount() const override { return static_cast<std::int32_t>(items_.size()); }
-  std::string List(std::int32_t index) const override;        // InvalidPropertyValue outside
+  std::string List(std::int32_t index) const override;  // InvalidPropertyValue outside
   std::int32_t ListIndex() const override { return index_; }
   void SetListIndex(std::int32_t index) override;
   std::int32_t NewIndex() const override { return newIndex_; }
-  std::int32_t ItemData(std::int32_t index) const override;   // InvalidPropertyValue outside
+  std::int32_t ItemData(std::int32_t index) const override;  // InvalidPropertyValue outside
   void SetItemData(std::int32_t index, std::int32_t data) override;
   std::string Text() const override { return text_; }
   // Editable: Change only when the text differs; the selection is then -1.

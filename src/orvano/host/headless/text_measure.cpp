@@ -34,8 +34,8 @@ int WrappedLines(std::string_view paragraph, double maxChars) {
   std::size_t from = 0;
   for (;;) {
     std::size_t blank = paragraph.find(' ', from);
-    std::string_view word = paragraph.substr(from, blank == std::string_view::npos
-                                                       ? blank : blank - from);
+    std::string_view word =
+        paragraph.substr(from, blank == std::string_view::npos ? blank : blank - from);
     std::size_t len = Len(word);
     if (empty) {
       current = len;

@@ -57,7 +57,8 @@ void PaintField(QPainter& p, double dotsPerMm, const QRectF& label, const FieldD
 QPageLayout PageLayoutOf(const LabelDef& def) {
   const double w = def.PageWidth(), h = def.PageHeight();
   if (!std::isfinite(w) || !std::isfinite(h) || w <= 0 || h <= 0 || w > 5000 || h > 5000) {
-    host::Raise(host::ErrorKind::InvalidPropertyValue, "Die Seitengröße des Etiketts ist ungültig.");
+    host::Raise(host::ErrorKind::InvalidPropertyValue,
+                "Die Seitengröße des Etiketts ist ungültig.");
   }
   QPageSize size;
   if (def.PageFormat() == ovPageFormatA4) {
@@ -99,12 +100,13 @@ void PaintSheet(QPainter& painter, double dotsPerMm, const LabelDef& def, const 
       painter.setPen(QPen(QColor(160, 160, 160), 0));
       painter.setBrush(Qt::NoBrush);
       const QRectF& m = place.mm;
-      painter.drawRoundedRect(QRectF(m.left() * dotsPerMm, m.top() * dotsPerMm, m.width() * dotsPerMm,
-                                     m.height() * dotsPerMm),
+      painter.drawRoundedRect(QRectF(m.left() * dotsPerMm, m.top() * dotsPerMm,
+                                     m.width() * dotsPerMm, m.height() * dotsPerMm),
                               2 * dotsPerMm, 2 * dotsPerMm);
       painter.restore();
     }
-    for (const auto& field : fields) PaintField(painter, dotsPerMm, place.mm, *field, texts.TextOf(*field));
+    for (const auto& field : fields)
+      PaintField(painter, dotsPerMm, place.mm, *field, texts.TextOf(*field));
   }
 }
 

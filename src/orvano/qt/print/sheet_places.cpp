@@ -23,13 +23,15 @@ std::int64_t OnPage(std::int32_t n, double border, double size, double gap, doub
 
 }  // namespace
 
-std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel, std::int32_t direction) {
+std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel,
+                                    std::int32_t direction) {
   std::vector<LabelPlace> places;
   const double pw = def.PageWidth(), ph = def.PageHeight();
   const double lw = def.LabelWidth(), lh = def.LabelHeight();
-  if (!(pw > 0) || !(ph > 0) || !std::isfinite(pw) || !std::isfinite(ph) || !(lw > 0) || !(lh > 0) ||
-      !std::isfinite(lw) || !std::isfinite(lh) || !Usable(def.SpaceWidth()) || !Usable(def.SpaceHeight()) ||
-      !std::isfinite(def.BorderLeft()) || !std::isfinite(def.BorderTop())) {
+  if (!(pw > 0) || !(ph > 0) || !std::isfinite(pw) || !std::isfinite(ph) || !(lw > 0) ||
+      !(lh > 0) || !std::isfinite(lw) || !std::isfinite(lh) || !Usable(def.SpaceWidth()) ||
+      !Usable(def.SpaceHeight()) || !std::isfinite(def.BorderLeft()) ||
+      !std::isfinite(def.BorderTop())) {
     return places;
   }
   const std::int32_t cols = def.Cols(), rows = def.Rows();

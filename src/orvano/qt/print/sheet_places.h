@@ -20,6 +20,7 @@ struct LabelPlace {
 // columns first). A start label outside the grid (-1 while the marker is off) means the first
 // label. Only labels that begin on the page are listed, so a nonsense grid of millions of
 // labels costs nothing; a sheet without a usable size or label size has none.
-std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel, std::int32_t direction);
+std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel,
+                                    std::int32_t direction);
 
 }  // namespace orvano::qt

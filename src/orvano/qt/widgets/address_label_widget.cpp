@@ -34,9 +34,13 @@ void AddressLabelWidget::setLabelHeight(double v) {
 QString AddressLabelWidget::address() const { return ToQtLineEnds(ToQString(control_->Address())); }
 void AddressLabelWidget::setAddress(const QString& v) { control_->SetAddress(ToStdString(v)); }
 QString AddressLabelWidget::returnAddress() const { return ToQString(control_->ReturnAddress()); }
-void AddressLabelWidget::setReturnAddress(const QString& v) { control_->SetReturnAddress(ToStdString(v)); }
+void AddressLabelWidget::setReturnAddress(const QString& v) {
+  control_->SetReturnAddress(ToStdString(v));
+}
 QString AddressLabelWidget::labelHeading() const { return ToQString(control_->LabelHeading()); }
-void AddressLabelWidget::setLabelHeading(const QString& v) { control_->SetLabelHeading(ToStdString(v)); }
+void AddressLabelWidget::setLabelHeading(const QString& v) {
+  control_->SetLabelHeading(ToStdString(v));
+}
 
 QSize AddressLabelWidget::sizeHint() const {
   const QtPlatform& platform = SharedPlatform();

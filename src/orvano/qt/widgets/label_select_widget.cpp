@@ -20,7 +20,9 @@ void LabelSelectWidget::setLabelName(const QString& v) { control_->SetLabelName(
 QString LabelSelectWidget::brand() const { return ToQString(control_->Brand()); }
 void LabelSelectWidget::setBrand(const QString& v) { control_->SetBrand(ToStdString(v)); }
 QString LabelSelectWidget::description() const { return ToQString(control_->Description()); }
-void LabelSelectWidget::setDescription(const QString& v) { control_->SetDescription(ToStdString(v)); }
+void LabelSelectWidget::setDescription(const QString& v) {
+  control_->SetDescription(ToStdString(v));
+}
 QString LabelSelectWidget::dataFolder() const { return ToQString(control_->DataFolder()); }
 void LabelSelectWidget::setDataFolder(const QString& v) { control_->SetDataFolder(ToStdString(v)); }
 

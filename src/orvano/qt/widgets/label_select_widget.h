@@ -97,14 +97,18 @@ class LabelSelectWidget : public ControlWidget {
   bool addressLabel() const { return control_->AddressLabel() != 0; }
   void setAddressLabel(bool v) { control_->SetAddressLabel(host::ToFlag(v)); }
 
-  int addressLabelReturnAddressFormat() const { return control_->AddressLabelReturnAddressFormat(); }
+  int addressLabelReturnAddressFormat() const {
+    return control_->AddressLabelReturnAddressFormat();
+  }
   double addressLabelHeadingSpace() const { return control_->AddressLabelHeadingSpace(); }
   double addressLabelAddressSpace() const { return control_->AddressLabelAddressSpace(); }
   double addressLabelBorderLeft() const { return control_->AddressLabelBorderLeft(); }
   double addressLabelBorderTop() const { return control_->AddressLabelBorderTop(); }
   double addressLabelBorderRight() const { return control_->AddressLabelBorderRight(); }
   double addressLabelBorderBottom() const { return control_->AddressLabelBorderBottom(); }
-  bool addressLabelWithLabelHeading() const { return control_->AddressLabelWithLabelHeading() != 0; }
+  bool addressLabelWithLabelHeading() const {
+    return control_->AddressLabelWithLabelHeading() != 0;
+  }
   int addressLabelFontSize() const { return control_->AddressLabelFontSize(); }
 
   QSize sizeHint() const override;

@@ -37,7 +37,9 @@ class PreviewWidget : public ControlWidget {
   const Preview& control() const { return *control_; }
 
   int previewLayout() const { return control_->PreviewLayout(); }
-  void setPreviewLayout(int v) { control_->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(v)); }
+  void setPreviewLayout(int v) {
+    control_->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(v));
+  }
   double borderLeft() const { return control_->BorderLeft(); }
   void setBorderLeft(double v) { control_->SetBorderLeft(v); }
   double borderTop() const { return control_->BorderTop(); }
