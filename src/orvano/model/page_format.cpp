@@ -5,7 +5,8 @@
 
 namespace orvano {
 
-void GetPageSize(std::int32_t format, std::int32_t landscape, double& width, double& height) {
+void GetPageSize(std::int32_t format, std::int32_t landscape, double& width,
+                 double& height) noexcept {
   double shortSide = 0;
   double longSide = 0;
   switch (format) {

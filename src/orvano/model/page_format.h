@@ -10,7 +10,8 @@ inline constexpr double kTwipsPerMm = 56.69;
 
 // Writes the page size in mm for A4 (9) and A5 (11), portrait or landscape (any non-zero flag);
 // any other code leaves width and height as they were.
-void GetPageSize(std::int32_t format, std::int32_t landscape, double& width, double& height);
+void GetPageSize(std::int32_t format, std::int32_t landscape, double& width,
+                 double& height) noexcept;
 
 // Height in mm of one printed line at a font size; DivisionByZero for 0 points.
 double LineHeightFromFontSize(std::int32_t points);
