@@ -9,6 +9,7 @@ namespace orvano {
 
 const host::ClassFactory& Classes() {
   static const host::ClassFactory factory = [] {
+    UseSettingsDialog();
     host::ClassFactory f;
     RegisterModelClasses(f);
     RegisterLabelSelect(f);

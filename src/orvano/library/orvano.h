@@ -6,6 +6,12 @@
 namespace orvano {
 
 // The factory with every public class registered ("Orvano.LabelDef", "Orvano.LabelSelect", ...).
+// The first call also does what UseSettingsDialog does.
 const host::ClassFactory& Classes();
+
+// Makes the settings dialog what every LabelSelect opens from ShowConfig or its caption, unless a
+// control was given a runner of its own. The controls sit below the dialog, so the library wires
+// the two together here.
+void UseSettingsDialog();
 
 }  // namespace orvano

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "orvano/catalog/lookup.h"
-#include "orvano/dialog/label_config/label_config.h"
 #include "orvano/host/color.h"
 #include "orvano/host/error.h"
 #include "orvano/host/strings.h"
@@ -17,19 +16,9 @@ constexpr host::Color kPaperGrey = host::Rgb(240, 240, 240);
 constexpr host::Color kPathGrey = host::Rgb(224, 224, 224);
 constexpr host::Color kMarkerRed = host::Rgb(255, 0, 0);
 
-// The settings dialog, created for one showing and released when it has closed.
-LabelConfigResult RunLabelConfig(host::Container& site, const LabelConfigRequest& request) {
-  frmLabelConfig dialog(site.GetPlatform());
-  dialog.SetLabelName(request.labelName);
-  dialog.SetBrand(request.brand);
-  dialog.SetDataFolder(request.dataFolder);
-  dialog.SetAsAddressLabel(request.asAddressLabel != host::kFalse);
-  dialog.Show();
-  return {host::ToFlag(dialog.Result()), dialog.Brand(), dialog.LabelName()};
-}
-
+// Empty until the library is assembled: the settings dialog lives in a higher layer.
 LabelConfigRunner& DefaultRunner() {
-  static LabelConfigRunner runner = RunLabelConfig;
+  static LabelConfigRunner runner;
   return runner;
 }
 

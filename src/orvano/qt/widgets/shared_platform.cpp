@@ -2,10 +2,16 @@
 
 #include <memory>
 
+#include "orvano/library/orvano.h"
+
 namespace orvano::qt {
 
 QtPlatform& SharedPlatform() {
-  static const std::unique_ptr<QtPlatform> platform = std::make_unique<QtPlatform>();
+  static const std::unique_ptr<QtPlatform> platform = [] {
+    // Every widget comes through here first, so the Qt front end is assembled here too.
+    UseSettingsDialog();
+    return std::make_unique<QtPlatform>();
+  }();
   return *platform;
 }
 

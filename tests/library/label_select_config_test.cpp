@@ -3,9 +3,13 @@
 #include <vector>
 
 #include "label_select_fixture.h"
+#include "orvano/library/orvano.h"
 
 namespace orvano::testing {
 namespace {
+
+// Before any control exists: each takes the default runner when it is created.
+[[maybe_unused]] const bool kSettingsDialogWired = (UseSettingsDialog(), true);
 
 class LabelSelectConfigTest : public LabelSelectTest {
  protected:
