@@ -1,6 +1,7 @@
 #include "orvano/qt/widgets/label_select_widget.h"
 
 #include "orvano/qt/convert.h"
+#include "orvano/qt/widgets/sheet_lattice.h"
 
 namespace orvano::qt {
 
@@ -11,6 +12,7 @@ LabelSelectWidget::LabelSelectWidget(QWidget* parent) : ControlWidget(parent) {
     emit labelChanged(ToQString(brand), ToQString(labelName));
   });
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  InstallSheetLattice(*control_, *container().Widget());
 }
 
 LabelSelectWidget::~LabelSelectWidget() = default;
