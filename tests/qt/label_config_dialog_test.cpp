@@ -42,7 +42,9 @@ class DialogPlayer {
       return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);
-    if (dialog && dialog->isVisible() && !played_) {
+    // A user acts on the dialog once it is the active window; before that, the focus is still
+    // in the window that opened it.
+    if (dialog && dialog->isVisible() && dialog->isActiveWindow() && !played_) {
       played_ = true;
       play_(*dialog);
     } else if (dialog && ++ticks_ > 200) {

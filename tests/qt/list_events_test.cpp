@@ -116,6 +116,23 @@ TEST_F(ListEvents, UserChoosingAnItemRaisesClick) {
   EXPECT_EQ(n.changes, 0);
 }
 
+TEST_F(ListEvents, TypeAheadSkipsTheItemsLeadingBlankAndRaisesClick) {
+  auto list = form_->CreateComboBox("cboBrands", false);
+  Counted n;
+  n.Watch(*list);
+  for (const char* item : {" Agipa", " Avery", " Herma", " Zweckform"}) list->AddItem(item);
+  list->SetListIndex(0);
+  list->SetFocus();
+
+  QTest::keyClicks(Native(*list), "Herm");
+  EXPECT_EQ(list->ListIndex(), 2);
+  EXPECT_EQ(list->Text(), " Herma");  // the item itself keeps its blank
+  EXPECT_EQ(n.clicks, 2);             // one for the code above, one for the user's choice
+  EXPECT_EQ(n.changes, 0);
+  // Exact lookups still see the blank.
+  EXPECT_EQ(qobject_cast<QComboBox*>(Native(*list))->findText("Herma"), -1);
+}
+
 TEST_F(ListEvents, UserTypingInAnEditableListRaisesChange) {
   auto list = form_->CreateComboBox("cboLabels", true);
   Counted n;

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <algorithm>
 
 #include "orvano/host/strings.h"
@@ -10,9 +11,45 @@
 
 namespace orvano::qt {
 
+namespace {
+
+// The dialog's list items begin with one blank. Keyboard search asks the model for items that
+// start with the typed text; this model lets that blank count for nothing there, so typing
+// "Herm" finds " Herma". Every other lookup (findText, exact matches) stays literal.
+class TypeAheadModel : public QStandardItemModel {
+ public:
+  using QStandardItemModel::QStandardItemModel;
+
+  QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                        Qt::MatchFlags flags) const override {
+    const bool typeAhead = role == Qt::DisplayRole &&
+                           (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith && start.isValid() &&
+                           !start.parent().isValid() && value.canConvert<QString>();
+    if (!typeAhead) return QStandardItemModel::match(start, role, value, hits, flags);
+    const QString typed = value.toString();
+    const Qt::CaseSensitivity cs =
+        flags.testFlag(Qt::MatchCaseSensitive) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    QModelIndexList found;
+    const int rows = rowCount();
+    const int first = start.row();
+    const int span = flags.testFlag(Qt::MatchWrap) ? rows : rows - first;
+    for (int k = 0; k < span && (hits < 0 || found.size() < hits); ++k) {
+      const QModelIndex at = index((first + k) % rows, start.column());
+      const QString text = at.data(role).toString();
+      const QStringView bare =
+          text.startsWith(QLatin1Char(' ')) ? QStringView(text).mid(1) : QStringView(text);
+      if (bare.startsWith(typed, cs) || text.startsWith(typed, cs)) found.append(at);
+    }
+    return found;
+  }
+};
+
+}  // namespace
+
 QtComboBox::QtComboBox(ControlHost* host, std::string name, bool editable, const host::Font& font)
     : NativeFocusWidget<host::ComboBox>(host, std::move(name)), editable_(editable) {
   auto* combo = new QComboBox(host);
+  combo->setModel(new TypeAheadModel(combo));
   combo->setEditable(editable);
   combo->setFocusPolicy(Qt::StrongFocus);
   combo->setFont(ToQFont(font));

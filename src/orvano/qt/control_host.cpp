@@ -56,28 +56,56 @@ ControlHost::~ControlHost() = default;
 
 void ControlHost::SetBackColor(const QColor& color) {
   back_ = color;
-  update();
+  SceneChanged();
 }
 
 void ControlHost::AddItem(SceneItem* item) {
+  // New items go in front, above the still picture, which therefore still holds.
   items_.push_back(item);
   update();
 }
 
 void ControlHost::RemoveItem(SceneItem* item) {
   items_.erase(std::remove(items_.begin(), items_.end(), item), items_.end());
+  shownAt_.erase(item);
+  SceneChanged();
   mnemonics_.erase(std::remove_if(mnemonics_.begin(), mnemonics_.end(),
                                   [&](const MnemonicEntry& m) { return m.label == item; }),
                    mnemonics_.end());
   if (pressed_ == item) pressed_ = nullptr;
-  update();
 }
 
 void ControlHost::RaiseItem(SceneItem* item) {
   auto it = std::find(items_.begin(), items_.end(), item);
-  if (it == items_.end()) return;
+  if (it == items_.end() || it + 1 == items_.end()) return;  // already in front: nothing moves
+  const bool inStill = static_cast<std::size_t>(it - items_.begin()) < stillCount_;
   std::rotate(it, it + 1, items_.end());
+  if (inStill) {
+    SceneChanged();
+  } else {
+    ItemChanged(item);
+  }
+}
+
+void ControlHost::SceneChanged() {
+  stillValid_ = false;
+  shownAt_.clear();
   update();
+}
+
+void ControlHost::ItemChanged(const SceneItem* item) {
+  const auto it = std::find(items_.begin(), items_.end(), item);
+  if (it == items_.end()) return;
+  const auto known = shownAt_.find(item);
+  const std::optional<QRect> now = item->Shown() ? item->PaintBounds() : QRect();
+  if (!stillValid_ || static_cast<std::size_t>(it - items_.begin()) < stillCount_ ||
+      known == shownAt_.end() || !now) {
+    SceneChanged();
+    return;
+  }
+  // Antialiased edges may reach a pixel past the bounds.
+  update(known->second.united(*now).adjusted(-2, -2, 2, 2));
+  known->second = *now;
 }
 
 void ControlHost::AddPrimitive(const Primitive& primitive) {
@@ -93,12 +121,35 @@ void ControlHost::AddPrimitive(const Primitive& primitive) {
                    display_.begin() + static_cast<std::ptrdiff_t>(kMaxPrimitives / 2));
   }
   display_.push_back(primitive);
+  stillValid_ = false;
+  shownAt_.clear();
   if (!inPaint_) update();
 }
 
 void ControlHost::RequestPaint() {
   paintPending_ = true;
-  update();
+  SceneChanged();
+}
+
+void ControlHost::PaintStill(const QSize& device, qreal ratio) {
+  if (still_.size() != device) still_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+  still_.setDevicePixelRatio(ratio);
+  stillCount_ = items_.empty() ? 0 : items_.size() - 1;
+  QPainter p(&still_);
+  p.fillRect(rect(), back_);
+  for (const Primitive& d : display_) PaintPrimitive(p, d);
+  for (std::size_t i = 0; i < stillCount_; ++i) {
+    if (!items_[i]->Shown()) continue;
+    p.save();
+    items_[i]->PaintItem(p);
+    p.restore();
+  }
+  shownAt_.clear();
+  for (std::size_t i = stillCount_; i < items_.size(); ++i) {
+    const std::optional<QRect> at = items_[i]->Shown() ? items_[i]->PaintBounds() : QRect();
+    if (at) shownAt_[items_[i]] = *at;
+  }
+  stillValid_ = true;
 }
 
 void ControlHost::paintEvent(QPaintEvent* /*event*/) {
@@ -106,17 +157,29 @@ void ControlHost::paintEvent(QPaintEvent* /*event*/) {
     // The control repaints its whole area on every Paint, so the new drawing replaces the old.
     paintPending_ = false;
     display_.clear();
+    stillValid_ = false;
     inPaint_ = true;
     Deliver([this] { events_->UserControl_Paint(); });
     inPaint_ = false;
   }
+  const qreal ratio = devicePixelRatioF();
+  const QSize device = (QSizeF(size()) * ratio).toSize();
+  if (!stillValid_ || still_.size() != device || still_.devicePixelRatio() != ratio) {
+    PaintStill(device, ratio);
+  }
   QPainter p(this);
-  p.fillRect(rect(), back_);
-  for (const Primitive& d : display_) PaintPrimitive(p, d);
-  for (SceneItem* item : items_) {
-    if (!item->Shown()) continue;
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPointF(0, 0), still_);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  for (std::size_t i = stillCount_; i < items_.size(); ++i) {
+    if (!items_[i]->Shown()) continue;
     p.save();
-    item->PaintItem(p);
+    items_[i]->PaintItem(p);
+    p.restore();
+  }
+  if (overlay_) {
+    p.save();
+    overlay_(p);
     p.restore();
   }
 }

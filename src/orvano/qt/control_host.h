@@ -4,6 +4,7 @@
 // children are native child widgets placed on it.
 #pragma once
 
+#include <QImage>
 #include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
@@ -12,6 +13,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "orvano/host/container.h"
@@ -31,6 +34,8 @@ class SceneItem {
   virtual ~SceneItem() = default;
   virtual bool Shown() const = 0;
   virtual void PaintItem(QPainter& painter) = 0;
+  // The pixels the item may paint while shown, or nothing when it cannot tell (any pixel).
+  virtual std::optional<QRect> PaintBounds() const { return std::nullopt; }
   // Whether the item takes the mouse at a pixel point; arrays name the element hit.
   virtual bool HitItem(QPointF px, std::int64_t& index) const {
     (void)px;
@@ -73,6 +78,12 @@ class ControlHost : public QWidget {
   void RemoveItem(SceneItem* item);
   void RaiseItem(SceneItem* item);
   const std::vector<SceneItem*>& Items() const { return items_; }
+  // What changed, for a repaint of only that: an item's look or place, or anything at all.
+  void ItemChanged(const SceneItem* item);
+  void SceneChanged();
+  // Painted over the scene on every repaint and never kept in the cached picture (a focus
+  // frame); its owner asks for the repaint of the pixels it changes with update(rect).
+  void SetOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
 
   // The control's drawing: kept until the next Paint delivery replaces it.
   void AddPrimitive(const Primitive& primitive);
@@ -116,6 +127,7 @@ class ControlHost : public QWidget {
   };
 
   SceneItem* ItemAt(QPointF px, std::int64_t& index) const;
+  void PaintStill(const QSize& device, qreal ratio);
   void ApplyTabOrder();
   void RefreshShortcuts();
   static bool Press(QPushButton* button);
@@ -126,6 +138,15 @@ class ControlHost : public QWidget {
   std::uint64_t sequence_ = 0;
   std::vector<SceneItem*> items_;
   std::vector<Primitive> display_;
+  // The picture of everything under the front-most item (background, drawing, items below it):
+  // a click that moves only that item (the start-label marker) repaints the pixels it left and
+  // the pixels it reaches, and copies the rest from here.
+  QImage still_;
+  std::size_t stillCount_ = 0;
+  bool stillValid_ = false;
+  // Where each item above the still picture was last shown.
+  std::unordered_map<const SceneItem*, QRect> shownAt_;
+  std::function<void(QPainter&)> overlay_;
   bool paintPending_ = true;
   bool inPaint_ = false;
   std::vector<FocusEntry> focus_;

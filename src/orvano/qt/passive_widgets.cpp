@@ -228,6 +228,14 @@ void QtLine::PaintItem(QPainter& p) {
              QPointF(x2_ / units_->tppX, y2_ / units_->tppY));
 }
 
+std::optional<QRect> QtLine::PaintBounds() const {
+  // The pen's square caps reach half its width past either end.
+  const QPointF a(x1_ / units_->tppX, y1_ / units_->tppY),
+      b(x2_ / units_->tppX, y2_ / units_->tppY);
+  const int reach = borderWidth_ / 2 + 2;
+  return QRectF(a, b).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+}
+
 // ---- shape
 
 QtShape::QtShape(ControlHost* host, std::string name, const host::ShapeStyle& style)

@@ -79,6 +79,7 @@ class QtLine : public PassiveWidget<host::Line> {
   void SetHeight(float v) override;
 
   void PaintItem(QPainter& painter) override;
+  std::optional<QRect> PaintBounds() const override;
 
  private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;  // twips

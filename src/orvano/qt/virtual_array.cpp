@@ -25,7 +25,12 @@ void QtVirtualArray::SetSource(const host::ArraySource* source) {
 }
 
 void QtVirtualArray::Invalidate() {
-  if (host_) host_->update();
+  if (host_) host_->ItemChanged(this);
+}
+
+void QtVirtualArray::SetLattice(LatticeHint hint) {
+  lattice_ = std::move(hint);
+  Invalidate();
 }
 
 void QtVirtualArray::SetVisible(bool visible) {
@@ -45,6 +50,23 @@ void QtVirtualArray::PaintItem(QPainter& p) {
                                                      : p.clipBoundingRect();
   const std::int64_t count = source_->Count();
   if (count <= 0) return;
+  // A grid with more elements in view than is worth painting one by one: by pattern, at a cost
+  // that follows the pixels.
+  if (lattice_) {
+    const std::optional<ArrayLattice> lattice = lattice_();
+    PixelLattice grid;
+    if (lattice && Describes(*lattice, kind_, count)) {
+      if (!VisiblePart(*lattice, ux, uy, clip, grid)) return;
+      if (grid.Visible() > exactLimit_) {
+        if (kind_ == host::ArrayKind::Lines) {
+          PaintLatticePath(p, *source_, ToQColor(style_.outline), grid, ux, uy);
+        } else {
+          PaintLatticeShapes(p, style_, grid, clip);
+        }
+        return;
+      }
+    }
+  }
   // Far more elements than pixels: each would be smaller than a pixel, so painting them one by
   // one shows nothing but costs seconds. Shapes then become one block over the grid's extent in
   // the colour that dominates at that density; lines are left out.

@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "orvano/host/widget_array.h"
 #include "orvano/qt/control_host.h"
+#include "orvano/qt/lattice_paint.h"
 
 namespace orvano::qt {
 
@@ -27,6 +29,18 @@ class QtVirtualArray : public host::VirtualArray, public SceneItem {
   void BringToFront() override;
   void OnClick(std::function<void(std::int64_t index)> h) override { click_ = std::move(h); }
 
+  // Where the elements lie when they form a regular grid (asked on every paint; nothing when
+  // they do not). With it, more than ExactLimit() elements in view are painted by pattern.
+  using LatticeHint = std::function<std::optional<ArrayLattice>()>;
+  void SetLattice(LatticeHint hint);
+  // Up to this many elements in view are painted one by one; more by pattern. Lowered in tests to
+  // compare the two.
+  std::int64_t ExactLimit() const { return exactLimit_; }
+  void SetExactLimit(std::int64_t limit) {
+    exactLimit_ = limit;
+    Invalidate();
+  }
+
   // SceneItem
   bool Shown() const override { return visible_; }
   void PaintItem(QPainter& painter) override;
@@ -43,6 +57,8 @@ class QtVirtualArray : public host::VirtualArray, public SceneItem {
   const host::ArraySource* source_ = nullptr;
   bool visible_ = true;
   std::function<void(std::int64_t)> click_;
+  LatticeHint lattice_;
+  std::int64_t exactLimit_ = 1024;
 };
 
 }  // namespace orvano::qt

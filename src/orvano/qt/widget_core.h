@@ -87,8 +87,8 @@ class WidgetCore : public Base, public Placeable {
   virtual void ApplyVisibility() { Repaint(); }
   virtual void ApplyToolTip() {}
   virtual void ApplyEnabled() { Repaint(); }
-  void Repaint() {
-    if (host_) host_->update();
+  virtual void Repaint() {
+    if (host_) host_->SceneChanged();
   }
 
   QPointer<ControlHost> host_;
@@ -117,8 +117,13 @@ class PassiveWidget : public WidgetCore<Base>, public SceneItem {
   void BringToFront() override {
     if (this->host_) this->host_->RaiseItem(this);
   }
+  std::optional<QRect> PaintBounds() const override { return this->PixelRect(); }
 
  protected:
+  void Repaint() override {
+    if (this->host_) this->host_->ItemChanged(this);
+  }
+
   std::uint64_t sequence_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "orvano/qt/widgets/label_select_widget.h"
 
 #include "orvano/qt/convert.h"
+#include "orvano/qt/widgets/sheet_keys.h"
+#include "orvano/qt/widgets/sheet_lattice.h"
 
 namespace orvano::qt {
 
@@ -11,9 +13,17 @@ LabelSelectWidget::LabelSelectWidget(QWidget* parent) : ControlWidget(parent) {
     emit labelChanged(ToQString(brand), ToQString(labelName));
   });
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  ControlHost& host = *container().Widget();
+  InstallSheetLattice(*control_, host);
+  auto* keys = new SheetKeys(*control_, host, this);
+  connect(this, &LabelSelectWidget::labelClick, keys, [keys](int id) { keys->Follow(id); });
+  setFocusProxy(&host);
 }
 
-LabelSelectWidget::~LabelSelectWidget() = default;
+// The keyboard handling reads the control, so it goes first.
+LabelSelectWidget::~LabelSelectWidget() {
+  delete findChild<SheetKeys*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 QString LabelSelectWidget::labelName() const { return ToQString(control_->LabelName()); }
 void LabelSelectWidget::setLabelName(const QString& v) { control_->SetLabelName(ToStdString(v)); }
