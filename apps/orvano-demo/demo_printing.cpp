@@ -1,10 +1,12 @@
 // The demo's printing: the print dialog, address lists, the fit report before printing, progress
 // with cancel, printer calibration, and the status line that says what a print will take.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -139,8 +141,6 @@ void DemoWindow::OnPrint() {
     const auto def = labelSelect_->labelDef();
     qt::CheckPrintable(*def);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(QDir(Documents()).filePath(QStringLiteral("Etiketten.pdf")));
-    printer.setOutputFormat(QPrinter::NativeFormat);
     qt::SetUpPrinter(printer, *def);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(kPrintTitle);

@@ -209,7 +209,8 @@ TEST_F(LabelPrinterTest, TextThatDoesNotFitIsShrunkOrReportedWithItsRecordNumber
   def.SetBorderTop(21.5);
   for (const auto& f : def.Fields()->NewEnum()) f->SetFieldWidth(44.3);
   def.Fields()->Item("Address")->SetFieldHeight(25.4 - 13.36667 - 1);
-  std::vector<FieldTexts> records = Records({QStringLiteral("Erika Mustermann")});
+  std::vector<FieldTexts> records(1);
+  records[0].Set(QStringLiteral("Address"), QStringLiteral("Erika Mustermann\n12345 Musterstadt"));
   FieldTexts four;
   four.Set(QStringLiteral("Address"),
            QStringLiteral("Frau\nErika Mustermann\nHauptstraße 5\n12345 Musterstadt"));
@@ -224,8 +225,12 @@ TEST_F(LabelPrinterTest, TextThatDoesNotFitIsShrunkOrReportedWithItsRecordNumber
   EXPECT_EQ(FitReportText(checked).toStdString(),
             "3 Adressen passen nicht ganz auf das Etikett (Nr. 2, 3, 4); ihre letzten Zeilen "
             "fehlen.");
-  EXPECT_EQ(LabelsOf(WordsOf(pdf_), QStringLiteral("Musterstadt")).size(), 1u)
-      << "the city line is left out, as reported";
+  auto cities = [&] {
+    int n = 0;
+    for (const Word& w : WordsOf(pdf_)) n += w.text == QStringLiteral("Musterstadt");
+    return n;
+  };
+  EXPECT_EQ(cities(), 1) << "the city line is left out, as reported";
 
   PrintOptions shrink;
   shrink.fit.minPoints = 6;
@@ -234,9 +239,7 @@ TEST_F(LabelPrinterTest, TextThatDoesNotFitIsShrunkOrReportedWithItsRecordNumber
   ASSERT_EQ(shrunk.shrunk.size(), 3u);
   EXPECT_EQ(FitReportText(shrunk).toStdString(),
             "3 Adressen werden kleiner gedruckt, damit sie auf das Etikett passen (Nr. 2, 3, 4).");
-  int cities = 0;
-  for (const Word& w : WordsOf(pdf_)) cities += w.text == QStringLiteral("Musterstadt");
-  EXPECT_EQ(cities, 4);
+  EXPECT_EQ(cities(), 4);
 
   shrink.fit.minPoints = 9;  // not small enough: cut after all, and said so before printing
   QPrinter printer(QPrinter::HighResolution);
