@@ -126,8 +126,35 @@ FieldLayout::FieldLayout(const FieldDef& field, const QString& source, const QSi
   runs_ = std::move(laid.runs);
 }
 
-void FieldLayout::Draw(QPainter& painter, const QPointF& boxTopLeft) const {
-  for (const QGlyphRun& run : runs_) painter.drawGlyphRun(boxTopLeft, run);
+void GlyphBatch::Add(QPainter& painter, const FieldLayout& layout, const QPointF& boxTopLeft) {
+  for (const QGlyphRun& run : layout.Runs()) {
+    auto same = [&](const Pending& p) {
+      return p.style.rawFont() == run.rawFont() && p.style.underline() == run.underline() &&
+             p.style.overline() == run.overline() && p.style.strikeOut() == run.strikeOut() &&
+             p.style.isRightToLeft() == run.isRightToLeft();
+    };
+    auto it = std::find_if(pending_.begin(), pending_.end(), same);
+    if (it == pending_.end()) {
+      pending_.push_back({run, {}, {}});
+      it = pending_.end() - 1;
+    }
+    it->glyphs += run.glyphIndexes();
+    for (const QPointF& p : run.positions()) it->positions.push_back(p + boxTopLeft);
+    glyphs_ += run.glyphIndexes().size();
+  }
+  if (glyphs_ >= kMaxGlyphs) Flush(painter);
+}
+
+void GlyphBatch::Flush(QPainter& painter) {
+  for (Pending& p : pending_) {
+    if (p.glyphs.isEmpty()) continue;
+    p.style.setGlyphIndexes(p.glyphs);
+    p.style.setPositions(p.positions);
+    painter.drawGlyphRun(QPointF(), p.style);
+    p.glyphs.clear();
+    p.positions.clear();
+  }
+  glyphs_ = 0;
 }
 
 }  // namespace orvano::qt

@@ -34,12 +34,33 @@ class FieldLayout {
   FitOutcome Outcome() const { return outcome_; }
   double Points() const { return points_; }
   bool Empty() const { return runs_.empty(); }
-  void Draw(QPainter& painter, const QPointF& boxTopLeft) const;
+  // In the box's coordinates, one run per font.
+  const std::vector<QGlyphRun>& Runs() const { return runs_; }
 
  private:
   std::vector<QGlyphRun> runs_;
   FitOutcome outcome_ = FitOutcome::Fits;
   double points_ = 0;
+};
+
+// The glyphs of many labels gathered into one text object per font: a PDF then carries a few
+// bytes per glyph rather than a text object per label and field, so a dense sheet stays small.
+class GlyphBatch {
+ public:
+  // Adds the field's glyphs at the box's place; draws what has gathered when it grows large.
+  void Add(QPainter& painter, const FieldLayout& layout, const QPointF& boxTopLeft);
+  // Draws everything gathered; before a new page and at the end.
+  void Flush(QPainter& painter);
+
+ private:
+  static constexpr qsizetype kMaxGlyphs = 8192;
+  struct Pending {
+    QGlyphRun style;  // font and decoration
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+  };
+  std::vector<Pending> pending_;
+  qsizetype glyphs_ = 0;
 };
 
 }  // namespace orvano::qt

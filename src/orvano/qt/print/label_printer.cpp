@@ -70,8 +70,8 @@ class PreparedRecord {
 
   FitOutcome Outcome() const { return outcome_; }
 
-  void Draw(QPainter& painter, const QPointF& labelTopLeft) const {
-    for (const auto& f : fields_) f.layout.Draw(painter, labelTopLeft + f.offset);
+  void Draw(QPainter& painter, GlyphBatch& batch, const QPointF& labelTopLeft) const {
+    for (const auto& f : fields_) batch.Add(painter, f.layout, labelTopLeft + f.offset);
   }
 
  private:
@@ -177,6 +177,7 @@ PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
   }
   painter.setPen(Qt::black);
   const QPen outline(QColor(160, 160, 160), 0);
+  GlyphBatch batch;
   bool pageUsed = false;
   std::int64_t done = 0;
   auto carryOn = [&] { return !options.progress || options.progress(done, total); };
@@ -187,6 +188,7 @@ PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
     for (std::int64_t s = 0; record < recordCount && !report.cancelled; ++s) {
       const bool shown = !ranged || ranges.contains(static_cast<int>(std::min<std::int64_t>(
                                         s + 1, std::numeric_limits<int>::max())));
+      batch.Flush(painter);
       if (shown && pageUsed && !printer.newPage()) {
         report.cancelled = true;
         break;
@@ -213,7 +215,7 @@ PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
                 2 * dpm);
             painter.setPen(Qt::black);
           }
-          prepared->Draw(painter, topLeft);
+          prepared->Draw(painter, batch, topLeft);
         }
         ++report.labels;
         ++done;
@@ -231,6 +233,7 @@ PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
       if (!report.cancelled && !carryOn()) report.cancelled = true;
     }
   }
+  batch.Flush(painter);
   if (report.cancelled) {
     printer.abort();
     if (painter.isActive()) painter.end();
