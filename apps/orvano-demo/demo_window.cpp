@@ -54,10 +54,7 @@ DemoWindow::DemoWindow(const QString& dataFolder, QWidget* parent)
   setCentralWidget(central);
   statusBar()->showMessage(QStringLiteral("Bereit"));
 
-  connect(labelSelect_, &qt::LabelSelectWidget::labelClick, this, [this](int id) {
-    ShowPanel();
-    statusBar()->showMessage(QStringLiteral("Der Druck beginnt beim %1. Etikett.").arg(id + 1));
-  });
+  connect(labelSelect_, &qt::LabelSelectWidget::labelClick, this, [this] { ShowPanel(); });
   connect(labelSelect_, &qt::LabelSelectWidget::labelChanged, this, &DemoWindow::Sync);
   connect(addressLabel_, &qt::AddressLabelWidget::afterUpdate, this,
           [this] { statusBar()->showMessage(QStringLiteral("Adresse übernommen.")); });
@@ -68,6 +65,8 @@ DemoWindow::DemoWindow(const QString& dataFolder, QWidget* parent)
   });
   connect(settings_, &QPushButton::clicked, labelSelect_, &qt::LabelSelectWidget::showConfig);
   connect(print_, &QPushButton::clicked, this, &DemoWindow::OnPrint);
+  connect(loadAddresses_, &QPushButton::clicked, this, &DemoWindow::OnLoadAddresses);
+  connect(calibrate_, &QPushButton::clicked, this, &DemoWindow::OnCalibrate);
 }
 
 DemoWindow::~DemoWindow() = default;
@@ -130,11 +129,7 @@ QWidget* DemoWindow::BuildPanel() {
   outlines_ = new QCheckBox(
       QStringLiteral("Etiketten&ränder mitdrucken (Probedruck auf Normalpapier)"), box);
   layout->addWidget(outlines_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  print_ = new QPushButton(QStringLiteral("&Drucken..."), box);
-  buttons->addWidget(print_);
-  layout->addLayout(buttons);
+  layout->addWidget(BuildPrintButtons(box));
   return box;
 }
 
@@ -243,40 +238,9 @@ void DemoWindow::OnTextsEdited() {
 void DemoWindow::ShowPanel() {
   try {
     panel_->Show(*labelSelect_->labelDef(), labelSelect_->labelID(), labelSelect_->direction());
+    UpdateStatus();
   } catch (const host::Error& e) {
     statusBar()->showMessage(QString::fromStdString(e.what()));
-  }
-}
-
-qt::FieldTexts DemoWindow::Texts() const {
-  qt::FieldTexts texts;
-  texts.Set(QStringLiteral("ReturnAddress"), sender_->text());
-  texts.Set(QStringLiteral("LabelHeading"), heading_->text());
-  texts.Set(QStringLiteral("Address"), addressLabel_->address());
-  return texts;
-}
-
-void DemoWindow::PrintTo(const QString& pdfPath) {
-  qt::PrintOptions options;
-  options.startLabel = labelSelect_->labelID();
-  options.direction = labelSelect_->direction();
-  options.outlines = outlines_->isChecked();
-  qt::PrintSheetToPdf(pdfPath, *labelSelect_->labelDef(), Texts(), options);
-}
-
-void DemoWindow::OnPrint() {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Drucken in PDF-Datei"),
-                                   QDir(documents).filePath(QStringLiteral("Etiketten.pdf")),
-                                   QStringLiteral("PDF-Dateien (*.pdf)"));
-  if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-  try {
-    PrintTo(path);
-    statusBar()->showMessage(QStringLiteral("Gedruckt in %1").arg(QDir::toNativeSeparators(path)));
-  } catch (const host::Error& e) {
-    QMessageBox::warning(this, QStringLiteral("Drucken"), QString::fromStdString(e.what()));
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 #include "orvano/qt/print/label_printer.h"
 #include "orvano/qt/property_file.h"
@@ -36,8 +38,13 @@ class DemoWindow : public QMainWindow {
   void Restore(qt::PropertyFile& file);
   void Save(qt::PropertyFile& file);
 
-  // The printout of the current state. Errors (host::Error) reach the caller.
-  void PrintTo(const QString& pdfPath);
+  // The printout of the current state into a PDF: the loaded addresses one per label from the
+  // start label on, or else the typed address on every label of one sheet. Errors (host::Error)
+  // reach the caller; the report says what was printed and what did not fit.
+  qt::PrintReport PrintTo(const QString& pdfPath);
+  // Reads an address list (CSV, every column one address line); what it will take, as the status
+  // bar shows it. Errors (host::Error) reach the caller and keep the list loaded before.
+  QString LoadAddresses(const QString& csvPath);
 
   qt::LabelSelectWidget* labelSelect() const { return labelSelect_; }
   qt::AddressLabelWidget* addressLabel() const { return addressLabel_; }
@@ -48,6 +55,8 @@ class DemoWindow : public QMainWindow {
   void Sync();
   void ShowPanel();
   void OnPrint();
+  void OnLoadAddresses();
+  void OnCalibrate();
   void OnTextsEdited();
 
  private:
@@ -57,6 +66,11 @@ class DemoWindow : public QMainWindow {
   QWidget* BuildPanel();
   void StartFresh();
   qt::FieldTexts Texts() const;
+  // What printing the current state means: records, how many labels each, where to start.
+  std::vector<qt::FieldTexts> Records() const;
+  qt::PrintOptions Options() const;
+  void UpdateStatus();
+  QWidget* BuildPrintButtons(QWidget* parent);
 
   QString dataFolder_;
   qt::LabelSelectWidget* labelSelect_ = nullptr;
@@ -70,6 +84,9 @@ class DemoWindow : public QMainWindow {
   QCheckBox* outlines_ = nullptr;
   QPushButton* settings_ = nullptr;
   QPushButton* print_ = nullptr;
+  QPushButton* loadAddresses_ = nullptr;
+  QPushButton* calibrate_ = nullptr;
+  QStringList addresses_;  // the loaded address list, one entry per label
 };
 
 }  // namespace orvano::demo

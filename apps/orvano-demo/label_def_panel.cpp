@@ -54,7 +54,7 @@ LabelDefPanel::LabelDefPanel(QWidget* parent) : QWidget(parent) {
   grid_ = AddRow(QStringLiteral("Raster:"));
   labelSize_ = AddRow(QStringLiteral("Etikettengröße:"));
   borders_ = AddRow(QStringLiteral("Ränder:"));
-  gaps_ = AddRow(QStringLiteral("Abstände:"));
+  gaps_ = AddRow(QStringLiteral("Zwischenraum:"));
   start_ = AddRow(QStringLiteral("Startetikett:"));
 
   layout->addWidget(

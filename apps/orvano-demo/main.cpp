@@ -12,6 +12,7 @@
 #include "demo_paths.h"
 #include "demo_window.h"
 #include "orvano/host/error.h"
+#include "orvano/qt/print/print_report_text.h"
 #include "orvano/qt/property_file.h"
 #include "screenshots.h"
 
@@ -45,10 +46,15 @@ int main(int argc, char** argv) {
       QStringLiteral("pdf"),
       QStringLiteral("Den Ausdruck des gespeicherten Stands als PDF schreiben und beenden."),
       QStringLiteral("Datei"));
+  const QCommandLineOption addresses(
+      QStringLiteral("addresses"),
+      QStringLiteral("Eine Adressliste (CSV) laden: eine Adresse je Etikett ab dem Startetikett."),
+      QStringLiteral("Datei.csv"));
   parser.addOption(screenshot);
   parser.addOption(pdf);
+  parser.addOption(addresses);
   parser.process(app);
-  const bool batch = parser.isSet(screenshot) || parser.isSet(pdf);
+  const bool batch = parser.isSet(screenshot) || parser.isSet(pdf) || parser.isSet(addresses);
 
   const QString dataFolder = orvano::demo::DataFolder();
   if (dataFolder.isEmpty())
@@ -72,6 +78,14 @@ int main(int argc, char** argv) {
 
   if (batch) {
     int rc = 0;
+    if (parser.isSet(addresses)) {
+      try {
+        std::printf("%s\n", qPrintable(window.LoadAddresses(parser.value(addresses))));
+      } catch (const orvano::host::Error& e) {
+        Report(QString::fromStdString(e.what()));
+        return 1;
+      }
+    }
     if (parser.isSet(screenshot)) {
       QStringList errors;
       const QStringList files =
@@ -82,7 +96,9 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(pdf)) {
       try {
-        window.PrintTo(parser.value(pdf));
+        const orvano::qt::PrintReport report = window.PrintTo(parser.value(pdf));
+        const QString fit = orvano::qt::FitReportText(report);
+        if (!fit.isEmpty()) Report(fit);
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(parser.value(pdf))));
       } catch (const orvano::host::Error& e) {
         Report(QString::fromStdString(e.what()));

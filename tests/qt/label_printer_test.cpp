@@ -2,46 +2,23 @@
 // label's format, the address on every label from the start label on, at its millimetre place.
 #include <gtest/gtest.h>
 
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cmath>
+#include <functional>
 #include <vector>
 
 #include "orvano/host/error.h"
 #include "orvano/model/enums.h"
 #include "orvano/qt/print/label_printer.h"
+#include "orvano/qt/print/print_report_text.h"
+#include "pdf_words.h"
 
 namespace orvano::qt::testing {
 namespace {
-
-constexpr double kPointsPerMm = 72.0 / 25.4;
-
-struct Word {
-  QString text;
-  double xMin, yMin, xMax, yMax;  // points from the page's top left corner
-};
-
-QString RunTool(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-std::vector<Word> WordsOf(const QString& pdf) {
-  const QString html =
-      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-  static const QRegularExpression re(QStringLiteral(
-      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-  std::vector<Word> words;
-  for (auto it = re.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                     m.captured(3).toDouble(), m.captured(4).toDouble()});
-  }
-  return words;
-}
 
 // The address layout LabelSelect hands out for an 88.9 x 46.56 mm label with the stored-nothing
 // defaults: sender line 7 pt at 2/1 mm, heading 10 pt bold, address 10 pt from 13.36667 mm.
@@ -156,6 +133,185 @@ TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
   EXPECT_THROW(PrintSheetToPdf(dir_.filePath(QStringLiteral("no/folder/x.pdf")), AddressSheet(),
                                SampleTexts(), {}),
                host::Error);
+}
+
+std::vector<FieldTexts> Records(const QStringList& names) {
+  std::vector<FieldTexts> records;
+  for (const QString& name : names) {
+    FieldTexts t;
+    t.Set(QStringLiteral("Address"), name + QStringLiteral("\nHauptstraße 5\n12345 Musterstadt"));
+    records.push_back(t);
+  }
+  return records;
+}
+
+// Where each word starting with the prefix lies: its label number on a 2 x 6 sheet.
+std::vector<int> LabelsOf(const std::vector<Word>& words, const QString& prefix, double dx = 0,
+                          double dy = 0) {
+  std::vector<int> labels;
+  for (const Word& w : words) {
+    if (!w.text.startsWith(prefix)) continue;
+    const double x = w.xMin / kPointsPerMm - dx - 12.29 - 2, y = w.yMin / kPointsPerMm - dy - 8.8;
+    const int col = static_cast<int>(std::lround(x / (88.9 + 7.62)));
+    const int row = static_cast<int>(std::floor(y / 46.56));
+    EXPECT_NEAR(x, col * (88.9 + 7.62), 0.5) << w.text.toStdString();
+    labels.push_back(row * 2 + col);
+  }
+  return labels;
+}
+
+TEST_F(LabelPrinterTest, RecordsFillLabelsFromTheStartLabelThenTheNextSheetFromLabelOne) {
+  PrintOptions options;
+  options.startLabel = 9;
+  options.offset = {1.5, -1};
+  const PrintReport report =
+      PrintToPdf(pdf_, AddressSheet(),
+                 Records({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Cora"),
+                          QStringLiteral("Dirk"), QStringLiteral("Emil")}),
+                 options);
+  EXPECT_EQ(report.labels, 5);
+  EXPECT_EQ(report.sheets, 2);
+  EXPECT_TRUE(report.cut.empty() && report.shrunk.empty());
+  EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf_}).contains(QStringLiteral("Pages:")));
+  const auto first = WordsOf(pdf_, 1), second = WordsOf(pdf_, 2);
+  EXPECT_EQ(LabelsOf(first, QStringLiteral("Anna"), 1.5, -1), std::vector<int>{9});
+  EXPECT_EQ(LabelsOf(first, QStringLiteral("Cora"), 1.5, -1), std::vector<int>{11});
+  EXPECT_EQ(LabelsOf(second, QStringLiteral("Dirk"), 1.5, -1), std::vector<int>{0});
+  EXPECT_EQ(LabelsOf(second, QStringLiteral("Emil"), 1.5, -1), std::vector<int>{1});
+  EXPECT_EQ(LabelsOf(second, QStringLiteral("Hauptstra"), 1.5, -1), (std::vector<int>{0, 1}));
+
+  // Column by column, two labels each: label 9 is the right column's fourth (row 3), so Anna
+  // takes rows 3 and 4 there, Bert row 5 and then the next sheet's first label. LabelsOf counts
+  // row by row.
+  options.direction = ovTopBottom;
+  options.labelsPerRecord = 2;
+  options.offset = {};
+  const PrintReport columns = PrintToPdf(
+      pdf_, AddressSheet(), Records({QStringLiteral("Anna"), QStringLiteral("Bert")}), options);
+  EXPECT_EQ(columns.labels, 4);
+  EXPECT_EQ(columns.sheets, 2);
+  EXPECT_EQ(LabelsOf(WordsOf(pdf_, 1), QStringLiteral("Anna")), (std::vector<int>{7, 9}));
+  EXPECT_EQ(LabelsOf(WordsOf(pdf_, 1), QStringLiteral("Bert")), std::vector<int>{11});
+  EXPECT_EQ(LabelsOf(WordsOf(pdf_, 2), QStringLiteral("Bert")), std::vector<int>{0});
+  EXPECT_EQ(CountSheets(AddressSheet(), 30, {}).sheets, 3);  // 12 + 12 + 6
+  EXPECT_EQ(CountSheets(AddressSheet(), 30, options).labels, 60);
+}
+
+// Herma 4102: 48.3 x 25.4 mm, the address field 11.03 mm high; four lines at 10 pt need more.
+TEST_F(LabelPrinterTest, TextThatDoesNotFitIsShrunkOrReportedWithItsRecordNumber) {
+  LabelDef def = AddressSheet();
+  def.SetCols(4);
+  def.SetRows(10);
+  def.SetLabelWidth(48.3);
+  def.SetLabelHeight(25.4);
+  def.SetSpaceWidth(0);
+  def.SetBorderLeft(8.4);
+  def.SetBorderTop(21.5);
+  for (const auto& f : def.Fields()->NewEnum()) f->SetFieldWidth(44.3);
+  def.Fields()->Item("Address")->SetFieldHeight(25.4 - 13.36667 - 1);
+  std::vector<FieldTexts> records(1);
+  records[0].Set(QStringLiteral("Address"), QStringLiteral("Erika Mustermann\n12345 Musterstadt"));
+  FieldTexts four;
+  four.Set(QStringLiteral("Address"),
+           QStringLiteral("Frau\nErika Mustermann\nHauptstraße 5\n12345 Musterstadt"));
+  records.insert(records.end(), 3, four);
+
+  PrintOptions report;
+  report.fit.shrink = false;
+  PrintReport checked = PrintToPdf(pdf_, def, records, report);
+  ASSERT_EQ(checked.cut.size(), 3u);
+  EXPECT_EQ(checked.cut[0].record, 2);
+  EXPECT_EQ(checked.cut[2].record, 4);
+  EXPECT_EQ(FitReportText(checked).toStdString(),
+            "3 Adressen passen nicht ganz auf das Etikett (Nr. 2, 3, 4); ihre letzten Zeilen "
+            "fehlen.");
+  auto cities = [&] {
+    int n = 0;
+    for (const Word& w : WordsOf(pdf_)) n += w.text == QStringLiteral("Musterstadt");
+    return n;
+  };
+  EXPECT_EQ(cities(), 1) << "the city line is left out, as reported";
+
+  PrintOptions shrink;
+  shrink.fit.minPoints = 6;
+  const PrintReport shrunk = PrintToPdf(pdf_, def, records, shrink);
+  EXPECT_TRUE(shrunk.cut.empty());
+  ASSERT_EQ(shrunk.shrunk.size(), 3u);
+  EXPECT_EQ(FitReportText(shrunk).toStdString(),
+            "3 Adressen werden kleiner gedruckt, damit sie auf das Etikett passen (Nr. 2, 3, 4).");
+  EXPECT_EQ(cities(), 4);
+
+  shrink.fit.minPoints = 9;  // not small enough: cut after all, and said so before printing
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  SetUpPrinter(printer, def);
+  EXPECT_EQ(CheckFit(printer, def, records, shrink).cut.size(), 3u);
+}
+
+TEST_F(LabelPrinterTest, SheetsThatCannotBeRightAreRefusedBeforeAnyPage) {
+  struct Case {
+    const char* name;
+    std::function<void(LabelDef&)> change;
+    const char* message;
+  };
+  const Case cases[] = {
+      // A custom 0 x 0 label as LabelSelect exports it.
+      {"0 x 0 label",
+       [](LabelDef& d) {
+         d.SetLabelWidth(0);
+         d.SetLabelHeight(0);
+         d.Fields()->Item("Address")->SetFieldWidth(-4);
+         d.Fields()->Item("Address")->SetFieldHeight(-14.37);
+       },
+       "Die Etiketten sind zu klein zum Drucken (0 × 0 mm); ein Etikett muss mindestens 1 mm "
+       "breit und hoch sein."},
+      {"field without size",
+       [](LabelDef& d) { d.Fields()->Item("Address")->SetFieldHeight(-14.37); },
+       "Das Feld \"Address\" hat keine positive Größe (Breite 84,9 mm, Höhe -14,37 mm); es passt "
+       "nicht auf das Etikett."},
+      {"9999 x 9999",
+       [](LabelDef& d) {
+         d.SetCols(9999);
+         d.SetRows(9999);
+         d.SetLabelWidth(1);
+         d.SetLabelHeight(1);
+       },
+       "Ein Bogen mit 9999 × 9999 Etiketten kann nicht gedruckt werden; höchstens 1000000 "
+       "Etiketten je Bogen."},
+      {"no rows", [](LabelDef& d) { d.SetRows(0); }, "Der Bogen hat keine Etiketten (2 × 0)."},
+      {"negative gap", [](LabelDef& d) { d.SetSpaceHeight(-1); },
+       "Die Ränder oder der Zwischenraum der Etiketten sind ungültig."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LabelDef def = AddressSheet();
+    c.change(def);
+    try {
+      PrintSheetToPdf(pdf_, def, SampleTexts(), {});
+      ADD_FAILURE() << "printed";
+    } catch (const host::Error& e) {
+      EXPECT_EQ(e.Kind(), host::ErrorKind::InvalidPropertyValue);
+      EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_FALSE(QFile::exists(pdf_));
+  }
+  EXPECT_THROW(PrintToPdf(pdf_, AddressSheet(), {}, {}), host::Error);
+}
+
+TEST_F(LabelPrinterTest, LongJobsReportProgressAndCanBeCancelled) {
+  std::vector<FieldTexts> records(12 * 5, SampleTexts());
+  PrintOptions options;
+  std::vector<std::int64_t> seen;
+  options.progress = [&](std::int64_t done, std::int64_t total) {
+    EXPECT_EQ(total, 60);
+    seen.push_back(done);
+    return done < 24;
+  };
+  const PrintReport report = PrintToPdf(pdf_, AddressSheet(), records, options);
+  EXPECT_TRUE(report.cancelled);
+  EXPECT_EQ(seen, (std::vector<std::int64_t>{12, 24}));
+  EXPECT_EQ(report.sheets, 2);
+  EXPECT_FALSE(QFile::exists(pdf_)) << "a cancelled PDF is not left half written";
 }
 
 }  // namespace

@@ -2,28 +2,28 @@
 // not fit a page.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "orvano/model/enums.h"
 #include "orvano/qt/print/sheet_places.h"
 
 namespace orvano::qt::testing {
 namespace {
 
-LabelDef TwoBySix() {
-  LabelDef def;
-  def.SetPageFormat(ovPageFormatA4);
-  def.SetCols(2);
-  def.SetRows(6);
-  def.SetBorderLeft(12.29);
-  def.SetBorderTop(8.8);
-  def.SetLabelWidth(88.9);
-  def.SetLabelHeight(46.56);
-  def.SetSpaceWidth(7.62);
-  return def;
+SheetGeometry TwoBySix() { return SheetGeometry::DefaultStock(); }
+
+std::vector<LabelPlace> All(const SheetGeometry& g, std::int64_t start, std::int32_t direction) {
+  SheetPlaces places(g, start, direction);
+  const std::int64_t announced = places.Remaining();
+  std::vector<LabelPlace> all;
+  for (LabelPlace p; places.Next(p);) all.push_back(p);
+  EXPECT_EQ(announced, static_cast<std::int64_t>(all.size()));
+  return all;
 }
 
 TEST(SheetPlaces, FromTheStartLabelOnInFillOrder) {
-  const LabelDef def = TwoBySix();
-  const auto rows = SheetPlaces(def, 3, ovLeftRight);
+  const SheetGeometry def = TwoBySix();
+  const auto rows = All(def, 3, ovLeftRight);
   ASSERT_EQ(rows.size(), 9u);
   EXPECT_EQ(rows[0].number, 3);
   EXPECT_EQ(rows[0].column, 1);
@@ -34,7 +34,7 @@ TEST(SheetPlaces, FromTheStartLabelOnInFillOrder) {
   EXPECT_EQ(rows[1].column, 0);
 
   // Top to bottom: label 3 is the fourth of the left column, then the column goes on.
-  const auto columns = SheetPlaces(def, 3, ovTopBottom);
+  const auto columns = All(def, 3, ovTopBottom);
   ASSERT_EQ(columns.size(), 9u);
   EXPECT_EQ(columns[0].column, 0);
   EXPECT_EQ(columns[0].row, 3);
@@ -43,24 +43,23 @@ TEST(SheetPlaces, FromTheStartLabelOnInFillOrder) {
 }
 
 TEST(SheetPlaces, StartLabelOutsideTheGridPrintsTheWholeSheet) {
-  const LabelDef def = TwoBySix();
-  EXPECT_EQ(SheetPlaces(def, -1, ovLeftRight).size(), 12u);
-  EXPECT_EQ(SheetPlaces(def, 12, ovLeftRight).size(), 12u);
+  const SheetGeometry def = TwoBySix();
+  EXPECT_EQ(All(def, -1, ovLeftRight).size(), 12u);
+  EXPECT_EQ(All(def, 12, ovLeftRight).size(), 12u);
 }
 
 TEST(SheetPlaces, OnlyLabelsThatStartOnThePage) {
-  LabelDef def = TwoBySix();
-  def.SetCols(100000);
-  def.SetRows(100000);  // ten billion labels: only the page's share is listed
-  const auto places = SheetPlaces(def, 0, ovLeftRight);
-  EXPECT_EQ(places.size(), 3u * 7u);  // 3 columns start left of 210 mm, 7 rows above 297 mm
-  EXPECT_EQ(places.back().number, 6 * 100000 + 2);
-
-  def.SetLabelWidth(0);
-  EXPECT_TRUE(SheetPlaces(def, 0, ovLeftRight).empty());
-  def = TwoBySix();
-  def.SetRows(0);
-  EXPECT_TRUE(SheetPlaces(def, 0, ovLeftRight).empty());
+  SheetGeometry def = TwoBySix();
+  def.Cols = 1000;
+  def.Rows = 1000;  // a million labels: only the page's share is visited
+  for (const std::int32_t direction : {ovLeftRight, ovTopBottom}) {
+    const auto places = All(def, 0, direction);
+    EXPECT_EQ(places.size(), 3u * 7u);  // 3 columns start left of 210 mm, 7 rows above 297 mm
+    EXPECT_EQ(places.back().number, direction == ovLeftRight ? 6 * 1000 + 2 : 2 * 1000 + 6);
+  }
+  EXPECT_EQ(All(def, 1000 + 1, ovLeftRight).size(), 2u + 5u * 3u);  // row 1 from column 1
+  def.Rows = 0;
+  EXPECT_TRUE(All(def, 0, ovLeftRight).empty());
 }
 
 }  // namespace

@@ -3,62 +3,63 @@
 #include <algorithm>
 #include <cmath>
 
-#include "orvano/model/enums.h"
-
 namespace orvano::qt {
 
 namespace {
 
-bool Usable(double mm) { return std::isfinite(mm) && mm >= 0; }
-
 // How many of n grid lines start on a page of the given extent.
-std::int64_t OnPage(std::int32_t n, double border, double size, double gap, double extent) {
-  if (n <= 0) return 0;
-  const double pitch = size + gap;
-  if (!(pitch > 0)) return 1;  // every label on the same spot: one is enough
-  const double fit = std::floor((extent - border) / pitch) + 1;
-  if (!(fit > 0)) return 0;
-  return std::min<std::int64_t>(n, static_cast<std::int64_t>(std::min(fit, 1e6)));
+std::int64_t StartingOnPage(std::int64_t n, double border, double pitch, double extent) {
+  if (n <= 0 || !(border < extent)) return 0;
+  if (!(pitch > 0)) return n;
+  const double fit = std::ceil((extent - border) / pitch);
+  return std::clamp<std::int64_t>(static_cast<std::int64_t>(std::min(fit, 1e12)), 0, n);
 }
 
 }  // namespace
 
-std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel,
-                                    std::int32_t direction) {
-  std::vector<LabelPlace> places;
-  const double pw = def.PageWidth(), ph = def.PageHeight();
-  const double lw = def.LabelWidth(), lh = def.LabelHeight();
-  if (!(pw > 0) || !(ph > 0) || !std::isfinite(pw) || !std::isfinite(ph) || !(lw > 0) ||
-      !(lh > 0) || !std::isfinite(lw) || !std::isfinite(lh) || !Usable(def.SpaceWidth()) ||
-      !Usable(def.SpaceHeight()) || !std::isfinite(def.BorderLeft()) ||
-      !std::isfinite(def.BorderTop())) {
-    return places;
-  }
-  const std::int32_t cols = def.Cols(), rows = def.Rows();
-  if (cols <= 0 || rows <= 0) return places;
-  const std::int64_t count = static_cast<std::int64_t>(cols) * rows;
-  const std::int64_t start = startLabel >= 0 && startLabel < count ? startLabel : 0;
+SheetPlaces::SheetPlaces(const SheetGeometry& sheet, std::int64_t startLabel,
+                         std::int32_t direction)
+    : sheet_(sheet),
+      direction_(direction),
+      next_(startLabel >= 0 && startLabel < sheet.LabelCount() ? startLabel : 0),
+      visibleCols_(
+          StartingOnPage(sheet.Cols, sheet.BorderLeft, sheet.PitchWidth(), sheet.PageWidth)),
+      visibleRows_(
+          StartingOnPage(sheet.Rows, sheet.BorderTop, sheet.PitchHeight(), sheet.PageHeight)) {}
 
-  const std::int64_t shownCols = OnPage(cols, def.BorderLeft(), lw, def.SpaceWidth(), pw);
-  const std::int64_t shownRows = OnPage(rows, def.BorderTop(), lh, def.SpaceHeight(), ph);
-  const bool byRows = direction != ovTopBottom;
-  const std::int64_t outer = byRows ? shownRows : shownCols;
-  const std::int64_t inner = byRows ? shownCols : shownRows;
-  for (std::int64_t o = 0; o < outer; ++o) {
-    for (std::int64_t i = 0; i < inner; ++i) {
-      const std::int64_t r = byRows ? o : i, c = byRows ? i : o;
-      const std::int64_t number = byRows ? r * cols + c : c * rows + r;
-      if (number < start) continue;
-      LabelPlace p;
-      p.number = static_cast<std::int32_t>(number);
-      p.column = static_cast<std::int32_t>(c);
-      p.row = static_cast<std::int32_t>(r);
-      p.mm = QRectF(def.BorderLeft() + static_cast<double>(c) * (lw + def.SpaceWidth()),
-                    def.BorderTop() + static_cast<double>(r) * (lh + def.SpaceHeight()), lw, lh);
-      places.push_back(p);
-    }
+bool SheetPlaces::OnPage(const GridCell& cell) const {
+  return cell.Col < visibleCols_ && cell.Row < visibleRows_;
+}
+
+bool SheetPlaces::Next(LabelPlace& place) {
+  const std::int64_t count = sheet_.LabelCount();
+  // Labels off the page lie at the end of each row (column) or after the last visible row
+  // (column); the skip is bounded by the grid, which the printer caps.
+  for (; next_ < count; ++next_) {
+    const std::optional<GridCell> cell = sheet_.CellOf(next_, direction_);
+    if (!cell || !OnPage(*cell)) continue;
+    const MmRect r = sheet_.CellRect(*cell);
+    place.number = next_++;
+    place.column = cell->Col;
+    place.row = cell->Row;
+    place.mm = QRectF(r.Left, r.Top, r.Width, r.Height);
+    return true;
   }
-  return places;
+  return false;
+}
+
+std::int64_t SheetPlaces::Remaining() const {
+  const std::int64_t count = sheet_.LabelCount();
+  if (next_ >= count) return 0;
+  const bool byRows = direction_ != ovTopBottom;
+  // Lines (rows or columns) of the fill order, and labels within one.
+  const std::int64_t perLine = byRows ? sheet_.Cols : sheet_.Rows;
+  const std::int64_t visibleLines = byRows ? visibleRows_ : visibleCols_;
+  const std::int64_t visibleInLine = byRows ? visibleCols_ : visibleRows_;
+  const std::int64_t line = next_ / perLine, at = next_ % perLine;
+  if (line >= visibleLines) return 0;
+  const std::int64_t inFirst = std::max<std::int64_t>(0, visibleInLine - at);
+  return inFirst + (visibleLines - line - 1) * visibleInLine;
 }
 
 }  // namespace orvano::qt

@@ -1,26 +1,41 @@
-// Where the labels of one sheet lie, in the fill order of the sheet.
+// Where the labels of one sheet lie, in the sheet's fill order, one at a time: nothing is
+// collected, so a sheet costs memory independent of its label count.
 #pragma once
 
 #include <QRectF>
 #include <cstdint>
-#include <vector>
 
-#include "orvano/model/label_def.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano::qt {
 
 struct LabelPlace {
-  std::int32_t number = 0;  // 0-based, in fill order
-  std::int32_t column = 0;
-  std::int32_t row = 0;
+  std::int64_t number = 0;  // 0-based, in fill order
+  std::int64_t column = 0;
+  std::int64_t row = 0;
   QRectF mm;  // from the page's top left corner
 };
 
-// The labels from the start label on, in fill order (ovLeftRight: rows first, ovTopBottom:
-// columns first). A start label outside the grid (-1 while the marker is off) means the first
-// label. Only labels that begin on the page are listed, so a nonsense grid of millions of
-// labels costs nothing; a sheet without a usable size or label size has none.
-std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel,
-                                    std::int32_t direction);
+// The labels from the start label on, in the fill order of SheetGeometry (ovLeftRight: rows
+// first, ovTopBottom: columns first). A start label outside the grid (-1 while the marker is
+// off) means the first label. Only labels that begin on the page are visited.
+class SheetPlaces {
+ public:
+  SheetPlaces(const SheetGeometry& sheet, std::int64_t startLabel, std::int32_t direction);
+
+  // The next label; false when the sheet is done.
+  bool Next(LabelPlace& place);
+  // How many labels Next still gives, counted without visiting them.
+  std::int64_t Remaining() const;
+
+ private:
+  bool OnPage(const GridCell& cell) const;
+
+  SheetGeometry sheet_;
+  std::int32_t direction_;
+  std::int64_t next_;
+  std::int64_t visibleCols_;
+  std::int64_t visibleRows_;
+};
 
 }  // namespace orvano::qt

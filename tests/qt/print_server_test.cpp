@@ -1,0 +1,279 @@
+// Two sheets of a merged address list through a real print server: cupsd started here, a
+// cups-pdf queue, QPrinter printing to it, and the PDF it produces read back with poppler. Where
+// CUPS cannot run the server test is skipped with the reason; the same checks always run on
+// Qt's own PDF output.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cmath>
+
+#include "orvano/model/enums.h"
+#include "orvano/print_data/csv_table.h"
+#include "orvano/qt/print/label_printer.h"
+#include "pdf_words.h"
+
+namespace orvano::qt::testing {
+namespace {
+
+// 2 x 6 labels of 88.9 x 46.56 mm on A4, one address field 2 mm and 5 mm into the label.
+LabelDef MergeSheet() {
+  LabelDef def;
+  def.SetPageFormat(ovPageFormatA4);
+  def.SetCols(2);
+  def.SetRows(6);
+  def.SetBorderLeft(12.29);
+  def.SetBorderTop(8.8);
+  def.SetLabelWidth(88.9);
+  def.SetLabelHeight(46.56);
+  def.SetSpaceWidth(7.62);
+  auto f = def.Fields()->Add(ovFieldTypeDataField, "Address", "Address");
+  f->SetFieldLeft(2);
+  f->SetFieldTop(5);
+  f->SetFieldWidth(84.9);
+  f->SetFieldHeight(38);
+  f->SetFontName("Arial");
+  f->SetFontSize(10);
+  return def;
+}
+
+// Five addresses from a semicolon CSV in Windows-1252; from label 10 on they take the first
+// sheet's last three labels and the second sheet's first two.
+std::vector<FieldTexts> MergedRecords() {
+  const auto table = print_data::ParseCsv(
+      "Name;Stra\xDF"
+      "e;Ort\r\nAnna Arm;Weg 1;11111 Ahaus\r\nBert Berg;Weg 2;22222 Bonn\r\n"
+      "Cora Claus;Weg 3;33333 Celle\r\nDirk Dorn;Weg 4;44444 Dorsten\r\n"
+      "\"Emil \"\"Ede\"\" Eck\";Weg 5;55555 Essen\r\n");
+  std::vector<FieldTexts> records;
+  for (const std::string& a : print_data::AddressesOf(table)) {
+    FieldTexts t;
+    t.Set(QStringLiteral("Address"), QString::fromStdString(a));
+    records.push_back(t);
+  }
+  return records;
+}
+
+PrintOptions MergeOptions() {
+  PrintOptions options;
+  options.startLabel = 9;
+  return options;
+}
+
+// The label (row by row, from 0) a word lies on, checked to sit where the field begins.
+int LabelOf(const Word& w) {
+  const double x = w.xMin / kPointsPerMm - 12.29 - 2, y = w.yMin / kPointsPerMm - 8.8 - 5;
+  const int col = static_cast<int>(std::lround(x / (88.9 + 7.62)));
+  const int row = static_cast<int>(std::lround(y / 46.56));
+  EXPECT_NEAR(x, col * (88.9 + 7.62), 1.0) << w.text.toStdString();
+  EXPECT_NEAR(y, row * 46.56, 2.0) << w.text.toStdString();
+  return row * 2 + col;
+}
+
+void ExpectTwoMergedSheets(const QString& pdf) {
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
+      << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84"))))
+      << info.toStdString();
+  const std::pair<int, std::vector<std::pair<QString, int>>> pages[] = {
+      {1,
+       {{QStringLiteral("Anna"), 9}, {QStringLiteral("Bert"), 10}, {QStringLiteral("Cora"), 11}}},
+      {2, {{QStringLiteral("Dirk"), 0}, {QStringLiteral("Emil"), 1}}},
+  };
+  for (const auto& [page, expected] : pages) {
+    const std::vector<Word> words = WordsOf(pdf, page);
+    for (const auto& [text, label] : expected) {
+      SCOPED_TRACE(text.toStdString());
+      int found = 0;
+      for (const Word& w : words) {
+        if (w.text != text) continue;
+        ++found;
+        EXPECT_EQ(LabelOf(w), label) << "page " << page;
+      }
+      EXPECT_EQ(found, 1) << "page " << page;
+    }
+    int streets = 0;
+    for (const Word& w : words) streets += w.text == QStringLiteral("Weg");
+    EXPECT_EQ(streets, page == 1 ? 3 : 2);
+  }
+}
+
+// Where the ink of each label lies on one page rendered at 36 dpi: per label (row by row), the
+// inked pixels' bounding box in pixels, or an empty rectangle for a blank label.
+std::vector<QRect> InkPerLabel(const QString& pdf, int page, const QString& prefix) {
+  RunTool(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-r"), QStringLiteral("36"), QStringLiteral("-gray"),
+           QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+           QStringLiteral("-l"), QString::number(page), pdf, prefix});
+  const QImage image(prefix + QStringLiteral(".pgm"));
+  std::vector<QRect> ink(12);
+  if (image.isNull()) return {};
+  const double pxPerMm = 36 / 25.4;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) >= 128) continue;
+      const double xm = x / pxPerMm - 12.29, ym = y / pxPerMm - 8.8;
+      const int col = static_cast<int>(std::floor(xm / (88.9 + 7.62)));
+      const int row = static_cast<int>(std::floor(ym / 46.56));
+      if (col < 0 || col > 1 || row < 0 || row > 5) continue;
+      QRect& r = ink[static_cast<std::size_t>(row * 2 + col)];
+      r = r.isNull() ? QRect(x, y, 1, 1) : r.united(QRect(x, y, 1, 1));
+    }
+  }
+  return ink;
+}
+
+// The server's PDF went through PostScript and Ghostscript, which keep every glyph in its place
+// but not which character it is (its Type 3 fonts read as symbols to pdftotext), so the pages
+// are compared as pictures with Qt's PDF of the same job, whose texts ExpectTwoMergedSheets
+// reads: the same labels carry text, each text block within 3 pixels (2 mm; Ghostscript draws
+// the glyphs a little differently) of its place.
+void ExpectSameInk(const QString& server, const QString& qtPdf, const QString& folder) {
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {server});
+  ASSERT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
+      << info.toStdString();
+  for (int page = 1; page <= 2; ++page) {
+    const auto got = InkPerLabel(server, page, folder + QStringLiteral("/server"));
+    const auto want = InkPerLabel(qtPdf, page, folder + QStringLiteral("/qt"));
+    ASSERT_EQ(got.size(), 12u) << "pdftoppm did not render page " << page;
+    ASSERT_EQ(want.size(), 12u);
+    int inked = 0;
+    for (std::size_t i = 0; i < 12; ++i) {
+      SCOPED_TRACE(::testing::Message() << "page " << page << ", label " << i);
+      ASSERT_EQ(got[i].isNull(), want[i].isNull());
+      if (want[i].isNull()) continue;
+      ++inked;
+      EXPECT_NEAR(got[i].left(), want[i].left(), 3);
+      EXPECT_NEAR(got[i].top(), want[i].top(), 3);
+      EXPECT_NEAR(got[i].right(), want[i].right(), 3);
+      EXPECT_NEAR(got[i].bottom(), want[i].bottom(), 3);
+    }
+    EXPECT_EQ(inked, page == 1 ? 3 : 2);
+  }
+}
+
+TEST(PrintServer, TwoMergedSheetsAsQtWritesThePdf) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("serienbrief.pdf"));
+  const PrintReport report = PrintToPdf(pdf, MergeSheet(), MergedRecords(), MergeOptions());
+  EXPECT_EQ(report.sheets, 2);
+  ExpectTwoMergedSheets(pdf);
+}
+
+// Runs a CUPS tool; false (with its output in `out`) when it fails or takes over 20 s.
+bool Cups(const QString& program, const QStringList& args, QString* out = nullptr) {
+  QProcess p;
+  p.setProcessChannelMode(QProcess::MergedChannels);
+  p.start(program, args);
+  const bool finished = p.waitForFinished(20000);
+  if (!finished) {
+    p.kill();
+    p.waitForFinished(5000);
+  }
+  if (out != nullptr) *out = QString::fromLocal8Bit(p.readAll());
+  return finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+class CupsServer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (::geteuid() != 0) GTEST_SKIP() << "cupsd can only be started here as root";
+    for (const char* tool : {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/bin/lpstat"}) {
+      if (!QFileInfo::exists(QString::fromLatin1(tool)))
+        GTEST_SKIP() << tool << " is missing: scripts/setup installs cups and "
+                     << "printer-driver-cups-pdf";
+    }
+    QString out;
+    if (!Cups(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &out) ||
+        !out.contains(QStringLiteral("is running"))) {
+      QDir().mkpath(QStringLiteral("/run/cups"));
+      cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+      cupsd_.start(QStringLiteral("/usr/sbin/cupsd"), {QStringLiteral("-f")});
+      if (!cupsd_.waitForStarted(5000)) GTEST_SKIP() << "cupsd does not start";
+      QElapsedTimer t;
+      t.start();
+      while (!(Cups(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &out) &&
+               out.contains(QStringLiteral("is running")))) {
+        if (t.elapsed() > 15000 || cupsd_.state() == QProcess::NotRunning) {
+          GTEST_SKIP() << "cupsd is not answering after 15 s: "
+                       << QString::fromLocal8Bit(cupsd_.readAll()).toStdString()
+                       << out.toStdString();
+        }
+        QThread::msleep(200);
+      }
+    }
+    queue_ = QStringLiteral("orvano_test_%1").arg(::getpid());
+    if (!Cups(QStringLiteral("lpadmin"),
+              {QStringLiteral("-p"), queue_, QStringLiteral("-E"), QStringLiteral("-v"),
+               QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
+               QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd")},
+              &out)) {
+      queue_.clear();
+      GTEST_SKIP() << "no cups-pdf queue: " << out.toStdString();
+    }
+  }
+
+  void TearDown() override {
+    if (!queue_.isEmpty()) Cups(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue_});
+    if (cupsd_.state() != QProcess::NotRunning) {
+      cupsd_.terminate();
+      if (!cupsd_.waitForFinished(10000)) {
+        cupsd_.kill();
+        cupsd_.waitForFinished(5000);
+      }
+    }
+  }
+
+  QProcess cupsd_;
+  QString queue_;
+};
+
+TEST_F(CupsServer, TwoMergedSheetsThroughACupsPdfQueue) {
+  const QString outDir = QDir::home().filePath(QStringLiteral("PDF"));
+  const QString title = QStringLiteral("orvano-%1").arg(::getpid());
+  const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrinterName(queue_);
+  ASSERT_TRUE(printer.isValid()) << "Qt does not see the queue " << queue_.toStdString();
+  ASSERT_EQ(printer.outputFormat(), QPrinter::NativeFormat);
+  SetUpPrinter(printer, MergeSheet());
+  printer.setDocName(title);
+  const PrintReport report = PrintLabels(printer, MergeSheet(), MergedRecords(), MergeOptions());
+  EXPECT_EQ(report.sheets, 2);
+
+  // cups-pdf names the file after the job title; poll, never wait without a bound.
+  QString produced;
+  QElapsedTimer t;
+  t.start();
+  while (produced.isEmpty() && t.elapsed() < 60000) {
+    for (const QFileInfo& f :
+         QDir(outDir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
+      if (f.fileName().contains(title) && f.lastModified() >= started && f.size() > 0)
+        produced = f.filePath();
+    }
+    if (produced.isEmpty()) QThread::msleep(250);
+  }
+  ASSERT_FALSE(produced.isEmpty())
+      << "no PDF from the queue in " << outDir.toStdString() << " within 60 s";
+  QThread::msleep(500);  // the backend may still be closing the file
+  QTemporaryDir dir;
+  const QString qtPdf = dir.filePath(QStringLiteral("qt.pdf"));
+  PrintToPdf(qtPdf, MergeSheet(), MergedRecords(), MergeOptions());
+  ExpectTwoMergedSheets(qtPdf);
+  ExpectSameInk(produced, qtPdf, dir.path());
+  if (!HasFailure()) QFile::remove(produced);
+}
+
+}  // namespace
+}  // namespace orvano::qt::testing
