@@ -26,14 +26,19 @@ template <class Step>
 void MeasureMemory(Step&& step, double& peakBytes, double& heldBytes) {
   malloc_trim(0);
   const std::int64_t before = StatusBytes("VmRSS");
-  const std::size_t heapBefore = mallinfo2().uordblks;
+  // Large blocks are mapped apart from the heap (hblkhd); both count.
+  const auto heap = [] {
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd);
+  };
+  const double heapBefore = heap();
   {
     std::ofstream reset("/proc/self/clear_refs");
     reset << "5";
   }
   step();
   peakBytes = static_cast<double>(StatusBytes("VmHWM") - before);
-  heldBytes = static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heapBefore);
+  heldBytes = heap() - heapBefore;
 }
 
 }  // namespace orvano::bench
