@@ -20,25 +20,19 @@ inline std::int64_t StatusBytes(const std::string& field) {
   return 0;
 }
 
-// Runs step once and gives the peak of the resident set above what it was before, and the heap
-// bytes still held when step returns.
+// Runs step once and gives the peak of the resident set above what it was before, and what is
+// still resident above it when step returns.
 template <class Step>
 void MeasureMemory(Step&& step, double& peakBytes, double& heldBytes) {
   malloc_trim(0);
   const std::int64_t before = StatusBytes("VmRSS");
-  // Large blocks are mapped apart from the heap (hblkhd); both count.
-  const auto heap = [] {
-    const struct mallinfo2 m = mallinfo2();
-    return static_cast<double>(m.uordblks + m.hblkhd);
-  };
-  const double heapBefore = heap();
   {
     std::ofstream reset("/proc/self/clear_refs");
     reset << "5";
   }
   step();
   peakBytes = static_cast<double>(StatusBytes("VmHWM") - before);
-  heldBytes = heap() - heapBefore;
+  heldBytes = static_cast<double>(StatusBytes("VmRSS") - before);
 }
 
 }  // namespace orvano::bench

@@ -48,6 +48,7 @@ class CatalogFile {
   // read as stored and decoded only where text is taken out.
   void Index() {
     const auto& lines = doc_->Lines();
+    // About one entry a line: reserved once, never copied to shrink.
     slots_.reserve(lines.size());
     bool inSection = false;  // under a header whose name is not blank
     for (std::size_t n = 0; n < lines.size(); ++n) {
@@ -67,7 +68,6 @@ class CatalogFile {
       slots_.push_back({static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(eq),
                         static_cast<std::uint32_t>(brands_.size() - 1)});
     }
-    slots_.shrink_to_fit();
   }
 
   std::shared_ptr<const ProfileDocument> doc_;

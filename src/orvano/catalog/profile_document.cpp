@@ -99,7 +99,12 @@ void ProfileDocument::Index() {
       break;
     }
 
-  // CR LF, LF and CR all end a line.
+  // CR LF, LF and CR all end a line. Counted first, so the line table is allocated once.
+  const std::size_t lfs =
+      static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
+  const std::size_t crs =
+      static_cast<std::size_t>(std::count(content.begin(), content.end(), '\r'));
+  lines_.reserve(std::max(lfs, crs) + 1);
   bool lineEndSeen = false;
   for (std::size_t i = start; i < all.size();) {
     std::size_t e = i;
