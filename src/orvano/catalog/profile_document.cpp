@@ -1,6 +1,7 @@
 #include "orvano/catalog/profile_document.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace orvano::catalog {
@@ -99,16 +100,21 @@ void ProfileDocument::Index() {
       break;
     }
 
-  // CR LF, LF and CR all end a line. Counted first, so the line table is allocated once.
-  const std::size_t lfs =
-      static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
-  const std::size_t crs =
-      static_cast<std::size_t>(std::count(content.begin(), content.end(), '\r'));
-  lines_.reserve(std::max(lfs, crs) + 1);
+  // CR LF, LF and CR all end a line. Line feeds are counted first, so the line table of the
+  // usual file is allocated once (a file of bare CRs grows it as it goes).
+  lines_.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+  // The ends are found with memchr: the next LF is searched for once and kept until passed, and
+  // a CR only between the line's start and that LF.
+  const char* base = all.data();
+  const auto find = [&](char c, std::size_t from, std::size_t to) {
+    const void* hit = std::memchr(base + from, c, to - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - base) : to;
+  };
   bool lineEndSeen = false;
+  std::size_t lf = find('\n', start, all.size());
   for (std::size_t i = start; i < all.size();) {
-    std::size_t e = i;
-    while (e < all.size() && all[e] != '\r' && all[e] != '\n') ++e;
+    if (lf < i) lf = find('\n', i, all.size());
+    const std::size_t e = find('\r', i, lf);
     std::size_t next = e;
     if (e < all.size()) {
       next = (all[e] == '\r' && e + 1 < all.size() && all[e + 1] == '\n') ? e + 2 : e + 1;
