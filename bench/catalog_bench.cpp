@@ -1,5 +1,7 @@
-// Catalog lookups and loading on synthetic catalogs of 2,000 and 20,000 entries, cold (the
-// parsed file dropped before every run) and warm, against one parse of the same file by inih.
+// Catalog lookups and whole-catalog loading on synthetic catalogs of 2,000 to 400,000 entries,
+// cold (the parsed file dropped before every run) and warm, each beside one parse of the same
+// file by inih. Loads report their peak memory and what they hold, in bytes and per file byte.
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -7,11 +9,13 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 #include <ini.h>
 
+#include "memory_probe.h"
 #include "orvano/catalog/label_catalog.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/profile_cache.h"
@@ -20,14 +24,15 @@
 
 namespace {
 
-using orvano::catalog::CatalogEntry;
 using orvano::catalog::LabelCatalog;
 using orvano::catalog::ProfileCache;
 
 // One generated catalog per size, in its own folder, written once per run of the benchmarks.
 struct Catalog {
   std::string folder;
-  std::vector<CatalogEntry> entries;
+  std::string file;
+  double bytes = 0;
+  std::vector<std::pair<std::string, std::string>> labels;  // brand, name
 };
 
 const Catalog& CatalogOf(int n) {
@@ -49,16 +54,20 @@ const Catalog& CatalogOf(int n) {
   Catalog c;
   c.folder = root.path + "/" + std::to_string(n);
   std::filesystem::create_directories(c.folder);
-  const std::string file = c.folder + "/ovAdrKit.def";
+  c.file = c.folder + "/ovAdrKit.def";
   const std::string cmd =
-      "python3 '" ORVANO_MAKE_CATALOG "' " + std::to_string(n) + " '" + file + "'";
+      "python3 '" ORVANO_MAKE_CATALOG "' " + std::to_string(n) + " '" + c.file + "'";
   if (std::system(cmd.c_str()) != 0) std::abort();
   // A shipped catalog is old; a file changed moments ago is confirmed against its bytes.
   const timeval old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
-  utimes(file.c_str(), old);
-  LabelCatalog all;
-  all.LoadCatalogFile(file);
-  c.entries = all.Entries();
+  utimes(c.file.c_str(), old);
+  c.bytes = static_cast<double>(std::filesystem::file_size(c.file));
+  {
+    LabelCatalog all;
+    all.LoadCatalogFile(c.file);
+    for (const auto& e : all.Entries()) c.labels.emplace_back(std::string(e.Brand), e.Name);
+  }
+  ProfileCache::Instance().Clear();
   return catalogs.emplace(n, std::move(c)).first->second;
 }
 
@@ -71,10 +80,11 @@ void LookupRun(benchmark::State& state, bool cold) {
   std::size_t i = 0;
   for (auto _ : state) {
     if (cold) ProfileCache::Instance().Clear();
-    const CatalogEntry& e = c.entries[(i += 7919) % c.entries.size()];
-    benchmark::DoNotOptimize(orvano::catalog::LookupLabel(e.Brand, e.Name, "", d, f, l, cols, rows,
+    const auto& [brand, name] = c.labels[(i += 7919) % c.labels.size()];
+    benchmark::DoNotOptimize(orvano::catalog::LookupLabel(brand, name, "", d, f, l, cols, rows,
                                                           x[0], x[1], x[2], x[3], x[4], x[5]));
   }
+  ProfileCache::Instance().Clear();
   orvano::host::SetAppPath("");
 }
 
@@ -91,6 +101,28 @@ void LoadRun(benchmark::State& state, bool cold) {
     catalog.LoadCatalog(c.folder, platform);
     benchmark::DoNotOptimize(catalog.Entries().size());
   }
+  // One cold load more, for its memory: the peak while loading and what the loaded catalog
+  // holds, the cached file included. It reads a copy under another path, so nothing cached for
+  // the file above is freed while it is measured.
+  const std::string copy = c.folder + "/copy";
+  std::filesystem::create_directories(copy);
+  std::filesystem::copy_file(c.file, copy + "/ovAdrKit.def",
+                             std::filesystem::copy_options::overwrite_existing);
+  const timeval old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+  utimes((copy + "/ovAdrKit.def").c_str(), old);
+  orvano::host::SetAppPath(copy);
+  ProfileCache::Instance().Clear();
+  double peak = 0, held = 0;
+  {
+    LabelCatalog catalog;
+    orvano::bench::MeasureMemory([&] { catalog.LoadCatalog(copy, platform); }, peak, held);
+  }
+  ProfileCache::Instance().Clear();
+  state.counters["file_MB"] = c.bytes / 1e6;
+  state.counters["peak_MB"] = peak / 1e6;
+  state.counters["held_MB"] = held / 1e6;
+  state.counters["peak_x_file"] = peak / c.bytes;
+  state.counters["held_x_file"] = held / c.bytes;
   orvano::host::SetAppPath("");
 }
 
@@ -100,11 +132,10 @@ void BM_LoadCatalogWarm(benchmark::State& state) { LoadRun(state, false); }
 // The yardstick: inih reading the same file once, keeping nothing but a count.
 void BM_InihParse(benchmark::State& state) {
   const Catalog& c = CatalogOf(static_cast<int>(state.range(0)));
-  const std::string file = c.folder + "/ovAdrKit.def";
   for (auto _ : state) {
     long count = 0;
     ini_parse(
-        file.c_str(),
+        c.file.c_str(),
         [](void* user, const char*, const char*, const char*) {
           ++*static_cast<long*>(user);
           return 1;
@@ -114,11 +145,15 @@ void BM_InihParse(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_LookupLabelCold)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LookupLabelWarm)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadCatalogCold)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadCatalogWarm)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_InihParse)->Arg(20000)->Unit(benchmark::kMicrosecond);
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(BM_InihParse)->Apply(Sizes)->Arg(400000);
+BENCHMARK(BM_LookupLabelCold)->Apply(Sizes)->Arg(400000);
+BENCHMARK(BM_LookupLabelWarm)->Apply(Sizes);
+BENCHMARK(BM_LoadCatalogCold)->Apply(Sizes);
+BENCHMARK(BM_LoadCatalogWarm)->Apply(Sizes);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
-// The settings dialog: opening it on synthetic catalogs of 2,000 and 20,000 entries (widgets,
-// catalog load, lists and the first label), a change of brand (its label list refilled and the
-// first label shown), and one accepted field edit with its preview redraw.
+// The settings dialog: opening it on synthetic catalogs of 2,000 to 200,000 entries (widgets,
+// catalog load, lists and the first label) with the catalog file already parsed (warm) or not
+// (cold), with the peak memory of one cold opening; a change of brand (its label list refilled
+// and the first label shown), and one accepted field edit with its preview redraw.
 #include <sys/time.h>
 
 #include <cstdlib>
@@ -9,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "memory_probe.h"
+#include "orvano/catalog/profile_cache.h"
 #include "orvano/dialog/label_config/label_config.h"
 #include "orvano/host/app_path.h"
 #include "orvano/host/headless/headless.h"
@@ -44,19 +47,34 @@ class CatalogFolder {
   std::string path_;
 };
 
-void BM_OpenDialog(benchmark::State& state) {
+void OpenOnce(const CatalogFolder& folder, headless::HeadlessPlatform& platform) {
+  frmLabelConfig dialog(platform);
+  dialog.SetDataFolder(folder.Path());
+  dialog.SetBrand("Avery");
+  dialog.Show();  // no user queued: the close box closes it at once
+  benchmark::DoNotOptimize(dialog.Result());
+}
+
+void OpenRun(benchmark::State& state, bool cold) {
   CatalogFolder folder(static_cast<int>(state.range(0)));
   headless::HeadlessPlatform platform;
+  using orvano::catalog::ProfileCache;
   for (auto _ : state) {
-    frmLabelConfig dialog(platform);
-    dialog.SetDataFolder(folder.Path());
-    dialog.SetBrand("Avery");
-    dialog.Show();  // no user queued: the close box closes it at once
-    benchmark::DoNotOptimize(dialog.Result());
+    if (cold) ProfileCache::Instance().Clear();
+    OpenOnce(folder, platform);
   }
+  ProfileCache::Instance().Clear();
+  double peak = 0, held = 0;
+  orvano::bench::MeasureMemory([&] { OpenOnce(folder, platform); }, peak, held);
+  ProfileCache::Instance().Clear();
   state.counters["entries"] = static_cast<double>(state.range(0));
+  state.counters["peak_MB"] = peak / 1e6;
 }
-BENCHMARK(BM_OpenDialog)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDialog(benchmark::State& state) { OpenRun(state, false); }
+void BM_OpenDialogCold(benchmark::State& state) { OpenRun(state, true); }
+BENCHMARK(BM_OpenDialog)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialogCold)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 // Runs the measured loop while the dialog is open.
 template <class Step>

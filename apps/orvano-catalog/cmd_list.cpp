@@ -31,11 +31,14 @@ int RunList(const std::vector<std::string>& args) {
   }
   const std::string wanted = catalog::FoldName(a.positional[0]);
   bool any = false;
-  for (const catalog::CatalogEntry& e : labels.Entries()) {
-    if (catalog::FoldName(e.Brand) != wanted) continue;
+  // Only the brand's entries are read; counts as the record writes them.
+  for (std::size_t i = 0; i < labels.EntryCount(); ++i) {
+    if (catalog::FoldName(labels.Brands()[labels.BrandIndexOf(i)]) != wanted) continue;
+    const catalog::CatalogEntry e = labels.Entry(i);
     any = true;
-    std::cout << e.Name << "\t" << host::NumberText(e.Cols) << " x " << host::NumberText(e.Rows)
-              << "\t" << host::NumberText(e.LabelWidth) << " x " << host::NumberText(e.LabelHeight)
+    std::cout << e.Name << "\t" << host::NumberText(e.RecordNumber(catalog::LabelField::Cols))
+              << " x " << host::NumberText(e.RecordNumber(catalog::LabelField::Rows)) << "\t"
+              << host::NumberText(e.LabelWidth) << " x " << host::NumberText(e.LabelHeight)
               << " mm\t" << e.Description << "\n";
   }
   if (!any) {

@@ -5,9 +5,9 @@
 #include "cli.h"
 #include "json.h"
 #include "orvano/catalog/catalog_files.h"
+#include "orvano/catalog/label_record.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/value_parse.h"
-#include "orvano/host/error.h"
 #include "orvano/host/strings.h"
 #include "orvano/model/address_fields.h"
 #include "orvano/model/label_def.h"
@@ -16,32 +16,24 @@ namespace orvano::catalogtool {
 
 namespace {
 
-catalog::FieldValue Field(const std::vector<catalog::FieldValue>& f, std::size_t number) {
-  return number <= f.size() ? f[number - 1] : catalog::FieldValue();
-}
-
 // The record read as the lookups read it, into a LabelDef. The catalog file may be any file,
 // so the values are set directly rather than through the object's own lookup.
 void FillFromRecord(LabelDef& def, const std::string& record) {
-  using catalog::ParseNumber;
-  const std::vector<catalog::FieldValue> f = catalog::SplitFields(catalog::FieldValue(record));
   // A whole number beyond 32 bits reads as 0, as the catalog loader takes it; check says why.
-  const auto whole = [&](std::size_t number) {
-    std::int32_t n = 0;
-    host::Resume([&] { n = host::CLng(ParseNumber(Field(f, number))); });
-    return n;
-  };
-  def.SetPageFormat(whole(2));
-  def.SetLandscape(host::ToFlag(whole(3) != 0));
-  def.SetCols(whole(4));
-  def.SetRows(whole(5));
-  def.SetBorderLeft(ParseNumber(Field(f, 6)));
-  def.SetBorderTop(ParseNumber(Field(f, 7)));
-  def.SetLabelWidth(ParseNumber(Field(f, 8)));
-  def.SetLabelHeight(ParseNumber(Field(f, 9)));
-  def.SetSpaceWidth(ParseNumber(Field(f, 10)));
-  def.SetSpaceHeight(ParseNumber(Field(f, 11)));
-  def.SetDescription(Field(f, 1).ToText());
+  catalog::LabelRecord r;
+  r.PageFormat = 0;
+  catalog::ReadLabelRecord(record, r);
+  def.SetPageFormat(r.PageFormat);
+  def.SetLandscape(host::ToFlag(r.Landscape != 0));
+  def.SetCols(r.Cols);
+  def.SetRows(r.Rows);
+  def.SetBorderLeft(r.BorderLeft);
+  def.SetBorderTop(r.BorderTop);
+  def.SetLabelWidth(r.LabelWidth);
+  def.SetLabelHeight(r.LabelHeight);
+  def.SetSpaceWidth(r.SpaceWidth);
+  def.SetSpaceHeight(r.SpaceHeight);
+  def.SetDescription(r.Description);
 }
 
 std::string Bool(host::Flag f) { return f != 0 ? "true" : "false"; }
@@ -118,12 +110,10 @@ int RunShow(const std::vector<std::string>& args) {
   def.SetLabelName(labelName);
   FillFromRecord(def, record);
 
-  AddressFieldLayout layout;
-  const std::int32_t stored = catalog::LookupAddressLayout(
-      brand, labelName, dataFolder, layout.BorderLeft, layout.BorderTop, layout.BorderBottom,
-      layout.BorderRight, layout.HeadingSpace, layout.AddressSpace, layout.FontSize,
-      layout.ReturnAddressFormat, layout.WithLabelHeading);
-  const bool withFields = a.Has("--address") || stored == catalog::kFound;
+  const std::optional<AddressLayout> stored =
+      catalog::FindAddressLayout(brand, labelName, dataFolder);
+  const AddressLayout layout = stored.value_or(AddressLayout{});
+  const bool withFields = a.Has("--address") || stored.has_value();
   if (withFields) AddAddressFields(def, layout);
   PrintJson(def, withFields);
   return kExitOk;

@@ -11,19 +11,37 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(CatalogWriter, RecordsAreWrittenInNumberText) {
-  CustomLabelValues a;
-  a.Cols = 2, a.Rows = 8, a.LabelWidth = 105, a.LabelHeight = 37;
-  EXPECT_EQ(CustomLabelRecord(a), ";9;0;2;8;0;0;105;37;0;0");
-  CustomLabelValues b{9, false, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0};
-  EXPECT_EQ(CustomLabelRecord(b), ";9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
-  b.PageFormat = 11, b.Landscape = true;
-  EXPECT_EQ(CustomLabelRecord(b).substr(0, 6), ";11;1;");
+LabelRecord Record(std::int32_t format, std::int32_t landscape, std::int32_t cols,
+                   std::int32_t rows, double left, double top, double width, double height,
+                   double gapWidth, double gapHeight) {
+  LabelRecord r;
+  r.PageFormat = format, r.Landscape = landscape, r.Cols = cols, r.Rows = rows;
+  r.BorderLeft = left, r.BorderTop = top, r.LabelWidth = width, r.LabelHeight = height;
+  r.SpaceWidth = gapWidth, r.SpaceHeight = gapHeight;
+  return r;
+}
 
-  AddressLayoutValues l;
-  EXPECT_EQ(AddressLayoutRecord(l), "2;1;2;1;0;0;10;2; 1");
-  l.LabelBorderRight = 4, l.LabelBorderBottom = 2.5, l.WithLabelHeading = false;
-  EXPECT_EQ(AddressLayoutRecord(l), "2;1;4;2,5;0;0;10;2; 0");
+TEST(CatalogWriter, RecordsAreWrittenInNumberTextAndReadBack) {
+  const LabelRecord a = Record(9, 0, 2, 8, 0, 0, 105, 37, 0, 0);
+  EXPECT_EQ(FormatLabelRecord(a), ";9;0;2;8;0;0;105;37;0;0");
+  LabelRecord b = Record(9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0);
+  EXPECT_EQ(FormatLabelRecord(b), ";9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
+  b.PageFormat = 11, b.Landscape = 1, b.Description = "Adressen";
+  EXPECT_EQ(FormatLabelRecord(b).substr(0, 15), "Adressen;11;1;3");
+  // Counts shown as typed are saved as typed.
+  EXPECT_EQ(FormatLabelRecord(a, 2.5, 8), ";9;0;2,5;8;0;0;105;37;0;0");
+  LabelRecord back;
+  ReadLabelRecord(FormatLabelRecord(b), back);
+  b.ApplyPageFormat();
+  EXPECT_EQ(back, b);
+
+  AddressLayout l;
+  EXPECT_EQ(FormatAddressLayoutRecord(l), "2;1;2;1;0;0;10;2; 1");
+  l.BorderRight = 4, l.BorderBottom = 2.5, l.WithLabelHeading = host::kFalse;
+  EXPECT_EQ(FormatAddressLayoutRecord(l), "2;1;4;2,5;0;0;10;2; 0");
+  AddressLayout layoutBack;
+  ReadAddressLayoutRecord(FormatAddressLayoutRecord(l), layoutBack);
+  EXPECT_EQ(layoutBack, l);
 }
 
 TEST(CatalogWriter, GapsComeFromPitchesRoundedAndNeverNegative) {
@@ -35,9 +53,9 @@ TEST(CatalogWriter, GapsComeFromPitchesRoundedAndNeverNegative) {
 
 TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
   TempFolder data;
-  const CustomLabelValues v{11, true, 2, 3, 1.5, 2, 90, 40, 5, 0};
-  ASSERT_TRUE(SaveCustomLabel(data.Path(), "M\xC3\xBCller 1", v));
-  AddressLayoutValues l;
+  const LabelRecord v = Record(11, 1, 2, 3, 1.5, 2, 90, 40, 5, 0);
+  ASSERT_TRUE(SaveCustomLabel(data.Path(), "M\xC3\xBCller 1", v, 2, 3));
+  AddressLayout l;
   l.FontSize = 12;
   ASSERT_TRUE(SaveAddressLayout(data.Path(), " Benutzerdefiniert ", "M\xC3\xBCller 1", l));
   EXPECT_EQ(data.Read("ovAdrKit.usr"),
@@ -54,7 +72,7 @@ TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
   EXPECT_EQ(f, 11);
   EXPECT_EQ(x[0], 1.5);
 
-  EXPECT_FALSE(SaveCustomLabel(data.Path(), "Test=1", v));  // would not read back: refused
+  EXPECT_FALSE(SaveCustomLabel(data.Path(), "Test=1", v, 2, 3));  // would not read back: refused
   ASSERT_TRUE(DeleteCustomLabel(data.Path(), "M\xC3\xBCller 1"));
   EXPECT_EQ(data.Read("ovAdrKit.usr"), "[Benutzerdefiniert]\r\n");
   EXPECT_EQ(data.Read("ovAdrKit.adr"), "[Benutzerdefiniert]\r\n");

@@ -33,7 +33,8 @@ TEST(LoadCatalogFile, FollowsTheLoadersLineRules) {
   EXPECT_EQ(a.Description, "Beschreibung ;x");
   EXPECT_EQ(a.PageFormat, 11);
   EXPECT_EQ(a.Landscape, 1);
-  EXPECT_EQ(a.Cols, 2.5);  // columns and rows stay doubles here
+  EXPECT_EQ(a.Cols, 2);                              // a whole number, as every reader takes it
+  EXPECT_EQ(a.RecordNumber(LabelField::Cols), 2.5);  // as the record writes it
   EXPECT_EQ(a.SpaceHeight, 9);
   // Tabs are not trimmed by the loader: "\t[Tab]=1" is no header but an entry.
   EXPECT_EQ(c.Entries()[1].Name, "\t[Tab]");

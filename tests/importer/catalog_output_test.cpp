@@ -12,7 +12,14 @@ namespace {
 
 Product Sample(std::string brand, std::string part, std::string description = "Adressetiketten") {
   Product p{std::move(brand), std::move(part), std::move(description), {}};
-  p.Measures = Sheet{kFormatA4, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0};
+  p.Measures = SheetGeometry{.PageFormat = kFormatA4,
+                             .Cols = 3,
+                             .Rows = 7,
+                             .BorderLeft = 7.5,
+                             .BorderTop = 15.15,
+                             .LabelWidth = 63.5,
+                             .LabelHeight = 38.1,
+                             .SpaceWidth = 2.5};
   return p;
 }
 

@@ -90,7 +90,7 @@ TEST(GlabelsImportGrid, GapsOverlapsAndPageFit) {
              Rect("B", "wide", "size=\"A4\"", "width=\"75mm\" height=\"37mm\"",
                   "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"75mm\" dy=\"37mm\""));
   ASSERT_TRUE(Find(r, "B", "gap"));
-  const Sheet& s = Find(r, "B", "gap")->Measures;
+  const SheetGeometry& s = Find(r, "B", "gap")->Measures;
   EXPECT_EQ(s.Cols, 3);
   EXPECT_EQ(s.Rows, 7);
   EXPECT_DOUBLE_EQ(s.BorderLeft, 7.2);

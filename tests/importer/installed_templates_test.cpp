@@ -34,15 +34,15 @@ class InstalledTemplates : public ::testing::Test {
     return nullptr;
   }
 
-  static void Expect(const std::string& brand, const std::string& part, const Sheet& e) {
+  static void Expect(const std::string& brand, const std::string& part,
+                     const std::vector<double>& e) {
     const Product* p = Find(brand, part);
     ASSERT_NE(p, nullptr) << brand << " " << part;
-    const Sheet& s = p->Measures;
-    EXPECT_EQ(Values(s), Values(e)) << part;
+    EXPECT_EQ(Values(p->Measures), e) << part;
   }
 
   // Every field of the record; the lengths are whole hundredths, so they compare exactly.
-  static std::vector<double> Values(const Sheet& s) {
+  static std::vector<double> Values(const SheetGeometry& s) {
     return {double(s.PageFormat), double(s.Landscape), double(s.Cols), double(s.Rows),
             s.BorderLeft,         s.BorderTop,         s.LabelWidth,   s.LabelHeight,
             s.SpaceWidth,         s.SpaceHeight};

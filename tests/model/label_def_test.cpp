@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "orvano/host/error.h"
+#include "orvano/model/label_lookup.h"
 
 namespace orvano {
 namespace {
@@ -70,6 +71,37 @@ TEST(LabelDefFields, ReplacingTheCollectionHoldsTheNewOneANullOneIsRefused) {
     EXPECT_EQ(e.Kind(), host::ErrorKind::ObjectRequired);
   }
   EXPECT_EQ(def.Fields(), mine);
+}
+
+// The model knows only the hook: whatever lookup is installed gets the texts as given and the
+// stored stock, and its answer is taken with the page size recomputed.
+TEST(LabelDefLookupHook, RunsTheInstalledLookupOrNone) {
+  static std::string seen;
+  SetLabelLookup([](const std::string& brand, const std::string& name, const std::string& folder,
+                    std::string& description, SheetGeometry& sheet) {
+    seen = brand + "|" + name + "|" + folder + "|" + std::to_string(sheet.Cols);
+    description = "gefunden";
+    sheet.PageFormat = ovPageFormatA5;
+    sheet.Landscape = 1;
+    sheet.Rows = 7;
+    return true;
+  });
+  LabelDef def;
+  def.SetCols(3);
+  def.SetDataFolder("/daten");
+  def.SetBrand(" Marke ");
+  EXPECT_EQ(seen, "");  // no label name yet
+  def.SetLabelName("L1");
+  EXPECT_EQ(seen, " Marke |L1|/daten|3");
+  EXPECT_EQ(def.Description(), "gefunden");
+  EXPECT_EQ(def.Rows(), 7);
+  EXPECT_EQ(def.PageWidth(), 210);
+  EXPECT_EQ(def.PageHeight(), 148.5);
+
+  SetLabelLookup(nullptr);
+  def.SetLabelName("L2");
+  EXPECT_EQ(def.Description(), "gefunden");
+  EXPECT_EQ(def.Rows(), 7);
 }
 
 }  // namespace

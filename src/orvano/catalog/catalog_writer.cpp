@@ -14,33 +14,18 @@ double GapFromPitch(double pitch, double labelSize) {
   return gap < 0 ? 0.0 : gap;
 }
 
-std::string CustomLabelRecord(const CustomLabelValues& v) {
-  using host::NumberText;
-  return ";" + std::to_string(v.PageFormat) + (v.Landscape ? ";1;" : ";0;") + NumberText(v.Cols) +
-         ";" + NumberText(v.Rows) + ";" + NumberText(v.BorderLeft) + ";" + NumberText(v.BorderTop) +
-         ";" + NumberText(v.LabelWidth) + ";" + NumberText(v.LabelHeight) + ";" +
-         NumberText(v.SpaceWidth) + ";" + NumberText(v.SpaceHeight);
-}
-
-std::string AddressLayoutRecord(const AddressLayoutValues& v) {
-  using host::NumberText;
-  return NumberText(v.LabelBorderLeft) + ";" + NumberText(v.LabelBorderTop) + ";" +
-         NumberText(v.LabelBorderRight) + ";" + NumberText(v.LabelBorderBottom) + ";" +
-         NumberText(v.LabelHeadingSpace) + ";" + NumberText(v.AddressSpace) + ";" +
-         std::to_string(v.FontSize) + ";" + std::to_string(v.ReturnAddressFormat) + ";" +
-         (v.WithLabelHeading ? " 1" : " 0");
-}
-
 bool SaveCustomLabel(const std::string& dataFolder, const std::string& labelName,
-                     const CustomLabelValues& v) {
+                     const SheetGeometry& sheet, double cols, double rows) {
+  LabelRecord record;
+  static_cast<SheetGeometry&>(record) = sheet;
   return WriteProfileString(CustomLabelPath(dataFolder), kCustomBrand, labelName,
-                            CustomLabelRecord(v));
+                            FormatLabelRecord(record, cols, rows));
 }
 
 bool SaveAddressLayout(const std::string& dataFolder, const std::string& brand,
-                       const std::string& labelName, const AddressLayoutValues& v) {
+                       const std::string& labelName, const AddressLayout& layout) {
   return WriteProfileString(AddressLayoutPath(dataFolder), host::Trim(brand), labelName,
-                            AddressLayoutRecord(v));
+                            FormatAddressLayoutRecord(layout));
 }
 
 bool DeleteCustomLabel(const std::string& dataFolder, const std::string& labelName) {

@@ -1,37 +1,87 @@
 // The settings dialog's catalog in memory: every brand header and every entry of the shipped
-// catalog and of the user's labels, in file order.
+// catalog and of the user's labels, in file order. The entries are not copied out of the file:
+// each is a place in the cached file's bytes (shared with the lookups), and its text and numbers
+// are read when asked for.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "orvano/catalog/label_record.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::catalog {
 
-struct CatalogEntry {
+// One entry, read: the record's values (a whole number too large for 32 bits reads as 0), its
+// brand, name and trimmed description, and the record text for values as the file writes them.
+struct CatalogEntry : LabelRecord {
   std::string Brand;
   std::string Name;
-  std::string Description;
-  std::int32_t PageFormat = 0;
-  std::int32_t Landscape = 0;
-  double Cols = 0;
-  double Rows = 0;
-  double BorderLeft = 0;
-  double BorderTop = 0;
-  double LabelWidth = 0;
-  double LabelHeight = 0;
-  double SpaceWidth = 0;   // horizontal gap
-  double SpaceHeight = 0;  // vertical gap
+  std::string Record;
+
+  double RecordNumber(LabelField field) const { return LabelRecordNumber(Record, field); }
 };
+
+class CatalogFile;
 
 class LabelCatalog {
  public:
+  // The entries by position from 0, each read when it is looked at.
+  class EntryList {
+   public:
+    class iterator {
+     public:
+      using iterator_category = std::input_iterator_tag;
+      using value_type = CatalogEntry;
+      using difference_type = std::ptrdiff_t;
+      using pointer = void;
+      using reference = CatalogEntry;
+
+      iterator(const LabelCatalog* c, std::size_t i) : c_(c), i_(i) {}
+      CatalogEntry operator*() const { return c_->Entry(i_); }
+      iterator& operator++() {
+        ++i_;
+        return *this;
+      }
+      bool operator==(const iterator& o) const { return i_ == o.i_; }
+
+     private:
+      const LabelCatalog* c_;
+      std::size_t i_;
+    };
+
+    explicit EntryList(const LabelCatalog* c) : c_(c) {}
+    std::size_t size() const noexcept { return c_->EntryCount(); }
+    bool empty() const noexcept { return size() == 0; }
+    CatalogEntry operator[](std::size_t i) const { return c_->Entry(i); }
+    iterator begin() const { return {c_, 0}; }
+    iterator end() const { return {c_, size()}; }
+
+   private:
+    const LabelCatalog* c_;
+  };
+
+  LabelCatalog();
+  ~LabelCatalog();
+  LabelCatalog(const LabelCatalog&);
+  LabelCatalog& operator=(const LabelCatalog&);
+
   // Every section header in file order, duplicates included.
   const std::vector<std::string>& Brands() const noexcept { return brands_; }
   // Addressed by position from 0; the shipped catalog's entries come first.
-  const std::vector<CatalogEntry>& Entries() const noexcept { return entries_; }
+  EntryList Entries() const noexcept { return EntryList(this); }
+  std::size_t EntryCount() const noexcept { return count_; }
+
+  // Entry i in full, or one part of it without reading the rest.
+  CatalogEntry Entry(std::size_t i) const;
+  // The position in Brands() of the header the entry stands under.
+  std::size_t BrandIndexOf(std::size_t i) const;
+  std::string NameOf(std::size_t i) const;
+  std::string DescriptionOf(std::size_t i) const;
 
   void Clear();
   // Empties the catalog and loads the shipped catalog, then the user's labels from the data
@@ -41,8 +91,16 @@ class LabelCatalog {
   void LoadCatalogFile(const std::string& path);
 
  private:
+  struct Part {
+    std::shared_ptr<const CatalogFile> file;
+    std::size_t firstEntry = 0;
+    std::size_t firstBrand = 0;
+  };
+  const Part& PartOf(std::size_t i) const;
+
+  std::vector<Part> parts_;
   std::vector<std::string> brands_;
-  std::vector<CatalogEntry> entries_;
+  std::size_t count_ = 0;
 };
 
 }  // namespace orvano::catalog

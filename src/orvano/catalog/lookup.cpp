@@ -1,23 +1,35 @@
 #include "orvano/catalog/lookup.h"
 
-#include <vector>
-
+#include "orvano/catalog/address_layout_record.h"
 #include "orvano/catalog/catalog_files.h"
 #include "orvano/catalog/value_parse.h"
-#include "orvano/host/error.h"
 #include "orvano/host/strings.h"
+#include "orvano/model/label_lookup.h"
 
 namespace orvano::catalog {
-namespace {
 
-FieldValue Field(const std::vector<FieldValue>& fields, std::size_t number) {
-  return number <= fields.size() ? fields[number - 1] : FieldValue();
+std::optional<LabelRecord> FindLabel(const std::string& brand, const std::string& labelName,
+                                     const std::string& dataFolder, const LabelRecord& start) {
+  const std::string file =
+      IsCustomBrand(brand) ? CustomLabelPath(dataFolder) : ShippedCatalogPath();
+  const std::string value = ReadProfileString(file, brand, labelName, "");
+  if (host::Trim(value).empty()) return std::nullopt;
+  LabelRecord record = start;
+  ReadLabelRecord(value, record);
+  return record;
 }
 
-}  // namespace
+std::optional<AddressLayout> FindAddressLayout(const std::string& brand,
+                                               const std::string& labelName,
+                                               const std::string& dataFolder,
+                                               const AddressLayout& start) {
+  const std::string value = ReadProfileString(AddressLayoutPath(dataFolder), brand, labelName, "");
+  if (host::Trim(value).empty()) return std::nullopt;
+  AddressLayout layout = start;
+  ReadAddressLayoutRecord(value, layout);
+  return layout;
+}
 
-// Each assignment runs on its own: a number too large for 32 bits leaves that one output as it
-// was and the others are still read.
 std::int32_t LookupLabel(const std::string& brand, const std::string& labelName,
                          const std::string& dataFolder, std::string& description,
                          std::int32_t& pageFormat, std::int32_t& landscape, std::int32_t& cols,
@@ -25,23 +37,24 @@ std::int32_t LookupLabel(const std::string& brand, const std::string& labelName,
                          double& labelWidth, double& labelHeight, double& spaceWidth,
                          double& spaceHeight) {
   description.clear();
-  const std::string file =
-      IsCustomBrand(brand) ? CustomLabelPath(dataFolder) : ShippedCatalogPath();
-  const std::string value = ReadProfileString(file, brand, labelName, "");
-  if (host::Trim(value).empty()) return kNotFound;
-
-  const std::vector<FieldValue> f = SplitFields(FieldValue(value));
-  description = Field(f, 1).ToText();
-  host::Resume([&] { pageFormat = host::CLng(ParseNumber(Field(f, 2))); });
-  host::Resume([&] { landscape = host::CLng(ParseNumber(Field(f, 3))); });
-  host::Resume([&] { cols = host::CLng(ParseNumber(Field(f, 4))); });
-  host::Resume([&] { rows = host::CLng(ParseNumber(Field(f, 5))); });
-  borderLeft = ParseNumber(Field(f, 6));
-  borderTop = ParseNumber(Field(f, 7));
-  labelWidth = ParseNumber(Field(f, 8));
-  labelHeight = ParseNumber(Field(f, 9));
-  spaceWidth = ParseNumber(Field(f, 10));
-  spaceHeight = ParseNumber(Field(f, 11));
+  LabelRecord start;
+  start.PageFormat = pageFormat;
+  start.Landscape = landscape;
+  start.Cols = cols;
+  start.Rows = rows;
+  const std::optional<LabelRecord> r = FindLabel(brand, labelName, dataFolder, start);
+  if (!r) return kNotFound;
+  description = r->Description;
+  pageFormat = r->PageFormat;
+  landscape = r->Landscape;
+  cols = r->Cols;
+  rows = r->Rows;
+  borderLeft = r->BorderLeft;
+  borderTop = r->BorderTop;
+  labelWidth = r->LabelWidth;
+  labelHeight = r->LabelHeight;
+  spaceWidth = r->SpaceWidth;
+  spaceHeight = r->SpaceHeight;
   return kFound;
 }
 
@@ -50,32 +63,42 @@ std::int32_t LookupAddressLayout(const std::string& brand, const std::string& la
                                  double& borderTop, double& borderBottom, double& borderRight,
                                  double& headingSpace, double& addressSpace, std::int32_t& fontSize,
                                  std::int32_t& returnAddressFormat, host::Flag& withHeading) {
-  const std::string value = ReadProfileString(AddressLayoutPath(dataFolder), brand, labelName, "");
-  if (host::Trim(value).empty()) {
-    borderLeft = 2;
-    borderTop = 1;
-    borderBottom = 1;
-    borderRight = 2;
-    headingSpace = 0;
-    addressSpace = 0;
-    fontSize = 10;
-    returnAddressFormat = 2;
-    withHeading = host::kTrue;
-    return kNotFound;
-  }
-
-  // The record stores right before bottom; the outputs list bottom first.
-  const std::vector<FieldValue> f = SplitFields(FieldValue(value));
-  borderLeft = ParseNumber(Field(f, 1));
-  borderTop = ParseNumber(Field(f, 2));
-  borderRight = ParseNumber(Field(f, 3));
-  borderBottom = ParseNumber(Field(f, 4));
-  headingSpace = ParseNumber(Field(f, 5));
-  addressSpace = ParseNumber(Field(f, 6));
-  host::Resume([&] { fontSize = host::CLng(ParseNumber(Field(f, 7))); });
-  host::Resume([&] { returnAddressFormat = host::CLng(ParseNumber(Field(f, 8))); });
-  withHeading = host::ToFlag(ParseNumber(Field(f, 9)) != 0);
-  return kFound;
+  AddressLayout start;
+  start.FontSize = fontSize;
+  start.ReturnAddressFormat = returnAddressFormat;
+  const std::optional<AddressLayout> found = FindAddressLayout(brand, labelName, dataFolder, start);
+  const AddressLayout a = found.value_or(AddressLayout{});
+  borderLeft = a.BorderLeft;
+  borderTop = a.BorderTop;
+  borderBottom = a.BorderBottom;
+  borderRight = a.BorderRight;
+  headingSpace = a.HeadingSpace;
+  addressSpace = a.AddressSpace;
+  fontSize = a.FontSize;
+  returnAddressFormat = a.ReturnAddressFormat;
+  withHeading = a.WithLabelHeading;
+  return found ? kFound : kNotFound;
 }
+
+namespace {
+
+bool LabelDefLookup(const std::string& brand, const std::string& labelName,
+                    const std::string& dataFolder, std::string& description, SheetGeometry& sheet) {
+  description.clear();
+  LabelRecord start;
+  static_cast<SheetGeometry&>(start) = sheet;
+  const std::optional<LabelRecord> r = FindLabel(brand, labelName, dataFolder, start);
+  if (!r) return false;
+  description = r->Description;
+  sheet = *r;
+  return true;
+}
+
+// Installed when this file is linked in, before main.
+[[maybe_unused]] const bool kInstalled = (InstallLabelLookup(), true);
+
+}  // namespace
+
+void InstallLabelLookup() noexcept { SetLabelLookup(&LabelDefLookup); }
 
 }  // namespace orvano::catalog

@@ -1,5 +1,7 @@
 #include "orvano/catalog/profile_document.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace orvano::catalog {
@@ -16,6 +18,53 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 }
 
 bool Blank(std::string_view s) { return TrimBlanksAndTabs(s).empty(); }
+
+bool Ascii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// FNV-1a over the folded name, seeded with the section, so equal names of different sections
+// land apart.
+class NameHash {
+ public:
+  explicit NameHash(std::size_t section)
+      : h_(0xcbf29ce484222325ULL ^ (section * 0x9E3779B97F4A7C15ULL)) {}
+  void Add(char c) {
+    h_ ^= static_cast<unsigned char>(c);
+    h_ *= 0x100000001b3ULL;
+  }
+  void Add(std::string_view s) {
+    for (char c : s) Add(c);
+  }
+  std::uint64_t Value() const { return h_ ^ (h_ >> 29); }
+
+ private:
+  std::uint64_t h_;
+};
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A raw key's hash as FoldName would fold it, without building the folded text when the key
+// is plain ASCII (decoding then changes nothing and upper case is a byte map).
+std::uint64_t RawKeyHash(std::size_t section, std::string_view raw, Encoding encoding) {
+  NameHash h(section);
+  if (Ascii(raw)) {
+    for (char c : TrimBlanksAndTabs(raw)) h.Add(UpperAscii(c));
+  } else {
+    h.Add(FoldName(DecodeText(raw, encoding)));
+  }
+  return h.Value();
+}
+
+std::uint64_t FoldedKeyHash(std::size_t section, std::string_view folded) {
+  NameHash h(section);
+  h.Add(folded);
+  return h.Value();
+}
+
+constexpr std::uint64_t kLineMask = 0xFFFFFFFFULL;
 
 }  // namespace
 
@@ -51,11 +100,21 @@ void ProfileDocument::Index() {
       break;
     }
 
-  // CR LF, LF and CR all end a line.
+  // CR LF, LF and CR all end a line. Line feeds are counted first, so the line table of the
+  // usual file is allocated once (a file of bare CRs grows it as it goes).
+  lines_.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+  // The ends are found with memchr: the next LF is searched for once and kept until passed, and
+  // a CR only between the line's start and that LF.
+  const char* base = all.data();
+  const auto find = [&](char c, std::size_t from, std::size_t to) {
+    const void* hit = std::memchr(base + from, c, to - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - base) : to;
+  };
   bool lineEndSeen = false;
+  std::size_t lf = find('\n', start, all.size());
   for (std::size_t i = start; i < all.size();) {
-    std::size_t e = i;
-    while (e < all.size() && all[e] != '\r' && all[e] != '\n') ++e;
+    if (lf < i) lf = find('\n', i, all.size());
+    const std::size_t e = find('\r', i, lf);
     std::size_t next = e;
     if (e < all.size()) {
       next = (all[e] == '\r' && e + 1 < all.size() && all[e + 1] == '\n') ? e + 2 : e + 1;
@@ -68,19 +127,62 @@ void ProfileDocument::Index() {
     i = next;
   }
 
+  // Twice as many slots as lines, at least: probes stay short.
+  std::size_t capacity = 16;
+  while (capacity < 2 * lines_.size()) capacity *= 2;
+  keySlots_.assign(capacity, 0);
+  const std::size_t mask = capacity - 1;
   for (std::size_t n = 0; n < lines_.size(); ++n) {
     const std::string_view text = LineText(n);
     if (const auto name = HeaderName(text)) {
       sectionIndex_.try_emplace(FoldName(DecodeText(*name, encoding_)), sections_.size());
-      sections_.push_back(Section{n, npos, {}});
+      sections_.push_back(Section{n, npos});
       continue;
     }
     const std::size_t eq = text.find('=');
     if (eq == std::string_view::npos || sections_.empty()) continue;
-    Section& s = sections_.back();
-    s.keys.try_emplace(FoldName(DecodeText(text.substr(0, eq), encoding_)), n);
-    s.lastKeyLine = n;
+    const std::size_t section = sections_.size() - 1;
+    sections_.back().lastKeyLine = n;
+    const std::uint64_t hash = RawKeyHash(section, text.substr(0, eq), encoding_);
+    const std::uint64_t tag = hash & ~kLineMask;
+    // The first line of a name wins; a later one of the same name is not entered.
+    bool known = false;
+    std::size_t i = hash & mask;
+    for (; keySlots_[i] != 0; i = (i + 1) & mask) {
+      if ((keySlots_[i] & ~kLineMask) != tag) continue;
+      const std::size_t other = (keySlots_[i] & kLineMask) - 1;
+      if (SectionOfLine(other) == section && FoldedKey(other) == FoldedKey(n)) {
+        known = true;
+        break;
+      }
+    }
+    if (!known) keySlots_[i] = tag | (n + 1);
   }
+}
+
+std::size_t ProfileDocument::SectionOfLine(std::size_t line) const {
+  const auto after =
+      std::upper_bound(sections_.begin(), sections_.end(), line,
+                       [](std::size_t l, const Section& s) { return l < s.headerLine; });
+  if (after == sections_.begin()) return npos;
+  return static_cast<std::size_t>(after - sections_.begin()) - 1;
+}
+
+std::string ProfileDocument::FoldedKey(std::size_t line) const {
+  const std::string_view text = LineText(line);
+  return FoldName(DecodeText(text.substr(0, text.find('=')), encoding_));
+}
+
+std::size_t ProfileDocument::FindKeyLine(std::size_t section, std::string_view foldedKey,
+                                         std::uint64_t hash) const {
+  const std::size_t mask = keySlots_.size() - 1;
+  const std::uint64_t tag = hash & ~kLineMask;
+  for (std::size_t i = hash & mask; keySlots_[i] != 0; i = (i + 1) & mask) {
+    if ((keySlots_[i] & ~kLineMask) != tag) continue;
+    const std::size_t line = (keySlots_[i] & kLineMask) - 1;
+    if (SectionOfLine(line) == section && FoldedKey(line) == foldedKey) return line;
+  }
+  return npos;
 }
 
 ProfileDocument::Position ProfileDocument::Locate(std::string_view section,
@@ -91,8 +193,8 @@ ProfileDocument::Position ProfileDocument::Locate(std::string_view section,
   const Section& s = sections_[si->second];
   p.headerLine = s.headerLine;
   p.lastKeyLine = s.lastKeyLine;
-  const auto ki = s.keys.find(FoldName(key));
-  if (ki != s.keys.end()) p.keyLine = ki->second;
+  const std::string folded = FoldName(key);
+  p.keyLine = FindKeyLine(si->second, folded, FoldedKeyHash(si->second, folded));
   return p;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,10 +52,15 @@ class ProfileDocument {
   struct Section {
     std::size_t headerLine;
     std::size_t lastKeyLine = npos;
-    std::unordered_map<std::string, std::size_t> keys;  // folded name -> first line
   };
 
   void Index();
+  // The section a line stands in (the last header before it); npos before the first one.
+  std::size_t SectionOfLine(std::size_t line) const;
+  // The key of a key line as names are compared: decoded, trimmed, upper case.
+  std::string FoldedKey(std::size_t line) const;
+  std::size_t FindKeyLine(std::size_t section, std::string_view foldedKey,
+                          std::uint64_t hash) const;
 
   std::string bytes_;
   Encoding encoding_ = Encoding::Ansi;
@@ -64,6 +70,10 @@ class ProfileDocument {
   std::vector<Line> lines_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
+  // The first line of every key name per section, in an open-addressing table: each slot holds
+  // the upper half of the name's hash and the line number plus one (0 marks a free slot). Eight
+  // bytes a key instead of a node and a string: the shipped catalog has hundreds of thousands.
+  std::vector<std::uint64_t> keySlots_;
 };
 
 // The value text as the file means it: trimmed of blanks and tabs, one matching pair of outer

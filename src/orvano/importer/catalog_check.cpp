@@ -5,18 +5,21 @@
 #include <map>
 #include <optional>
 
+#include "orvano/catalog/label_record.h"
 #include "orvano/catalog/text_codec.h"
 #include "orvano/catalog/value_parse.h"
 #include "orvano/host/runtime.h"
 #include "orvano/host/strings.h"
 #include "orvano/importer/product.h"
 #include "orvano/importer/sheet_fit.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano::importer {
 
 namespace {
 
-constexpr std::size_t kFieldCount = 11;
+// The label record's fields, by their number less one.
+constexpr auto kFieldCount = static_cast<std::size_t>(catalog::kLabelFieldCount);
 constexpr std::array<const char*, kFieldCount> kFieldNames = {
     "description", "page format", "landscape",    "columns",        "rows",        "left border",
     "top border",  "label width", "label height", "horizontal gap", "vertical gap"};
@@ -61,7 +64,8 @@ class RecordCheck {
     const std::vector<catalog::FieldValue> fields =
         catalog::SplitFields(catalog::FieldValue(value));
     if (fields.size() != kFieldCount) {
-      Report("record has " + std::to_string(fields.size()) + " fields, expected 11");
+      Report("record has " + std::to_string(fields.size()) + " fields, expected " +
+             std::to_string(kFieldCount));
       return;
     }
     std::array<double, kFieldCount> v{};
@@ -121,7 +125,7 @@ class RecordCheck {
 
   void Fits(const char* direction, double count, double offset, double size, double gap,
             double page) {
-    const double extent = offset + count * size + (count - 1) * gap;
+    const double extent = SheetGeometry::GridExtent(offset, count, size, gap);
     if (extent <= page + kFitSlack) return;
     Report(std::string("grid is ") + host::NumberText(host::Round(extent, 2)) + " mm " + direction +
            ", the page only " + host::NumberText(page) + " mm");

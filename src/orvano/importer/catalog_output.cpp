@@ -1,5 +1,6 @@
 #include "orvano/importer/catalog_output.h"
 
+#include "orvano/catalog/label_record.h"
 #include "orvano/catalog/text_codec.h"
 #include "orvano/host/runtime.h"
 #include "orvano/host/strings.h"
@@ -48,13 +49,10 @@ std::string DescriptionField(std::string_view description) {
 }
 
 std::string CatalogRecord(const Product& p) {
-  using host::NumberText;
-  const Sheet& s = p.Measures;
-  return DescriptionField(p.Description) + ";" + std::to_string(s.PageFormat) + ";" +
-         std::to_string(s.Landscape) + ";" + std::to_string(s.Cols) + ";" + std::to_string(s.Rows) +
-         ";" + NumberText(s.BorderLeft) + ";" + NumberText(s.BorderTop) + ";" +
-         NumberText(s.LabelWidth) + ";" + NumberText(s.LabelHeight) + ";" +
-         NumberText(s.SpaceWidth) + ";" + NumberText(s.SpaceHeight);
+  catalog::LabelRecord record;
+  static_cast<SheetGeometry&>(record) = p.Measures;
+  record.Description = DescriptionField(p.Description);
+  return catalog::FormatLabelRecord(record);
 }
 
 std::string CatalogFileBytes(const std::vector<Product>& products) {

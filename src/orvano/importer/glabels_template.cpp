@@ -145,20 +145,19 @@ void ReadMeasures(const XmlElement& t, TemplateEntry& entry) {
     entry.Detail = std::to_string(layouts.size()) + " layouts";
     return;
   }
-  Sheet sheet;
+  SheetGeometry sheet;
   sheet.PageFormat = page->format;
   sheet.Landscape = page->landscape;
+  sheet.ApplyPageFormat();
   Axis across, down;
   if (!ReadAxis(*layouts[0], label, "nx", "x0", "dx", "width", sheet.Cols, across, entry) ||
       !ReadAxis(*layouts[0], label, "ny", "y0", "dy", "height", sheet.Rows, down, entry)) {
     return;
   }
   double overhang = 0;
-  const std::optional<Axis> x =
-      FitAxis(across, sheet.Cols, PageWidthMm(sheet.PageFormat, sheet.Landscape), &overhang);
+  const std::optional<Axis> x = FitAxis(across, sheet.Cols, sheet.PageWidth, &overhang);
   const std::optional<Axis> y =
-      x ? FitAxis(down, sheet.Rows, PageHeightMm(sheet.PageFormat, sheet.Landscape), &overhang)
-        : std::nullopt;
+      x ? FitAxis(down, sheet.Rows, sheet.PageHeight, &overhang) : std::nullopt;
   if (!x || !y) {
     entry.Reason = SkipReason::OutsidePage;
     entry.Detail = std::string(!x ? "across" : "down") + " by " +

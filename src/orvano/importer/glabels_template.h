@@ -17,7 +17,7 @@ struct TemplateEntry {
   std::optional<std::string> Description;
   int Line = 0;
   // Own measurements, rounded and fitted, or why there are none. Not looked at for equivs.
-  std::optional<Sheet> Measures;
+  std::optional<SheetGeometry> Measures;
   SkipReason Reason = SkipReason::Measurements;
   std::string Detail;  // what exactly, for the verbose report
 };

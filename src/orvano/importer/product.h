@@ -5,32 +5,22 @@
 #include <cstdint>
 #include <string>
 
+#include "orvano/model/enums.h"
+#include "orvano/model/sheet_geometry.h"
+
 namespace orvano::importer {
 
 // The page formats of the catalog record.
-inline constexpr std::int32_t kFormatA4 = 9;
-inline constexpr std::int32_t kFormatA5 = 11;
-
-// What one catalog record holds besides its description. Lengths in millimetres; the gaps are
-// the free space between neighbouring labels, not the pitch.
-struct Sheet {
-  std::int32_t PageFormat = kFormatA4;
-  std::int32_t Landscape = 0;  // 1 landscape, 0 portrait
-  std::int32_t Cols = 0;
-  std::int32_t Rows = 0;
-  double BorderLeft = 0;
-  double BorderTop = 0;
-  double LabelWidth = 0;
-  double LabelHeight = 0;
-  double SpaceWidth = 0;
-  double SpaceHeight = 0;
-};
+inline constexpr std::int32_t kFormatA4 = ovPageFormatA4;
+inline constexpr std::int32_t kFormatA5 = ovPageFormatA5;
 
 struct Product {
   std::string Brand;
   std::string Part;
   std::string Description;
-  Sheet Measures;
+  // What the catalog record holds besides the description; the gaps are the free space between
+  // neighbouring labels, not the pitch.
+  SheetGeometry Measures;
 };
 
 enum class SkipReason {

@@ -5,6 +5,7 @@
 
 #include "orvano/host/runtime.h"
 #include "orvano/importer/product.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano::importer {
 
@@ -18,13 +19,15 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return (a + b - 1) / b; }
 }  // namespace
 
 double PageWidthMm(std::int32_t format, std::int32_t landscape) {
-  const double narrow = format == kFormatA5 ? 148.5 : 210;
-  const double wide = format == kFormatA5 ? 210 : 297;
-  return landscape != 0 ? wide : narrow;
+  SheetGeometry page{.PageFormat = format, .Landscape = landscape};
+  page.ApplyPageFormat();
+  return page.PageWidth;
 }
 
 double PageHeightMm(std::int32_t format, std::int32_t landscape) {
-  return PageWidthMm(format, landscape == 0 ? 1 : 0);
+  SheetGeometry page{.PageFormat = format, .Landscape = landscape};
+  page.ApplyPageFormat();
+  return page.PageHeight;
 }
 
 std::optional<Axis> FitAxis(const Axis& exact, std::int32_t count, double page, double* overhang) {

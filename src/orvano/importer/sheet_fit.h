@@ -17,7 +17,7 @@ struct Axis {
   double Gap = 0;
 };
 
-// Page lengths of the catalog's formats (A5's narrow side is 148.5 mm).
+// Page lengths of the catalog's formats, as the model gives them (A5's narrow side is 148.5 mm).
 double PageWidthMm(std::int32_t format, std::int32_t landscape);
 double PageHeightMm(std::int32_t format, std::int32_t landscape);
 

@@ -1,5 +1,6 @@
 #include "orvano/library/orvano.h"
 
+#include "orvano/catalog/lookup.h"
 #include "orvano/controls/address_label/address_label.h"
 #include "orvano/controls/label_select/label_select.h"
 #include "orvano/controls/preview/preview.h"
@@ -10,6 +11,8 @@ namespace orvano {
 const host::ClassFactory& Classes() {
   static const host::ClassFactory factory = [] {
     UseSettingsDialog();
+    // Every LabelDef finds its stock in the label catalog.
+    catalog::InstallLabelLookup();
     host::ClassFactory f;
     RegisterModelClasses(f);
     RegisterLabelSelect(f);

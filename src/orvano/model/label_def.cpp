@@ -2,23 +2,22 @@
 
 #include <utility>
 
-#include "orvano/catalog/lookup.h"
 #include "orvano/host/error.h"
 #include "orvano/host/strings.h"
-#include "orvano/model/page_format.h"
+#include "orvano/model/label_lookup.h"
 
 namespace orvano {
 
 LabelDef::LabelDef() : fields_(std::make_shared<FieldDefs>()) {}
 
 void LabelDef::SetPageFormat(std::int32_t code) {
-  pageFormat_ = code;
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+  sheet_.PageFormat = code;
+  sheet_.ApplyPageFormat();
 }
 
 void LabelDef::SetLandscape(host::Flag landscape) {
-  landscape_ = landscape != 0 ? 1 : 0;
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+  sheet_.Landscape = landscape != 0 ? 1 : 0;
+  sheet_.ApplyPageFormat();
 }
 
 void LabelDef::SetLabelName(std::string v) {
@@ -43,12 +42,12 @@ void LabelDef::SetFields(std::shared_ptr<FieldDefs> fields) {
 void LabelDef::LookUpInCatalog() {
   if (host::Trim(brand_).empty()) return;
   if (host::Trim(labelName_).empty()) return;
-  // The catalog gets the texts as the host gave them and writes the stored fields directly;
+  const LabelLookup lookup = CurrentLabelLookup();
+  if (lookup == nullptr) return;
+  // The lookup gets the texts as the host gave them and writes the stored values directly;
   // a label it does not hold leaves them as they were, and the status is of no interest here.
-  catalog::LookupLabel(brand_, labelName_, dataFolder_, description_, pageFormat_, landscape_,
-                       cols_, rows_, borderLeft_, borderTop_, labelWidth_, labelHeight_,
-                       spaceWidth_, spaceHeight_);
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+  lookup(brand_, labelName_, dataFolder_, description_, sheet_);
+  sheet_.ApplyPageFormat();
 }
 
 }  // namespace orvano

@@ -1,5 +1,6 @@
 // One label stock as the host prints it: page, margins, label size, gaps, grid (all mm) and the
-// printable fields. Setting Brand or LabelName looks the stock up in the label catalog.
+// printable fields. Setting Brand or LabelName looks the stock up through the installed
+// LabelLookup (the label catalog's).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "orvano/host/runtime.h"
 #include "orvano/model/enums.h"
 #include "orvano/model/field_defs.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano {
 
@@ -20,38 +22,38 @@ class LabelDef : public host::Object {
   // Stores any code; for A4 and A5 the page size follows from code and orientation, for any
   // other code PageWidth and PageHeight keep their values.
   ovPageFormatConstants PageFormat() const noexcept {
-    return static_cast<ovPageFormatConstants>(pageFormat_);
+    return static_cast<ovPageFormatConstants>(sheet_.PageFormat);
   }
   void SetPageFormat(std::int32_t code);
 
   // True (-1) when the stored orientation flag is not 0. Setting stores 1 or 0 and recomputes
   // the page size.
-  host::Flag Landscape() const noexcept { return host::ToFlag(landscape_ != 0); }
+  host::Flag Landscape() const noexcept { return host::ToFlag(sheet_.Landscape != 0); }
   void SetLandscape(host::Flag landscape);
   // The stored orientation flag itself, as the catalog delivers it (1 landscape, 0 portrait).
-  std::int32_t LandscapeFlag() const noexcept { return landscape_; }
+  std::int32_t LandscapeFlag() const noexcept { return sheet_.Landscape; }
 
-  double PageWidth() const noexcept { return pageWidth_; }
-  void SetPageWidth(double v) noexcept { pageWidth_ = v; }
-  double PageHeight() const noexcept { return pageHeight_; }
-  void SetPageHeight(double v) noexcept { pageHeight_ = v; }
-  double BorderLeft() const noexcept { return borderLeft_; }
-  void SetBorderLeft(double v) noexcept { borderLeft_ = v; }
-  double BorderTop() const noexcept { return borderTop_; }
-  void SetBorderTop(double v) noexcept { borderTop_ = v; }
-  double LabelWidth() const noexcept { return labelWidth_; }
-  void SetLabelWidth(double v) noexcept { labelWidth_ = v; }
-  double LabelHeight() const noexcept { return labelHeight_; }
-  void SetLabelHeight(double v) noexcept { labelHeight_ = v; }
+  double PageWidth() const noexcept { return sheet_.PageWidth; }
+  void SetPageWidth(double v) noexcept { sheet_.PageWidth = v; }
+  double PageHeight() const noexcept { return sheet_.PageHeight; }
+  void SetPageHeight(double v) noexcept { sheet_.PageHeight = v; }
+  double BorderLeft() const noexcept { return sheet_.BorderLeft; }
+  void SetBorderLeft(double v) noexcept { sheet_.BorderLeft = v; }
+  double BorderTop() const noexcept { return sheet_.BorderTop; }
+  void SetBorderTop(double v) noexcept { sheet_.BorderTop = v; }
+  double LabelWidth() const noexcept { return sheet_.LabelWidth; }
+  void SetLabelWidth(double v) noexcept { sheet_.LabelWidth = v; }
+  double LabelHeight() const noexcept { return sheet_.LabelHeight; }
+  void SetLabelHeight(double v) noexcept { sheet_.LabelHeight = v; }
   // Gaps between neighbouring labels, not pitches.
-  double SpaceHeight() const noexcept { return spaceHeight_; }
-  void SetSpaceHeight(double v) noexcept { spaceHeight_ = v; }
-  double SpaceWidth() const noexcept { return spaceWidth_; }
-  void SetSpaceWidth(double v) noexcept { spaceWidth_ = v; }
-  std::int32_t Cols() const noexcept { return cols_; }
-  void SetCols(std::int32_t v) noexcept { cols_ = v; }
-  std::int32_t Rows() const noexcept { return rows_; }
-  void SetRows(std::int32_t v) noexcept { rows_ = v; }
+  double SpaceHeight() const noexcept { return sheet_.SpaceHeight; }
+  void SetSpaceHeight(double v) noexcept { sheet_.SpaceHeight = v; }
+  double SpaceWidth() const noexcept { return sheet_.SpaceWidth; }
+  void SetSpaceWidth(double v) noexcept { sheet_.SpaceWidth = v; }
+  std::int32_t Cols() const noexcept { return sheet_.Cols; }
+  void SetCols(std::int32_t v) noexcept { sheet_.Cols = v; }
+  std::int32_t Rows() const noexcept { return sheet_.Rows; }
+  void SetRows(std::int32_t v) noexcept { sheet_.Rows = v; }
 
   // Both run the catalog lookup once brand and label name are not blank.
   const std::string& LabelName() const noexcept { return labelName_; }
@@ -65,6 +67,9 @@ class LabelDef : public host::Object {
   const std::string& DataFolder() const noexcept { return dataFolder_; }
   void SetDataFolder(std::string v);
 
+  // The stock as one value: page, grid, margins, label size and gaps.
+  const SheetGeometry& Sheet() const noexcept { return sheet_; }
+
   std::shared_ptr<FieldDefs> Fields() const noexcept { return fields_; }
   // Holds the given collection instead; a null collection is refused with ObjectRequired, so
   // Fields() never hands out nothing.
@@ -73,22 +78,12 @@ class LabelDef : public host::Object {
  private:
   void LookUpInCatalog();
 
-  double pageWidth_ = 0;
-  double pageHeight_ = 0;
-  double borderLeft_ = 0;
-  double borderTop_ = 0;
-  double labelWidth_ = 0;
-  double labelHeight_ = 0;
-  double spaceHeight_ = 0;
-  double spaceWidth_ = 0;
-  std::int32_t cols_ = 0;
-  std::int32_t rows_ = 0;
+  // Zero until set or looked up, page format and size included.
+  SheetGeometry sheet_{.PageFormat = 0, .PageWidth = 0, .PageHeight = 0};
   std::string labelName_;
   std::string brand_;
   std::string description_;
   std::string dataFolder_;
-  std::int32_t pageFormat_ = 0;
-  std::int32_t landscape_ = 0;
   std::shared_ptr<FieldDefs> fields_;
 };
 

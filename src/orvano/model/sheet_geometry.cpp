@@ -38,11 +38,11 @@ std::int64_t SheetGeometry::LabelCount() const noexcept {
 }
 
 double SheetGeometry::GridWidth() const noexcept {
-  return BorderLeft + Cols * LabelWidth + (Cols - 1.0) * SpaceWidth;
+  return GridExtent(BorderLeft, Cols, LabelWidth, SpaceWidth);
 }
 
 double SheetGeometry::GridHeight() const noexcept {
-  return BorderTop + Rows * LabelHeight + (Rows - 1.0) * SpaceHeight;
+  return GridExtent(BorderTop, Rows, LabelHeight, SpaceHeight);
 }
 
 bool SheetGeometry::FitsOnPage(double pageWidth, double pageHeight, double slack) const noexcept {

@@ -59,6 +59,12 @@ struct SheetGeometry {
   double PitchHeight() const noexcept { return LabelHeight + SpaceHeight; }
   // Cols x Rows, or 0 when either is not positive.
   std::int64_t LabelCount() const noexcept;
+  // From the page's edge to the far edge of the last label of a line of count labels: offset +
+  // count x size + (count - 1) x gap. Counts are numbers here, for callers that check counts
+  // as the user typed them.
+  static double GridExtent(double offset, double count, double size, double gap) noexcept {
+    return offset + count * size + (count - 1.0) * gap;
+  }
   // From the page's left (top) edge to the right (bottom) edge of the last column (row).
   double GridWidth() const noexcept;
   double GridHeight() const noexcept;

@@ -5,7 +5,6 @@
 namespace orvano::label_config {
 namespace {
 
-using catalog::AddressLayoutValues;
 using catalog::CatalogEntry;
 
 // 22 inches less a hair: the largest length the fields take.
@@ -31,7 +30,7 @@ constexpr FieldInfo FromEntry(FieldInfo f, double (*from)(const CatalogEntry&)) 
   return f;
 }
 
-constexpr FieldInfo FromLayout(FieldInfo f, double (*from)(const AddressLayoutValues&)) {
+constexpr FieldInfo FromLayout(FieldInfo f, double (*from)(const AddressLayout&)) {
   f.fromLayout = from;
   return f;
 }
@@ -75,42 +74,44 @@ const std::array<FieldInfo, kFieldCount> kTable = {{
     FieldInfo{"Cols", "Etiketten je &Zeile:", 0, FieldKind::Count, 1, kMaxCount, true,
               PairRole::None, -1, [](const Preview& p) { return static_cast<double>(p.Cols()); },
               [](Preview& p, double v) { p.SetCols(host::CLng(v)); },
-              [](const CatalogEntry& e) { return e.Cols; }, nullptr},
+              [](const CatalogEntry& e) { return e.RecordNumber(catalog::LabelField::Cols); },
+              nullptr},
     FieldInfo{"Rows", "Etiketten je &Spalte:", 0, FieldKind::Count, 1, kMaxCount, true,
               PairRole::None, -1, [](const Preview& p) { return static_cast<double>(p.Rows()); },
               [](Preview& p, double v) { p.SetRows(host::CLng(v)); },
-              [](const CatalogEntry& e) { return e.Rows; }, nullptr},
+              [](const CatalogEntry& e) { return e.RecordNumber(catalog::LabelField::Rows); },
+              nullptr},
     // The address layout belongs to any label, catalog or custom: no change of brand.
     FromLayout(Length(
                    "LabelBorderTop", "&Oberer Rand:", 1, false,
                    [](const Preview& p) { return p.LabelBorderTop(); },
                    [](Preview& p, double v) { p.SetLabelBorderTop(v); }),
-               [](const AddressLayoutValues& a) { return a.LabelBorderTop; }),
+               [](const AddressLayout& a) { return a.BorderTop; }),
     FromLayout(Length(
                    "LabelBorderBottom", "&Unterer Rand:", 1, false,
                    [](const Preview& p) { return p.LabelBorderBottom(); },
                    [](Preview& p, double v) { p.SetLabelBorderBottom(v); }),
-               [](const AddressLayoutValues& a) { return a.LabelBorderBottom; }),
+               [](const AddressLayout& a) { return a.BorderBottom; }),
     FromLayout(Length(
                    "LabelBorderLeft", "&Linker Rand:", 1, false,
                    [](const Preview& p) { return p.LabelBorderLeft(); },
                    [](Preview& p, double v) { p.SetLabelBorderLeft(v); }),
-               [](const AddressLayoutValues& a) { return a.LabelBorderLeft; }),
+               [](const AddressLayout& a) { return a.BorderLeft; }),
     FromLayout(Length(
                    "LabelBorderRight", "&Rechter Rand:", 1, false,
                    [](const Preview& p) { return p.LabelBorderRight(); },
                    [](Preview& p, double v) { p.SetLabelBorderRight(v); }),
-               [](const AddressLayoutValues& a) { return a.LabelBorderRight; }),
+               [](const AddressLayout& a) { return a.BorderRight; }),
     FromLayout(Length(
                    "LabelHeadingSpace", "Abstand vor Versandanweisung::", 1, false,
                    [](const Preview& p) { return p.LabelHeadingSpace(); },
                    [](Preview& p, double v) { p.SetLabelHeadingSpace(v); }),
-               [](const AddressLayoutValues& a) { return a.LabelHeadingSpace; }),
+               [](const AddressLayout& a) { return a.HeadingSpace; }),
     FromLayout(Length(
                    "AddressSpace", "Abstand vor Adresse:", 1, false,
                    [](const Preview& p) { return p.AddressSpace(); },
                    [](Preview& p, double v) { p.SetAddressSpace(v); }),
-               [](const AddressLayoutValues& a) { return a.AddressSpace; }),
+               [](const AddressLayout& a) { return a.AddressSpace; }),
 }};
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "orvano/catalog/catalog_writer.h"
 #include "orvano/catalog/label_catalog.h"
 #include "orvano/controls/preview/preview.h"
+#include "orvano/model/address_layout.h"
 
 namespace orvano::label_config {
 
@@ -32,7 +32,7 @@ struct FieldInfo {
   void (*set)(Preview&, double);
   // Start value from a catalog entry (page layout) or from an address layout; one is null.
   double (*fromEntry)(const catalog::CatalogEntry&);
-  double (*fromLayout)(const catalog::AddressLayoutValues&);
+  double (*fromLayout)(const AddressLayout&);
 };
 
 enum FieldIndex : std::int32_t {

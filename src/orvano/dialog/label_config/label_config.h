@@ -73,7 +73,7 @@ class frmLabelConfig : public host::Object {
   void cboReturnAddressFormat_Click();
   void cboWithLabelHeading_Click();
   void SSTab1_Change();
-  const catalog::CatalogEntry& SelectedEntry() const;
+  catalog::CatalogEntry SelectedEntry() const;
   bool BrandIsCustom() const;
 
   // The measurement fields and spinners (label_config_fields.cpp).
@@ -113,10 +113,11 @@ class frmLabelConfig : public host::Object {
   catalog::LabelCatalog catalog_;
   bool skipListSelection_ = false;
 
-  // Page check values of the last CheckFitsOnPage, the custom-label record's source.
-  catalog::CustomLabelValues pageCheck_;
-  double pageWidth_ = 0;
-  double pageHeight_ = 0;
+  // Page check values of the last CheckFitsOnPage, the custom-label record's source. The counts
+  // are kept as the fields show them, which is how they are saved.
+  SheetGeometry pageCheck_;
+  double pageCols_ = 0;
+  double pageRows_ = 0;
 
   std::unique_ptr<host::Label> lblBrands_;
   std::unique_ptr<host::ComboBox> cboBrands_;

@@ -99,7 +99,7 @@ bool frmLabelConfig::SaveCustomLabel(const std::string& name, std::string& previ
     previous = catalog::ReadProfileString(catalog::CustomLabelPath(dataFolder_),
                                           catalog::kCustomBrand, name, "");
     hadPrevious = !host::Trim(previous).empty();
-    saved = catalog::SaveCustomLabel(dataFolder_, name, pageCheck_);
+    saved = catalog::SaveCustomLabel(dataFolder_, name, pageCheck_, pageCols_, pageRows_);
   });
   return saved;
 }
@@ -113,19 +113,19 @@ void frmLabelConfig::RestoreCustomLabel(const std::string& name, const std::stri
 }
 
 bool frmLabelConfig::SaveAddressLayout() {
-  catalog::AddressLayoutValues v;
+  AddressLayout v;
   Resume([&] {
     const double size = host::Int(catalog::ParseNumber(cboFontSize_->Text()));
     v.FontSize = size < 1 ? 10 : host::CLng(size);
   });
   const std::int32_t margins[] = {kLabelBorderLeft,   kLabelBorderTop,    kLabelBorderRight,
                                   kLabelBorderBottom, kLabelHeadingSpace, kAddressSpace};
-  double* targets[] = {&v.LabelBorderLeft,   &v.LabelBorderTop,    &v.LabelBorderRight,
-                       &v.LabelBorderBottom, &v.LabelHeadingSpace, &v.AddressSpace};
+  double* targets[] = {&v.BorderLeft,   &v.BorderTop,    &v.BorderRight,
+                       &v.BorderBottom, &v.HeadingSpace, &v.AddressSpace};
   for (std::size_t k = 0; k < 6; ++k)
     Resume([&] { *targets[k] = catalog::ParseLength(FieldText(margins[k])); });
   Resume([&] { v.ReturnAddressFormat = cboReturnAddressFormat_->ListIndex(); });
-  Resume([&] { v.WithLabelHeading = cboWithLabelHeading_->ListIndex() == 0; });
+  Resume([&] { v.WithLabelHeading = host::ToFlag(cboWithLabelHeading_->ListIndex() == 0); });
   bool saved = false;
   Resume([&] { saved = catalog::SaveAddressLayout(dataFolder_, brand_, labelName_, v); });
   return saved;
@@ -133,21 +133,19 @@ bool frmLabelConfig::SaveAddressLayout() {
 
 bool frmLabelConfig::CheckFitsOnPage() {
   try {
-    std::int32_t position = 0;
-    Resume([&] { position = cboFormat_->ListIndex(); });
-    pageCheck_.PageFormat = position >= 2 ? ovPageFormatA5 : ovPageFormatA4;
-    pageCheck_.Landscape = position == 1 || position == 3;
+    const std::int32_t position = cboFormat_->ListIndex();
+    SheetGeometry& v = pageCheck_;
+    v.PageFormat = position >= 2 ? ovPageFormatA5 : ovPageFormatA4;
+    v.Landscape = position == 1 || position == 3 ? 1 : 0;
+    v.ApplyPageFormat();
     // The narrow side of A5 counts as 148 here: whole millimetres.
-    const double narrow = pageCheck_.PageFormat == ovPageFormatA5 ? 148 : 210;
-    const double wide = pageCheck_.PageFormat == ovPageFormatA5 ? 210 : 297;
-    pageWidth_ = pageCheck_.Landscape ? wide : narrow;
-    pageHeight_ = pageCheck_.Landscape ? narrow : wide;
+    const double pageWidth = v.PageWidth == 148.5 ? 148 : v.PageWidth;
+    const double pageHeight = v.PageHeight == 148.5 ? 148 : v.PageHeight;
 
-    catalog::CustomLabelValues& v = pageCheck_;
-    v.Cols = catalog::ParseNumber(FieldText(kCols));
-    if (v.Cols < 1) v.Cols = 1;
-    v.Rows = catalog::ParseNumber(FieldText(kRows));
-    if (v.Rows < 1) v.Rows = 1;
+    pageCols_ = catalog::ParseNumber(FieldText(kCols));
+    if (pageCols_ < 1) pageCols_ = 1;
+    pageRows_ = catalog::ParseNumber(FieldText(kRows));
+    if (pageRows_ < 1) pageRows_ = 1;
     v.BorderLeft = catalog::ParseLength(FieldText(kBorderLeft));
     v.BorderTop = catalog::ParseLength(FieldText(kBorderTop));
     v.LabelWidth = catalog::ParseLength(FieldText(kLabelWidth));
@@ -157,10 +155,13 @@ bool frmLabelConfig::CheckFitsOnPage() {
     v.SpaceHeight =
         catalog::GapFromPitch(catalog::ParseLength(FieldText(kSpaceVertical)), v.LabelHeight);
 
-    // Nothing is required right of or below the grid; equality fits.
-    const double width = v.BorderLeft + v.Cols * v.LabelWidth + (v.Cols - 1) * v.SpaceWidth;
-    const double height = v.BorderTop + v.Rows * v.LabelHeight + (v.Rows - 1) * v.SpaceHeight;
-    return host::Finite(width) <= pageWidth_ && host::Finite(height) <= pageHeight_;
+    // Nothing is required right of or below the grid; equality fits. The counts are checked as
+    // shown, which is how they are saved.
+    const double width =
+        SheetGeometry::GridExtent(v.BorderLeft, pageCols_, v.LabelWidth, v.SpaceWidth);
+    const double height =
+        SheetGeometry::GridExtent(v.BorderTop, pageRows_, v.LabelHeight, v.SpaceHeight);
+    return host::Finite(width) <= pageWidth && host::Finite(height) <= pageHeight;
   } catch (const host::Error&) {
     return false;  // an arithmetic fault does not fit
   }
@@ -175,9 +176,7 @@ void frmLabelConfig::btnNew_Click() {
 
 void frmLabelConfig::btnDelete_Click() {
   Resume([&] { brand_ = host::Trim(cboBrands_->Text()); });
-  bool custom = false;
-  Resume([&] { custom = BrandIsCustom(); });
-  if (!custom) {
+  if (!BrandIsCustom()) {
     Resume([&] { cboLabels_->SetFocus(); });
     Resume([&] { btnDelete_->SetEnabled(false); });
     return;

@@ -1,6 +1,7 @@
 // Opening the dialog, the brand, label and page-format lists, the tab strip and the live preview,
 // and the change to the custom brand that an edited catalog label makes.
 #include <cstddef>
+#include <vector>
 
 #include "orvano/catalog/catalog_files.h"
 #include "orvano/catalog/lookup.h"
@@ -45,10 +46,8 @@ void frmLabelConfig::Show() {
 }
 
 void frmLabelConfig::Form_Load() {
-  Resume([&] { result_ = false; });
-  Resume([&] {
-    if (host::Trim(dataFolder_).empty()) dataFolder_ = host::AppPath();
-  });
+  result_ = false;
+  if (host::Trim(dataFolder_).empty()) dataFolder_ = host::AppPath();
   Resume([&] { SSTab1_->SetTabEnabled(1, asAddressLabel_); });
   Resume([&] { catalog_.LoadCatalog(dataFolder_, platform_); });
   // Shown again, the dialog starts from empty lists.
@@ -89,9 +88,7 @@ void frmLabelConfig::FillBrandList() {
     cboBrands_->AddItem(kCustomItem);
     if (catalog::IsCustomBrand(brand_)) select = cboBrands_->NewIndex();
   });
-  Resume([&] {
-    if (select < 0 && cboBrands_->ListCount() > 0) select = 0;
-  });
+  if (select < 0 && cboBrands_->ListCount() > 0) select = 0;
   Resume([&] { cboBrands_->SetListIndex(select); });
 }
 
@@ -102,22 +99,24 @@ void frmLabelConfig::cboBrands_Click() {
 void frmLabelConfig::FillLabelList() {
   Resume([&] { cboLabels_->Clear(); });
   std::int32_t select = -1;
-  std::string brand;
-  Resume([&] { brand = host::Trim(cboBrands_->Text()); });
-  const auto& entries = catalog_.Entries();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const catalog::CatalogEntry& e = entries[i];
-    if (!host::EqualsNoCase(e.Brand, brand)) continue;
+  const std::string brand = host::Trim(cboBrands_->Text());
+  // The brand is compared once per header, not once per entry; only the brand's entries are
+  // read out of the catalog.
+  std::vector<bool> chosen(catalog_.Brands().size());
+  for (std::size_t b = 0; b < chosen.size(); ++b)
+    chosen[b] = host::EqualsNoCase(catalog_.Brands()[b], brand);
+  for (std::size_t i = 0; i < catalog_.EntryCount(); ++i) {
+    if (!chosen[catalog_.BrandIndexOf(i)]) continue;
+    const std::string name = catalog_.NameOf(i);
+    const std::string item = host::Trim(name + " " + catalog_.DescriptionOf(i));
     Resume([&] {
-      cboLabels_->AddItem(host::Trim(e.Name + " " + e.Description));
+      cboLabels_->AddItem(item);
       cboLabels_->SetItemData(cboLabels_->NewIndex(), static_cast<std::int32_t>(i));
       // The name the dialog was opened with, so a change of brand keeps it where it can.
-      if (host::EqualsNoCase(e.Name, labelName_)) select = cboLabels_->NewIndex();
+      if (host::EqualsNoCase(name, labelName_)) select = cboLabels_->NewIndex();
     });
   }
-  Resume([&] {
-    if (select < 0 && cboLabels_->ListCount() > 0) select = 0;
-  });
+  if (select < 0 && cboLabels_->ListCount() > 0) select = 0;
   if (skipListSelection_) {
     skipListSelection_ = false;
     return;
@@ -126,11 +125,10 @@ void frmLabelConfig::FillLabelList() {
   skipListSelection_ = false;
 }
 
-const catalog::CatalogEntry& frmLabelConfig::SelectedEntry() const {
+catalog::CatalogEntry frmLabelConfig::SelectedEntry() const {
   const std::int32_t e = cboLabels_->ItemData(cboLabels_->ListIndex());
-  if (e < 0 || static_cast<std::size_t>(e) >= catalog_.Entries().size())
-    host::Raise(host::ErrorKind::SubscriptOutOfRange);
-  return catalog_.Entries()[static_cast<std::size_t>(e)];
+  if (e < 0) host::Raise(host::ErrorKind::SubscriptOutOfRange);
+  return catalog_.Entry(static_cast<std::size_t>(e));
 }
 
 void frmLabelConfig::cboLabels_Click() {
@@ -142,13 +140,11 @@ void frmLabelConfig::cboLabels_Click() {
       });
   }
   if (asAddressLabel_) {
-    catalog::AddressLayoutValues a;
-    host::Flag withHeading = host::kTrue;
+    AddressLayout a;
     Resume([&] {
-      catalog::LookupAddressLayout(host::Trim(cboBrands_->Text()), SelectedEntry().Name,
-                                   dataFolder_, a.LabelBorderLeft, a.LabelBorderTop,
-                                   a.LabelBorderBottom, a.LabelBorderRight, a.LabelHeadingSpace,
-                                   a.AddressSpace, a.FontSize, a.ReturnAddressFormat, withHeading);
+      a = catalog::FindAddressLayout(host::Trim(cboBrands_->Text()), SelectedEntry().Name,
+                                     dataFolder_, a)
+              .value_or(AddressLayout{});
     });
     for (std::int32_t i = 0; i < kFieldCount; ++i) {
       const auto& info = FieldTable()[static_cast<std::size_t>(i)];
@@ -157,14 +153,14 @@ void frmLabelConfig::cboLabels_Click() {
     }
     Resume([&] { cboFontSize_->SetText(host::NumberText(a.FontSize) + " pt"); });
     Resume([&] { cboReturnAddressFormat_->SetListIndex(a.ReturnAddressFormat); });
-    Resume([&] { cboWithLabelHeading_->SetListIndex(withHeading != 0 ? 0 : 1); });
+    Resume([&] { cboWithLabelHeading_->SetListIndex(a.WithLabelHeading != 0 ? 0 : 1); });
   }
   Resume([&] { UpdatePreview(); });
 
   // Showing the label's own format is no edit of it.
   skipListSelection_ = true;
   Resume([&] {
-    const catalog::CatalogEntry& e = SelectedEntry();
+    const catalog::CatalogEntry e = SelectedEntry();
     const bool landscape = e.Landscape == 1;
     if (e.PageFormat == ovPageFormatA4) cboFormat_->SetListIndex(landscape ? 1 : 0);
     if (e.PageFormat == ovPageFormatA5) cboFormat_->SetListIndex(landscape ? 3 : 2);
@@ -250,9 +246,7 @@ void frmLabelConfig::UpdatePreview() {
 }
 
 void frmLabelConfig::MakeCustomLabel(const std::string& name) {
-  bool custom = false;
-  Resume([&] { custom = BrandIsCustom(); });
-  if (custom) return;
+  if (BrandIsCustom()) return;
   // The brand's click lists the custom labels but selects none; the fields keep their values.
   skipListSelection_ = true;
   Resume([&] { cboBrands_->SetText(kCustomItem); });

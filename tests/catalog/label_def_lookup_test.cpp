@@ -1,4 +1,5 @@
 // The catalog lookup that Brand and LabelName run, against catalog files in a temporary folder.
+// The catalog installs it; LabelDef itself knows only the hook.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "orvano/catalog/lookup.h"
 #include "orvano/host/app_path.h"
 #include "orvano/model/label_def.h"
+#include "orvano/model/label_lookup.h"
 
 namespace orvano {
 namespace {
@@ -52,6 +55,7 @@ class LabelDefLookup : public ::testing::Test {
                 "[Benutzerdefiniert]\r\n"
                 "Eigen=;9;0;2;8;0;0;105;37;0;0\r\n");
     host::SetAppPath(component_.Path());
+    catalog::InstallLabelLookup();
   }
   void TearDown() override { host::SetAppPath(""); }
 

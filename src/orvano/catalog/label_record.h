@@ -1,0 +1,50 @@
+// One label of a catalog file and its record text, read and written in one place:
+// "description;format;landscape;cols;rows;left;top;width;height;gap;gap", numbers in the German
+// number text, lengths in millimetres, gaps between neighbours (not pitches).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "orvano/model/sheet_geometry.h"
+
+namespace orvano::catalog {
+
+// The values of a record by their field number, from 1 as GetField counts.
+enum class LabelField : std::int32_t {
+  Description = 1,
+  PageFormat,
+  Landscape,
+  Cols,
+  Rows,
+  BorderLeft,
+  BorderTop,
+  LabelWidth,
+  LabelHeight,
+  SpaceWidth,
+  SpaceHeight
+};
+inline constexpr std::int32_t kLabelFieldCount = 11;
+
+struct LabelRecord : SheetGeometry {
+  std::string Description;
+
+  bool operator==(const LabelRecord&) const = default;
+};
+
+// Reads record text (UTF-8) into `into`. Each value is read on its own: a whole number too large
+// for 32 bits leaves that one value of `into` as it was, the others are still read. The page
+// size follows format and orientation (A4, A5; other formats keep `into`'s).
+void ReadLabelRecord(std::string_view text, LabelRecord& into);
+
+// One value as the record writes it, before a whole number is made of it: a count stored as
+// "2,5" reads 2.5 here, 2 in a LabelRecord.
+double LabelRecordNumber(std::string_view text, LabelField field);
+
+// The record text; the description is written as given (the caller quotes it when needed).
+std::string FormatLabelRecord(const LabelRecord& record);
+// The same with the counts as numbers, for a caller that shows and saves counts as texts.
+std::string FormatLabelRecord(const LabelRecord& record, double cols, double rows);
+
+}  // namespace orvano::catalog
