@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +68,20 @@ void PrintUsage() {
          "  show BRAND LABEL [--catalog FILE] [--data-folder DIR] [--address]\n"
          "      the label's measurements as JSON; with its address layout (stored in DIR, or\n"
          "      the default one with --address) also the LabelDef fields\n"
+         "  find [TEXT] [--size WxH [--tolerance MM]] [--per-sheet N] [--format A4|A5]\n"
+         "      [--catalog FILE] [--data-folder DIR]\n"
+         "      labels of every brand, the user's included, by brand, number or description,\n"
+         "      by label size in either orientation (tolerance 0.5 mm unless given), by labels\n"
+         "      per sheet and by page format; the exact number first, then the closest size\n"
+         "  equivalents BRAND LABEL [--tolerance MM] [--catalog FILE] [--data-folder DIR]\n"
+         "      the other brands' labels of the same page and grid, every measure within\n"
+         "      0.5 mm (or the tolerance given)\n"
+         "  export [-o FILE] [--data-folder DIR]\n"
+         "      the user's own labels with their address layouts as a UTF-8 file\n"
+         "      (standard output without -o)\n"
+         "  import FILE [--data-folder DIR] [--overwrite] [--dry-run]\n"
+         "      merges an exported file into the user's files; a label stored with other\n"
+         "      measurements or another layout is reported and kept unless --overwrite\n"
          "  check FILE...\n"
          "      every malformed line of catalog files, with its line number\n"
          "  import-glabels DIR [-o FILE] [-v]\n"
@@ -96,6 +111,32 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
     return false;
   }
   bytes = text.str();
+  return true;
+}
+
+bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
+  const std::string temp = path + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) {
+      reason = "cannot create " + temp;
+      return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::remove(temp.c_str());
+      reason = "cannot write " + temp;
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::remove(temp.c_str());
+    reason = ec.message();
+    return false;
+  }
   return true;
 }
 

@@ -37,10 +37,16 @@ void PrintUsage();
 
 // The whole file. False with a reason ("no such file", "is a folder", ...) otherwise.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason);
+// Written beside the target and renamed over it, so a failed run never leaves half a file.
+bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason);
 
 int RunList(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunImportGlabels(const std::vector<std::string>& args);
+int RunFind(const std::vector<std::string>& args);
+int RunEquivalents(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
 
 }  // namespace orvano::catalogtool

@@ -1,7 +1,5 @@
 // import-glabels: the shipped catalog from the glabels template database.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <set>
 
@@ -12,33 +10,6 @@
 namespace orvano::catalogtool {
 
 namespace {
-
-// Written beside the target and renamed over it, so a failed run never leaves half a catalog.
-bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-      reason = "cannot create " + temp;
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(temp.c_str());
-      reason = "cannot write " + temp;
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    reason = ec.message();
-    return false;
-  }
-  return true;
-}
 
 void PrintReport(const importer::ImportReport& report, const std::string& folder, bool verbose) {
   std::set<std::string> brands;

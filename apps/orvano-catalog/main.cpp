@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
     if (command == "show") return RunShow(args);
     if (command == "check") return RunCheck(args);
     if (command == "import-glabels") return RunImportGlabels(args);
+    if (command == "find") return RunFind(args);
+    if (command == "equivalents") return RunEquivalents(args);
+    if (command == "export") return RunExport(args);
+    if (command == "import") return RunImport(args);
   } catch (const std::exception& e) {
     Complain(std::string("failed: ") + e.what());
     return kExitUsage;

@@ -20,6 +20,7 @@
 #include "orvano/host/error.h"
 #include "orvano/model/enums.h"
 #include "orvano/qt/widgets/address_label_widget.h"
+#include "orvano/qt/widgets/label_search_dialog.h"
 #include "orvano/qt/widgets/label_select_widget.h"
 #include "orvano/qt/widgets/preview_widget.h"
 
@@ -64,6 +65,7 @@ DemoWindow::DemoWindow(const QString& dataFolder, QWidget* parent)
     preview_->setPreviewLayout(page ? ovPreviewPageLayout : ovPreviewAddressLayout);
   });
   connect(settings_, &QPushButton::clicked, labelSelect_, &qt::LabelSelectWidget::showConfig);
+  connect(search_, &QPushButton::clicked, this, &DemoWindow::OnSearch);
   connect(print_, &QPushButton::clicked, this, &DemoWindow::OnPrint);
   connect(loadAddresses_, &QPushButton::clicked, this, &DemoWindow::OnLoadAddresses);
   connect(calibrate_, &QPushButton::clicked, this, &DemoWindow::OnCalibrate);
@@ -82,7 +84,11 @@ QWidget* DemoWindow::BuildChooser() {
   hint->setWordWrap(true);
   layout->addWidget(hint);
   settings_ = new QPushButton(QStringLiteral("&Einstellungen..."), box);
-  layout->addWidget(settings_);
+  search_ = new QPushButton(QStringLiteral("Etikett s&uchen..."), box);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(settings_);
+  buttons->addWidget(search_);
+  layout->addLayout(buttons);
   return box;
 }
 
@@ -188,6 +194,15 @@ void DemoWindow::Save(qt::PropertyFile& file) {
   demo.WriteProperty("LabelHeading", heading_->text().toStdString(), std::string());
   demo.WriteProperty("PreviewLayout", std::int32_t{preview_->previewLayout()}, std::int32_t{0});
   demo.WriteProperty("Outlines", outlines_->isChecked(), false);
+}
+
+void DemoWindow::OnSearch() {
+  qt::LabelSearchDialog dialog(dataFolder_, this);
+  qt::connectToLabelSelect(&dialog, labelSelect_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  Sync();
+  statusBar()->showMessage(
+      QStringLiteral("%1 %2 gewählt.").arg(dialog.chosenBrand(), dialog.chosenLabelName()));
 }
 
 void DemoWindow::Sync() {

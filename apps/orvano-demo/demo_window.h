@@ -50,9 +50,11 @@ class DemoWindow : public QMainWindow {
   qt::AddressLabelWidget* addressLabel() const { return addressLabel_; }
   qt::PreviewWidget* preview() const { return preview_; }
   QPushButton* settingsButton() const { return settings_; }
+  QPushButton* searchButton() const { return search_; }
 
  private slots:
   void Sync();
+  void OnSearch();
   void ShowPanel();
   void OnPrint();
   void OnLoadAddresses();
@@ -83,6 +85,7 @@ class DemoWindow : public QMainWindow {
   QRadioButton* addressLayout_ = nullptr;
   QCheckBox* outlines_ = nullptr;
   QPushButton* settings_ = nullptr;
+  QPushButton* search_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* loadAddresses_ = nullptr;
   QPushButton* calibrate_ = nullptr;

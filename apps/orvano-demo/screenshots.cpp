@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include "demo_window.h"
+#include "orvano/qt/widgets/label_search_dialog.h"
+#include "orvano/qt/widgets/label_select_widget.h"
 
 namespace orvano::demo {
 
@@ -66,6 +68,14 @@ QStringList WriteScreenshots(DemoWindow& window, const QString& folder, QStringL
   window.settingsButton()->click();
   poll.stop();
   if (!seen) errors << QStringLiteral("Der Einstellungsdialog hat sich nicht geöffnet.");
+  Settle();
+
+  // The search window with a size typed, as a user holding a box of unknown labels would.
+  qt::LabelSearchDialog search(window.labelSelect()->dataFolder(), &window);
+  search.setFilterText(QStringLiteral("63,5 x 38,1"));
+  search.show();
+  Grab(&search, dir.filePath(QStringLiteral("etikettensuche.png")), written, errors);
+  search.close();
   Settle();
   return written;
 }

@@ -1,5 +1,5 @@
-// What a user would have seen, as PNG files: the main window and the settings dialog on each of
-// its tabs.
+// What a user would have seen, as PNG files: the main window, the settings dialog on each of
+// its tabs and the label search.
 #pragma once
 
 #include <QString>
@@ -9,9 +9,9 @@ namespace orvano::demo {
 
 class DemoWindow;
 
-// Writes the PNGs into folder (created when missing) and returns the files written. The dialog
-// is opened through the window's settings button, grabbed on every tab and closed with the
-// close box, which cancels it. Problems are added to errors.
+// Writes the PNGs into folder (created when missing) and returns the files written. The dialogs
+// are opened through the window's buttons, grabbed (the settings on every tab, the search with a
+// size typed) and closed with the close box, which cancels them. Problems are added to errors.
 QStringList WriteScreenshots(DemoWindow& window, const QString& folder, QStringList& errors);
 
 }  // namespace orvano::demo

@@ -165,4 +165,51 @@ TEST_F(CatalogCli, ShowUsesAStoredAddressLayout) {
   EXPECT_NE(r.out.find("\"fieldHeight\": 42.56"), std::string::npos);  // 46.56 - 2 - 2
 }
 
+TEST_F(CatalogCli, FindsAcrossBrandsAndListsEquivalents) {
+  const std::string catalog = work_.Write("c.def", kCatalog);
+  work_.Write("ovAdrKit.usr",
+              "[Benutzerdefiniert]\r\nEigen=;9;0;2;6;12,29;8,8;88,9;46,56;7,62;0\r\n");
+  const std::string from = " --catalog " + Q(catalog) + " --data-folder " + Q(work_.Path());
+  const Outcome byText = Tool("find 'etikett 1'" + from);
+  EXPECT_EQ(byText.status, 0) << byText.err;
+  EXPECT_EQ(byText.out, "Marke\tEtikett 1\t2 x 6\t88,9 x 46,56 mm\tA4\tAdressen\n");
+  const Outcome bySize =
+      Tool("find --size 46.5x89 --tolerance 0,2 --per-sheet 12 --format a4" + from);
+  EXPECT_EQ(bySize.status, 0) << bySize.err;
+  EXPECT_EQ(bySize.out,
+            "Marke\tEtikett 1\t2 x 6\t88,9 x 46,56 mm\tA4\tAdressen\n"
+            "Benutzerdefiniert\tEigen\t2 x 6\t88,9 x 46,56 mm\tA4\t\n");
+  const Outcome same = Tool("equivalents MARKE 'etikett 1'" + from);
+  EXPECT_EQ(same.status, 0) << same.err;
+  EXPECT_EQ(same.out, "Benutzerdefiniert\tEigen\t2 x 6\t88,9 x 46,56 mm\tA4\t\n");
+
+  EXPECT_EQ(Tool("find Nichts" + from).status, 1);
+  EXPECT_EQ(Tool("equivalents Marke 'Etikett 2'" + from).status, 1);
+  EXPECT_EQ(Tool("equivalents Marke Nichts" + from).status, 1);
+  for (const char* bad : {"find", "find --size 63.5", "find --per-sheet 2,5", "find --format B7",
+                          "find x --tolerance 1", "equivalents Marke"})
+    EXPECT_EQ(Tool(std::string(bad) + from).status, 2) << bad;
+}
+
+TEST_F(CatalogCli, ExportsAndImportsTheUsersLabels) {
+  const std::string usr = "[Benutzerdefiniert]\r\nEigen=;9;0;2;6;12,29;8,8;88,9;46,56;7,62;0\r\n";
+  work_.Write("ovAdrKit.usr", usr);
+  ScratchFolder other;
+  const std::string file = other.File("labels.txt");
+  EXPECT_EQ(Tool("export -o " + Q(file) + " --data-folder " + Q(work_.Path())).status, 0);
+  const Outcome added = Tool("import " + Q(file) + " --data-folder " + Q(other.Path()));
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_EQ(added.out, "added\tEigen\n");
+  EXPECT_EQ(other.Read("ovAdrKit.usr"), usr);
+
+  other.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\nEigen=;9;0;2;6;0;0;88,9;46,56;7,62;0\r\n");
+  const Outcome kept = Tool("import " + Q(file) + " --data-folder " + Q(other.Path()));
+  EXPECT_EQ(kept.status, 1);
+  EXPECT_EQ(kept.out, "kept\tEigen\tstored with other measurements\n");
+  EXPECT_EQ(Tool("import " + Q(file) + " --overwrite --data-folder " + Q(other.Path())).out,
+            "replaced\tEigen\n");
+  EXPECT_EQ(other.Read("ovAdrKit.usr"), usr);
+  EXPECT_EQ(Tool("import " + Q(work_.File("ovAdrKit.usr"))).status, 2);  // not an export
+}
+
 }  // namespace
