@@ -26,13 +26,18 @@ std::vector<std::pair<std::string, ImportOutcome>> Outcomes(const std::vector<Im
   return out;
 }
 
+// A custom label as the dialog saves it, counts written as given.
+bool SaveCustom(const std::string& folder, const std::string& name, SheetGeometry g) {
+  return SaveCustomLabel(folder, name, g, g.Cols, g.Rows);
+}
+
 TEST(LabelExchange, ExportThenImportIntoAnEmptyFolderWritesTheSameBytes) {
   TempFolder from, to;
   // Written as the dialog writes them: Windows-1252 for the umlaut, a layout for one label only.
-  ASSERT_TRUE(SaveCustomLabel(from.Path(), "M\xC3\xBCller 3x7",
-                              {9, false, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}));
-  ASSERT_TRUE(SaveCustomLabel(from.Path(), "Ordner", {11, true, 1, 4, 0, 10.5, 190, 38, 0, 0}));
-  AddressLayoutValues layout;
+  ASSERT_TRUE(SaveCustom(from.Path(), "M\xC3\xBCller 3x7",
+                         {9, 0, 210, 297, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}));
+  ASSERT_TRUE(SaveCustom(from.Path(), "Ordner", {11, 1, 210, 148.5, 1, 4, 0, 10.5, 190, 38, 0, 0}));
+  AddressLayout layout;
   layout.FontSize = 12, layout.WithLabelHeading = false;
   ASSERT_TRUE(SaveAddressLayout(from.Path(), kCustomBrand, "M\xC3\xBCller 3x7", layout));
   const std::string exported = ExportUserLabels(from.Path());
