@@ -9,7 +9,7 @@
 
 // clang-format off
 #define ORVANO_PREVIEW_PROPERTIES(X) \
-  X(PreviewLayout, previewLayout, ovPreviewLayoutConstants, Enums::ovPreviewLayoutConstants, previewLayout_, ovPreviewPageLayout, std::int32_t{ovPreviewPageLayout}, NotSaved, Redraw) \
+  X(PreviewLayout, previewLayout, ovPreviewLayoutConstants, orvano::qt::Enums::ovPreviewLayoutConstants, previewLayout_, ovPreviewPageLayout, std::int32_t{ovPreviewPageLayout}, NotSaved, Redraw) \
   X(BorderLeft, borderLeft, double, double, borderLeft_, Stock().BorderLeft, Stock().BorderLeft, Saved, Redraw) \
   X(BorderTop, borderTop, double, double, borderTop_, Stock().BorderTop, Stock().BorderTop, Saved, Redraw) \
   X(LabelWidth, labelWidth, double, double, labelWidth_, Stock().LabelWidth, Stock().LabelWidth, Saved, Redraw) \
@@ -24,7 +24,7 @@
   X(LabelBorderBottom, labelBorderBottom, double, double, labelBorderBottom_, 2.0, 2.0, Saved, Redraw) \
   X(LabelHeadingSpace, labelHeadingSpace, double, double, labelHeadingSpace_, 1.0, 1.0, Saved, Redraw) \
   X(AddressSpace, addressSpace, double, double, addressSpace_, 1.0, 1.0, Saved, Redraw) \
-  X(ReturnAddressFormat, returnAddressFormat, ovReturnAddressFormatConstants, Enums::ovReturnAddressFormatConstants, returnAddressFormat_, ovReturnAddressDoubleLine, std::int32_t{ovReturnAddressDoubleLine}, Saved, Redraw) \
+  X(ReturnAddressFormat, returnAddressFormat, ovReturnAddressFormatConstants, orvano::qt::Enums::ovReturnAddressFormatConstants, returnAddressFormat_, ovReturnAddressDoubleLine, std::int32_t{ovReturnAddressDoubleLine}, Saved, Redraw) \
   X(WithLabelHeading, withLabelHeading, host::Flag, bool, withLabelHeading_, host::kTrue, host::kTrue, Saved, Redraw) \
   X(FontSize, fontSize, std::int32_t, int, fontSize_, 10, std::int32_t{10}, Saved, Redraw)
 // clang-format on
