@@ -42,7 +42,9 @@ class DialogPlayer {
       return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);
-    if (dialog && dialog->isVisible() && !played_) {
+    // A timer that came due while the dialog was being built can run before the window system
+    // has activated it; keys and focus need the active window.
+    if (dialog && dialog->isVisible() && dialog->isActiveWindow() && !played_) {
       played_ = true;
       play_(*dialog);
     } else if (dialog && ++ticks_ > 200) {

@@ -80,13 +80,14 @@ TEST(WidgetProperties, ARefusedValueChangesNothingAndThrowsNothing) {
   ASSERT_EQ(errors.count(), 1);
   EXPECT_FALSE(errors.at(0).at(0).toString().isEmpty());
   EXPECT_FALSE(select.setDirection(Enums::ovTopBottom));
+  EXPECT_EQ(errors.count(), 2);
 
   // Numbers off the sheet are ignored without an error.
   ASSERT_TRUE(select.setCols(2));
   EXPECT_NO_THROW(select.setProperty("labelID", 99));
   EXPECT_EQ(select.labelID(), 0);
   EXPECT_FALSE(select.setLabelID(99));
-  EXPECT_EQ(errors.count(), 1);
+  EXPECT_EQ(errors.count(), 2);
 }
 
 }  // namespace

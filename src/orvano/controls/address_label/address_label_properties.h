@@ -40,5 +40,5 @@ struct orvano::host::BagCodec<orvano::BoxText> {
   X(LabelHeading, labelHeading, std::string, QString, labelHeading_, std::string(), std::string(), Saved, Redraw) \
   X(LabelHeadingSpace, labelHeadingSpace, double, double, labelHeadingSpace_, 1.0, 1.0, Saved, Redraw) \
   X(AddressSpace, addressSpace, double, double, addressSpace_, 1.0, 1.0, Saved, Redraw) \
-  X(ReturnAddressFormat, returnAddressFormat, ovReturnAddressFormatConstants, Enums::ovReturnAddressFormatConstants, returnAddressFormat_, ovReturnAddressNone, std::int32_t{ovReturnAddressNone}, Saved, Redraw)
+  X(ReturnAddressFormat, returnAddressFormat, ovReturnAddressFormatConstants, orvano::qt::Enums::ovReturnAddressFormatConstants, returnAddressFormat_, ovReturnAddressNone, std::int32_t{ovReturnAddressNone}, Saved, Redraw)
 // clang-format on

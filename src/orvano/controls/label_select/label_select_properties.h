@@ -28,12 +28,12 @@
   X(DataFolder, dataFolder, std::string, QString, dataFolder_, std::string(), std::string(), WriteOnly, Redraw) \
   X(AllowMarquee, allowMarquee, host::Flag, bool, allowMarquee_, host::kTrue, host::kTrue, Saved, Redraw) \
   X(AllowConfig, allowConfig, host::Flag, bool, allowConfig_, host::kTrue, host::kTrue, Saved, Redraw) \
-  X(Direction, direction, ovLabelDirectionConstants, Enums::ovLabelDirectionConstants, direction_, ovLeftRight, std::int32_t{ovLeftRight}, Saved, Custom) \
+  X(Direction, direction, ovLabelDirectionConstants, orvano::qt::Enums::ovLabelDirectionConstants, direction_, ovLeftRight, std::int32_t{ovLeftRight}, Saved, Custom) \
   X(Landscape, landscape, host::Flag, bool, sheet_.Landscape, Stock().Landscape, Stock().Landscape, Saved, Custom) \
-  X(PageFormat, pageFormat, ovPageFormatConstants, Enums::ovPageFormatConstants, sheet_.PageFormat, Stock().PageFormat, Stock().PageFormat, Saved, Custom) \
+  X(PageFormat, pageFormat, ovPageFormatConstants, orvano::qt::Enums::ovPageFormatConstants, sheet_.PageFormat, Stock().PageFormat, Stock().PageFormat, Saved, Custom) \
   X(AddressLabel, addressLabel, host::Flag, bool, addressLabel_, host::kFalse, host::kFalse, Saved, Store) \
   X(LabelID, labelID, std::int32_t, int, labelId_, 0, 0, NotSaved, Custom) \
-  X(AddressLabelReturnAddressFormat, addressLabelReturnAddressFormat, ovReturnAddressFormatConstants, Enums::ovReturnAddressFormatConstants, address_.ReturnAddressFormat, 0, 0, NotSaved, ReadOnly) \
+  X(AddressLabelReturnAddressFormat, addressLabelReturnAddressFormat, ovReturnAddressFormatConstants, orvano::qt::Enums::ovReturnAddressFormatConstants, address_.ReturnAddressFormat, 0, 0, NotSaved, ReadOnly) \
   X(AddressLabelHeadingSpace, addressLabelHeadingSpace, double, double, address_.HeadingSpace, 0.0, 0.0, NotSaved, ReadOnly) \
   X(AddressLabelAddressSpace, addressLabelAddressSpace, double, double, address_.AddressSpace, 0.0, 0.0, NotSaved, ReadOnly) \
   X(AddressLabelBorderLeft, addressLabelBorderLeft, double, double, address_.BorderLeft, 0.0, 0.0, NotSaved, ReadOnly) \

@@ -77,7 +77,8 @@ bool Same(const Q& a, const Q& b) {
   ORVANO_QT_ACCESSORS_##Change(Name, qtName, QtType)
 #define ORVANO_QT_ACCESSORS_Redraw(Name, qtName, QtType) \
   QtType qtName() const;                                 \
-  bool set##Name(QtType value);
+  bool set##Name(QtType value);                          \
+  ORVANO_QT_CONVERTING_SETTER(Name, QtType)
 #define ORVANO_QT_ACCESSORS_Reload(Name, qtName, QtType) \
   ORVANO_QT_ACCESSORS_Redraw(Name, qtName, QtType)
 #define ORVANO_QT_ACCESSORS_Store(Name, qtName, QtType) \
@@ -85,6 +86,19 @@ bool Same(const Q& a, const Q& b) {
 #define ORVANO_QT_ACCESSORS_Custom(Name, qtName, QtType) \
   ORVANO_QT_ACCESSORS_Redraw(Name, qtName, QtType)
 #define ORVANO_QT_ACCESSORS_ReadOnly(Name, qtName, QtType) QtType qtName() const;
+
+// C++ callers may pass the model's enumerations, plain numbers or text literals; moc does not see
+// these overloads.
+#ifdef Q_MOC_RUN
+#define ORVANO_QT_CONVERTING_SETTER(Name, QtType)
+#else
+#define ORVANO_QT_CONVERTING_SETTER(Name, QtType)                               \
+  template <class V>                                                            \
+  requires(!std::is_same_v<V, QtType> &&                                        \
+           requires(V v) { static_cast<QtType>(v); }) bool set##Name(V value) { \
+    return set##Name(static_cast<QtType>(value));                               \
+  }
+#endif
 
 #define ORVANO_QT_SIGNAL(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   void qtName##Changed(QtType value);
