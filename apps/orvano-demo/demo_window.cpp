@@ -206,40 +206,14 @@ void DemoWindow::OnSearch() {
 }
 
 void DemoWindow::Sync() {
-  qt::LabelSelectWidget& ls = *labelSelect_;
-  const bool withHeading = ls.addressLabelWithLabelHeading();
-  const int format = ls.addressLabelReturnAddressFormat();
-
-  addressLabel_->setLabelWidth(ls.labelWidth());
-  addressLabel_->setLabelHeight(ls.labelHeight());
-  addressLabel_->setLabelBorderLeft(ls.addressLabelBorderLeft());
-  addressLabel_->setLabelBorderTop(ls.addressLabelBorderTop());
-  addressLabel_->setLabelBorderRight(ls.addressLabelBorderRight());
-  addressLabel_->setLabelBorderBottom(ls.addressLabelBorderBottom());
-  addressLabel_->setReturnAddressFormat(format);
-  addressLabel_->setLabelHeadingSpace(ls.addressLabelHeadingSpace());
-  addressLabel_->setAddressSpace(ls.addressLabelAddressSpace());
-  sender_->setEnabled(format != ovReturnAddressNone);
-  heading_->setEnabled(withHeading);
+  const SheetGeometry& sheet = labelSelect_->control().Sheet();
+  const AddressLayout& layout = labelSelect_->control().AddressLayout();
+  addressLabel_->showLayout(sheet, layout);
+  preview_->showSheet(sheet);
+  preview_->showAddressLayout(layout);
+  sender_->setEnabled(layout.ReturnAddressFormat != ovReturnAddressNone);
+  heading_->setEnabled(layout.WithLabelHeading != 0);
   OnTextsEdited();
-
-  preview_->setBorderLeft(ls.borderLeft());
-  preview_->setBorderTop(ls.borderTop());
-  preview_->setLabelWidth(ls.labelWidth());
-  preview_->setLabelHeight(ls.labelHeight());
-  preview_->setSpaceHorizontal(ls.labelWidth() + ls.spaceWidth());
-  preview_->setSpaceVertical(ls.labelHeight() + ls.spaceHeight());
-  preview_->setCols(ls.cols());
-  preview_->setRows(ls.rows());
-  preview_->setReturnAddressFormat(format);
-  preview_->setLabelHeadingSpace(ls.addressLabelHeadingSpace());
-  preview_->setAddressSpace(ls.addressLabelAddressSpace());
-  preview_->setLabelBorderLeft(ls.addressLabelBorderLeft());
-  preview_->setLabelBorderTop(ls.addressLabelBorderTop());
-  preview_->setLabelBorderRight(ls.addressLabelBorderRight());
-  preview_->setLabelBorderBottom(ls.addressLabelBorderBottom());
-  preview_->setWithLabelHeading(withHeading);
-  preview_->setFontSize(ls.addressLabelFontSize());
   ShowPanel();
 }
 

@@ -22,7 +22,7 @@ class FakeWidget : public Widget {
   void SetTop(float v) override { top_ = v; }
   void SetWidth(float v) override { width_ = Size(v); }
   void SetHeight(float v) override { height_ = Size(v); }
-  void BringToFront() override {}
+  void BringToFront() noexcept override {}
   std::string ToolTipText() const override { return {}; }
   void SetToolTipText(const std::string&) override {}
   bool Enabled() const override { return true; }

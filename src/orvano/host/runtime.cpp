@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "orvano/host/error.h"
+#include "orvano/host/pure_number.h"
 
 namespace orvano::host {
 namespace {
@@ -50,11 +51,16 @@ Digits15 ToDigits15(double x) {
 
 }  // namespace
 
-std::int32_t CLng(double x) {
-  if (!std::isfinite(x)) Raise(ErrorKind::Overflow);
+std::optional<std::int32_t> TryCLng(double x) noexcept {
+  if (!std::isfinite(x)) return std::nullopt;
   const double r = RoundHalfEven(x);
-  if (r < kLongMin || r > kLongMax) Raise(ErrorKind::Overflow);
+  if (r < kLongMin || r > kLongMax) return std::nullopt;
   return static_cast<std::int32_t>(r);
+}
+
+std::int32_t CLng(double x) {
+  if (const auto r = TryCLng(x)) return *r;
+  Raise(ErrorKind::Overflow);
 }
 
 // Whole numbers round on the exact binary value, like CLng. With decimals, the value is rounded
@@ -93,11 +99,16 @@ double Round(double x, int decimals) {
 
 double Int(double x) { return std::floor(x); }
 
-std::int32_t IntL(double x) {
-  if (!std::isfinite(x)) Raise(ErrorKind::Overflow);
+std::optional<std::int32_t> TryIntL(double x) noexcept {
+  if (!std::isfinite(x)) return std::nullopt;
   const double f = std::floor(x);
-  if (f < kLongMin || f > kLongMax) Raise(ErrorKind::Overflow);
+  if (f < kLongMin || f > kLongMax) return std::nullopt;
   return static_cast<std::int32_t>(f);
+}
+
+std::int32_t IntL(double x) {
+  if (const auto f = TryIntL(x)) return *f;
+  Raise(ErrorKind::Overflow);
 }
 
 std::int32_t AddL(std::int32_t a, std::int32_t b) {
@@ -116,6 +127,11 @@ std::int32_t MulL(std::int32_t a, std::int32_t b) {
   std::int32_t r;
   if (__builtin_mul_overflow(a, b, &r)) Raise(ErrorKind::Overflow);
   return r;
+}
+
+std::optional<double> TryDiv(double a, double b) noexcept {
+  if (b == 0.0 || !std::isfinite(a / b)) return std::nullopt;
+  return a / b;
 }
 
 double Div(double a, double b) {

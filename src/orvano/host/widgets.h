@@ -41,8 +41,8 @@ class Widget {
   // is still taken (as four assignments would).
   void Move(float left, float top, float width, float height);
 
-  // Bring to the front of its siblings (ZOrder 0).
-  virtual void BringToFront() = 0;
+  // Bring to the front of its siblings (ZOrder 0); never fails.
+  virtual void BringToFront() noexcept = 0;
 
   virtual std::string ToolTipText() const = 0;
   virtual void SetToolTipText(const std::string& text) = 0;
@@ -89,12 +89,13 @@ enum class Alignment { Left, Right, Center };
 class Label : public Widget {
  public:
   virtual std::string Caption() const = 0;
-  virtual void SetCaption(const std::string& text) = 0;
+  // Any text and any colour are taken: these two never fail.
+  virtual void SetCaption(const std::string& text) noexcept = 0;
   virtual Font GetFont() const = 0;
   virtual void SetFont(const Font& f) = 0;
   virtual void SetFontSize(float points) = 0;  // InvalidPropertyValue when not positive
   virtual Color BackColor() const = 0;
-  virtual void SetBackColor(Color c) = 0;
+  virtual void SetBackColor(Color c) noexcept = 0;
   virtual Color ForeColor() const = 0;
   virtual void SetForeColor(Color c) = 0;
   virtual bool Transparent() const = 0;

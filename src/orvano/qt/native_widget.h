@@ -28,7 +28,7 @@ class NativeWidget : public WidgetCore<Base> {
   }
   ~NativeWidget() override { DropWidget(); }
 
-  void BringToFront() override {
+  void BringToFront() noexcept override {
     if (widget_) widget_->raise();
   }
   QWidget* NativeHandle() const { return widget_; }

@@ -16,7 +16,7 @@ namespace orvano::qt {
 QtLabel::QtLabel(ControlHost* host, std::string name, const host::Font& font)
     : PassiveWidget<host::Label>(host, std::move(name)), font_(font) {}
 
-void QtLabel::SetCaption(const std::string& text) {
+void QtLabel::SetCaption(const std::string& text) noexcept {
   caption_ = text;
   if (host_) {
     const QKeySequence key = QKeySequence::mnemonic(MnemonicText(ToQString(caption_)));
@@ -40,7 +40,7 @@ void QtLabel::SetFontSize(float points) {
   Repaint();
 }
 
-void QtLabel::SetBackColor(host::Color c) {
+void QtLabel::SetBackColor(host::Color c) noexcept {
   back_ = c;
   Repaint();
 }

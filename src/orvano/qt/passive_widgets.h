@@ -13,12 +13,12 @@ class QtLabel : public PassiveWidget<host::Label> {
   QtLabel(ControlHost* host, std::string name, const host::Font& font);
 
   std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& text) override;
+  void SetCaption(const std::string& text) noexcept override;
   host::Font GetFont() const override { return font_; }
   void SetFont(const host::Font& f) override;
   void SetFontSize(float points) override;
   host::Color BackColor() const override { return back_; }
-  void SetBackColor(host::Color c) override;
+  void SetBackColor(host::Color c) noexcept override;
   host::Color ForeColor() const override { return fore_; }
   void SetForeColor(host::Color c) override;
   bool Transparent() const override { return transparent_; }

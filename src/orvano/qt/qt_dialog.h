@@ -21,7 +21,7 @@ class DialogFrame : public QDialog {
   DialogFrame(ControlHost* form, QWidget* parent);
   void SetCloseBox(host::Handler h) { closeBox_ = std::move(h); }
 
- public slots:
+ public Q_SLOTS:
   void reject() override;
 
  protected:

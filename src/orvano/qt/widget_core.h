@@ -114,7 +114,7 @@ class PassiveWidget : public WidgetCore<Base>, public SceneItem {
     if (this->host_) this->host_->RemoveItem(this);
   }
   bool Shown() const override { return WidgetCore<Base>::Shown(); }
-  void BringToFront() override {
+  void BringToFront() noexcept override {
     if (this->host_) this->host_->RaiseItem(this);
   }
   std::optional<QRect> PaintBounds() const override { return this->PixelRect(); }

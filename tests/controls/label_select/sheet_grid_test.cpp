@@ -14,7 +14,7 @@ Grid MakeGrid(std::int32_t cols, std::int32_t rows, bool byColumns) {
   Grid g;
   g.cols = cols;
   g.rows = rows;
-  g.byColumns = byColumns;
+  g.direction = byColumns ? ovTopBottom : ovLeftRight;
   g.placed = static_cast<std::int64_t>(cols) * rows;
   g.pitchX = g.pitchY = 10;
   g.width = g.height = 8;

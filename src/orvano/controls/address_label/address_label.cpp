@@ -92,69 +92,34 @@ void AddressLabel::WireHandlers() {
 }
 
 void AddressLabel::UserControl_Initialize() {
-  labelWidth_ = 88.9;
-  labelHeight_ = 46.56;
-  labelBorderLeft_ = 2;
-  labelBorderRight_ = 2;
-  labelBorderTop_ = 2;
-  labelBorderBottom_ = 2;
-  labelHeadingSpace_ = 1;
-  addressSpace_ = 1;
-  returnAddressFormat_ = ovReturnAddressNone;
+  ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_PROPERTY_START)
   addressChanged_ = host::kFalse;
   RefreshLayout();
 }
 
+// Captions take any text and the layout resumes its own failures: nothing here can fail.
 void AddressLabel::RefreshLayout() {
-  host::Resume([&] { lblReturnAddress_->SetCaption(returnAddress_); });
-  host::Resume([&] { lblLabelHeading_->SetCaption(labelHeading_); });
-  host::Resume([&] { UserControl_Resize(); });
+  lblReturnAddress_->SetCaption(returnAddress_);
+  lblLabelHeading_->SetCaption(labelHeading_);
+  UserControl_Resize();
 }
 
 // --- Properties -----------------------------------------------------------------------------
 
-void AddressLabel::SetReturnAddressFormat(ovReturnAddressFormatConstants value) {
-  returnAddressFormat_ = value;
-  RefreshLayout();
-}
+#define ORVANO_ADDRESS_LABEL_SETTER(...) ORVANO_PROPERTY_SETTER(AddressLabel, __VA_ARGS__)
+ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_ADDRESS_LABEL_SETTER)
+#undef ORVANO_ADDRESS_LABEL_SETTER
 
-void AddressLabel::SetLabelHeadingSpace(double value) {
-  labelHeadingSpace_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetAddressSpace(double value) {
-  addressSpace_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelWidth(double value) {
-  labelWidth_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelHeight(double value) {
-  labelHeight_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelBorderLeft(double value) {
-  labelBorderLeft_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelBorderTop(double value) {
-  labelBorderTop_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelBorderRight(double value) {
-  labelBorderRight_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelBorderBottom(double value) {
-  labelBorderBottom_ = value;
+void AddressLabel::ShowLayout(const SheetGeometry& sheet, const AddressLayout& layout) {
+  labelWidth_ = sheet.LabelWidth;
+  labelHeight_ = sheet.LabelHeight;
+  labelBorderLeft_ = layout.BorderLeft;
+  labelBorderTop_ = layout.BorderTop;
+  labelBorderRight_ = layout.BorderRight;
+  labelBorderBottom_ = layout.BorderBottom;
+  returnAddressFormat_ = static_cast<ovReturnAddressFormatConstants>(layout.ReturnAddressFormat);
+  labelHeadingSpace_ = layout.HeadingSpace;
+  addressSpace_ = layout.AddressSpace;
   RefreshLayout();
 }
 
@@ -162,16 +127,6 @@ std::string AddressLabel::Address() const { return txtAddress_->Text(); }
 
 void AddressLabel::SetAddress(const std::string& value) {
   txtAddress_->SetText(value);
-  RefreshLayout();
-}
-
-void AddressLabel::SetReturnAddress(const std::string& value) {
-  returnAddress_ = value;
-  RefreshLayout();
-}
-
-void AddressLabel::SetLabelHeading(const std::string& value) {
-  labelHeading_ = value;
   RefreshLayout();
 }
 

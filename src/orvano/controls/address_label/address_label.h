@@ -8,12 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "orvano/controls/address_label/address_label_properties.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
 #include "orvano/host/widget_array.h"
 #include "orvano/host/widgets.h"
+#include "orvano/model/address_layout.h"
 #include "orvano/model/enums.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano {
 
@@ -26,32 +29,16 @@ class AddressLabel : public host::Object, private host::ControlEvents {
   AddressLabel(const AddressLabel&) = delete;
   AddressLabel& operator=(const AddressLabel&) = delete;
 
-  // Every setter stores the value as given (no validation) and lays the control out again.
-  ovReturnAddressFormatConstants ReturnAddressFormat() const { return returnAddressFormat_; }
-  void SetReturnAddressFormat(ovReturnAddressFormatConstants value);
-  double LabelHeadingSpace() const { return labelHeadingSpace_; }
-  void SetLabelHeadingSpace(double value);
-  double AddressSpace() const { return addressSpace_; }
-  void SetAddressSpace(double value);
-  double LabelWidth() const { return labelWidth_; }
-  void SetLabelWidth(double value);
-  double LabelHeight() const { return labelHeight_; }
-  void SetLabelHeight(double value);
-  double LabelBorderLeft() const { return labelBorderLeft_; }
-  void SetLabelBorderLeft(double value);
-  double LabelBorderTop() const { return labelBorderTop_; }
-  void SetLabelBorderTop(double value);
-  double LabelBorderRight() const { return labelBorderRight_; }
-  void SetLabelBorderRight(double value);
-  double LabelBorderBottom() const { return labelBorderBottom_; }
-  void SetLabelBorderBottom(double value);
+  // The properties of address_label_properties.h. Every setter stores the value as given (no
+  // validation) and lays the control out again.
+  ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
   // The text of the address box itself; setting it counts as a change of the address.
   std::string Address() const;
   void SetAddress(const std::string& value);
-  std::string ReturnAddress() const { return returnAddress_; }
-  void SetReturnAddress(const std::string& value);
-  std::string LabelHeading() const { return labelHeading_; }
-  void SetLabelHeading(const std::string& value);
+
+  // The label size of a stock and the margins, spaces and sender format of an address layout at
+  // once, with one layout.
+  void ShowLayout(const SheetGeometry& sheet, const AddressLayout& layout);
 
   // True (-1) while the address has changed since the box last lost the focus.
   host::Flag AddressChanged() const { return addressChanged_; }
@@ -72,6 +59,7 @@ class AddressLabel : public host::Object, private host::ControlEvents {
   void txtAddress_LostFocus();
 
   void RefreshLayout();
+  void Redraw() { RefreshLayout(); }
 
   // The layout, one step each (address_label_layout.cpp).
   double LayoutScale() const;

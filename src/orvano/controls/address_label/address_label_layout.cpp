@@ -2,16 +2,20 @@
 // the control, its cut-corner outline, and the sender line, heading and address box at the
 // label's inner margins, cut off just inside the label's lower edge.
 //
-// Every assignment to a widget is a statement of its own with errors resumed: a widget that
-// refuses a value keeps its old one and the rest of the layout still happens.
+// Every value comes from a pure computation; one that cannot be computed (from measurements that
+// are no numbers, or too large) is not assigned and the rest of the layout still happens. Only a
+// size or font size that the widget may refuse has its error resumed: the widget keeps its old
+// value.
 #include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <optional>
 
 #include "orvano/controls/address_label/address_label.h"
 #include "orvano/host/error.h"
 #include "orvano/host/platform.h"
+#include "orvano/host/pure_number.h"
 #include "orvano/host/runtime.h"
 #include "orvano/host/strings.h"
 #include "orvano/model/page_format.h"
@@ -28,13 +32,23 @@ constexpr double k = kTwipsPerMm;
 constexpr double kMinAddressRoom = 225;
 
 // Twips handed to a widget are single precision. A value that type cannot hold (or no number at
-// all, from NaN or infinite measurements) fails as the platform's conversion does, so the widget
-// never sees it.
-float Single(double twips) {
+// all, from NaN or infinite measurements) is nothing, so the widget never sees it.
+std::optional<float> Single(double twips) {
   if (!std::isfinite(twips) || std::fabs(twips) > std::numeric_limits<float>::max()) {
-    host::Raise(host::ErrorKind::Overflow);
+    return std::nullopt;
   }
   return static_cast<float>(twips);
+}
+
+// A position: any finite value is taken.
+template <class W>
+void Put(W& widget, void (W::*set)(float), double twips) {
+  if (const auto v = Single(twips)) (widget.*set)(*v);
+}
+
+// A size: a negative one is refused and the widget keeps what it had.
+void Size(host::Widget& widget, void (host::Widget::*set)(float), double twips) {
+  if (const auto v = Single(twips)) Resume([&] { (widget.*set)(*v); });
 }
 
 // One end of an outline line: measured from the near edge (0) or the far one (R or B), plus a
@@ -69,13 +83,11 @@ double Coordinate(End end, double farEdge, double perPixel) {
 
 // Sender line and heading: hidden when they start below the bottom, else cut to end there.
 void FitCaption(host::Label& caption, std::int32_t bottom) {
-  Resume([&] {
-    if (caption.Top() > bottom) {
-      caption.SetVisible(false);
-    } else if (static_cast<double>(caption.Top()) + caption.Height() > bottom) {
-      caption.SetHeight(Single(bottom - static_cast<double>(caption.Top())));
-    }
-  });
+  if (caption.Top() > bottom) {
+    caption.SetVisible(false);
+  } else if (static_cast<double>(caption.Top()) + caption.Height() > bottom) {
+    Size(caption, &host::Widget::SetHeight, bottom - static_cast<double>(caption.Top()));
+  }
 }
 
 }  // namespace
@@ -99,16 +111,12 @@ void AddressLabel::UserControl_Resize() {
 double AddressLabel::LayoutScale() const {
   host::Platform& platform = site_.GetPlatform();
   double s = 1;
-  Resume([&] {
-    const double sx =
-        host::Div(site_.ScaleWidth() - 4.0 * platform.TwipsPerPixelX(), labelWidth_ * k);
-    if (sx < s) s = sx;
-  });
-  Resume([&] {
-    const double sy =
-        host::Div(site_.ScaleHeight() - 4.0 * platform.TwipsPerPixelY(), labelHeight_ * k);
-    if (sy < s) s = sy;
-  });
+  const auto sx =
+      host::TryDiv(site_.ScaleWidth() - 4.0 * platform.TwipsPerPixelX(), labelWidth_ * k);
+  if (sx && *sx < s) s = *sx;
+  const auto sy =
+      host::TryDiv(site_.ScaleHeight() - 4.0 * platform.TwipsPerPixelY(), labelHeight_ * k);
+  if (sy && *sy < s) s = *sy;
   return s;
 }
 
@@ -116,10 +124,10 @@ void AddressLabel::LayoutBack(double s) {
   host::Platform& platform = site_.GetPlatform();
   const double px = platform.TwipsPerPixelX();
   const double py = platform.TwipsPerPixelY();
-  Resume([&] { back_->SetTop(Single(1 * py)); });
-  Resume([&] { back_->SetLeft(Single(1 * px)); });
-  Resume([&] { back_->SetWidth(Single(labelWidth_ * k * s + 2 * px)); });
-  Resume([&] { back_->SetHeight(Single(labelHeight_ * k * s + 2 * py)); });
+  Put<host::Widget>(*back_, &host::Widget::SetTop, 1 * py);
+  Put<host::Widget>(*back_, &host::Widget::SetLeft, 1 * px);
+  Size(*back_, &host::Widget::SetWidth, labelWidth_ * k * s + 2 * px);
+  Size(*back_, &host::Widget::SetHeight, labelHeight_ * k * s + 2 * py);
 }
 
 void AddressLabel::LayoutOutline(double s) {
@@ -130,19 +138,18 @@ void AddressLabel::LayoutOutline(double s) {
   const double bottom = 4 * py + labelHeight_ * k * s;
   for (std::int32_t i = 0; i < static_cast<std::int32_t>(std::size(kOutline)); ++i) {
     const Piece& p = kOutline[i];
-    Resume([&] { border_[i].SetX1(Single(Coordinate(p.x1, right, px))); });
-    Resume([&] { border_[i].SetY1(Single(Coordinate(p.y1, bottom, py))); });
-    Resume([&] { border_[i].SetX2(Single(Coordinate(p.x2, right, px))); });
-    Resume([&] { border_[i].SetY2(Single(Coordinate(p.y2, bottom, py))); });
+    host::Line& line = border_[i];
+    Put(line, &host::Line::SetX1, Coordinate(p.x1, right, px));
+    Put(line, &host::Line::SetY1, Coordinate(p.y1, bottom, py));
+    Put(line, &host::Line::SetX2, Coordinate(p.x2, right, px));
+    Put(line, &host::Line::SetY2, Coordinate(p.y2, bottom, py));
   }
 }
 
 void AddressLabel::LayoutReturnAddress(double s) {
   host::Label& sender = *lblReturnAddress_;
   if (returnAddressFormat_ == ovReturnAddressNone) {
-    Resume([&] {
-      if (sender.Visible()) sender.SetVisible(false);
-    });
+    if (sender.Visible()) sender.SetVisible(false);
     return;
   }
   host::Platform& platform = site_.GetPlatform();
@@ -150,15 +157,12 @@ void AddressLabel::LayoutReturnAddress(double s) {
   const double py = platform.TwipsPerPixelY();
   // Every format but the single line, codes outside the enumeration too, takes two lines.
   const double lines = returnAddressFormat_ == ovReturnAddressSingleLine ? 4 : 7;
-  Resume([&] {
-    if (!sender.Visible()) sender.SetVisible(true);
-  });
-  Resume([&] { sender.SetLeft(Single(2 * px + labelBorderLeft_ * k * s)); });
-  Resume([&] { sender.SetTop(Single(2 * py + labelBorderTop_ * k * s)); });
-  Resume([&] {
-    sender.SetWidth(Single((labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s));
-  });
-  Resume([&] { sender.SetHeight(Single(lines * k * s)); });
+  if (!sender.Visible()) sender.SetVisible(true);
+  Put<host::Widget>(sender, &host::Widget::SetLeft, 2 * px + labelBorderLeft_ * k * s);
+  Put<host::Widget>(sender, &host::Widget::SetTop, 2 * py + labelBorderTop_ * k * s);
+  Size(sender, &host::Widget::SetWidth,
+       (labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s);
+  Size(sender, &host::Widget::SetHeight, lines * k * s);
 }
 
 bool AddressLabel::LayoutHeading(double s) {
@@ -167,30 +171,22 @@ bool AddressLabel::LayoutHeading(double s) {
   host::Platform& platform = site_.GetPlatform();
   const double px = platform.TwipsPerPixelX();
   const double py = platform.TwipsPerPixelY();
-  Resume([&] {
-    if (returnAddressFormat_ == ovReturnAddressNone) {
-      heading.SetTop(Single(2 * py + labelBorderTop_ * k * s));
-    } else {
-      heading.SetTop(
-          Single(static_cast<double>(sender.Top()) + sender.Height() + labelHeadingSpace_ * k * s));
-    }
-  });
-  Resume([&] { heading.SetLeft(Single(2 * px + labelBorderLeft_ * k * s)); });
-  Resume([&] {
-    heading.SetWidth(Single((labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s));
-  });
+  Put<host::Widget>(
+      heading, &host::Widget::SetTop,
+      returnAddressFormat_ == ovReturnAddressNone
+          ? 2 * py + labelBorderTop_ * k * s
+          : static_cast<double>(sender.Top()) + sender.Height() + labelHeadingSpace_ * k * s);
+  Put<host::Widget>(heading, &host::Widget::SetLeft, 2 * px + labelBorderLeft_ * k * s);
+  Size(heading, &host::Widget::SetWidth,
+       (labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s);
   // A heading of blanks only is no heading.
   const bool hasHeading = !host::Trim(labelHeading_).empty();
   if (hasHeading) {
-    Resume([&] { heading.SetHeight(Single(5 * k * s)); });
-    Resume([&] {
-      if (!heading.Visible()) heading.SetVisible(true);
-    });
+    Size(heading, &host::Widget::SetHeight, 5 * k * s);
+    if (!heading.Visible()) heading.SetVisible(true);
   } else {
-    Resume([&] { heading.SetHeight(0); });
-    Resume([&] {
-      if (heading.Visible()) heading.SetVisible(false);
-    });
+    heading.SetHeight(0);
+    if (heading.Visible()) heading.SetVisible(false);
   }
   return hasHeading;
 }
@@ -201,19 +197,15 @@ void AddressLabel::LayoutAddressBox(double s, bool hasHeading) {
   host::Platform& platform = site_.GetPlatform();
   const double px = platform.TwipsPerPixelX();
   const double py = platform.TwipsPerPixelY();
-  Resume([&] {
-    if (!hasHeading && returnAddressFormat_ == ovReturnAddressNone) {
-      box.SetTop(Single(2 * py + labelBorderTop_ * k * s));
-    } else {
-      box.SetTop(Single(static_cast<double>(above.Top()) + above.Height() + addressSpace_ * k * s));
-    }
-  });
-  Resume([&] { box.SetLeft(Single(2 * px + labelBorderLeft_ * k * s)); });
-  Resume(
-      [&] { box.SetWidth(Single((labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s)); });
-  Resume([&] {
-    box.SetHeight(Single((labelHeight_ - labelBorderBottom_) * k * s - box.Top() + 1 * py));
-  });
+  Put<host::Widget>(
+      box, &host::Widget::SetTop,
+      !hasHeading && returnAddressFormat_ == ovReturnAddressNone
+          ? 2 * py + labelBorderTop_ * k * s
+          : static_cast<double>(above.Top()) + above.Height() + addressSpace_ * k * s);
+  Put<host::Widget>(box, &host::Widget::SetLeft, 2 * px + labelBorderLeft_ * k * s);
+  Size(box, &host::Widget::SetWidth, (labelWidth_ - labelBorderLeft_ - labelBorderRight_) * k * s);
+  Size(box, &host::Widget::SetHeight,
+       (labelHeight_ - labelBorderBottom_) * k * s - box.Top() + 1 * py);
 }
 
 // Real size and a little below it keep the full sizes; smaller labels get smaller type. A size
@@ -221,31 +213,31 @@ void AddressLabel::LayoutAddressBox(double s, bool hasHeading) {
 void AddressLabel::LayoutFontSizes(double s) {
   double f = 1.2 * s;
   if (f > 1) f = 1;
-  Resume([&] { lblReturnAddress_->SetFontSize(Single(host::Int(7 * f))); });
-  Resume([&] { lblLabelHeading_->SetFontSize(Single(host::Int(10 * f))); });
-  Resume([&] { txtAddress_->SetFontSize(Single(host::Int(10 * f))); });
+  const auto small = Single(host::Int(7 * f));
+  const auto large = Single(host::Int(10 * f));
+  if (small) Resume([&] { lblReturnAddress_->SetFontSize(*small); });
+  if (large) Resume([&] { lblLabelHeading_->SetFontSize(*large); });
+  if (large) Resume([&] { txtAddress_->SetFontSize(*large); });
 }
 
 void AddressLabel::FitToBottom(double s) {
   const double py = site_.GetPlatform().TwipsPerPixelY();
   // When the label's height cannot be measured, nothing counts as fitting.
-  std::int32_t bottom = 0;
-  Resume([&] { bottom = host::CLng(labelHeight_ * k * s - 2 * py); });
+  const std::int32_t bottom = host::TryCLng(labelHeight_ * k * s - 2 * py).value_or(0);
 
   FitCaption(*lblReturnAddress_, bottom);
   FitCaption(*lblLabelHeading_, bottom);
 
   host::TextBox& box = *txtAddress_;
+  // The box takes the focus, so hiding it may run the host's handlers.
   Resume([&] {
     if (box.Top() + kMinAddressRoom > bottom) {
       box.SetVisible(false);
       return;
     }
-    Resume([&] {
-      if (static_cast<double>(box.Top()) + box.Height() > bottom) {
-        box.SetHeight(Single(bottom - static_cast<double>(box.Top())));
-      }
-    });
+    if (static_cast<double>(box.Top()) + box.Height() > bottom) {
+      Size(box, &host::Widget::SetHeight, bottom - static_cast<double>(box.Top()));
+    }
     box.SetVisible(true);
   });
 }

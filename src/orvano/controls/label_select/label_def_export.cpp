@@ -11,36 +11,26 @@ std::shared_ptr<orvano::LabelDef> LabelSelect::LabelDef() const {
   auto def = std::make_shared<orvano::LabelDef>();
   // This order matters: setting LabelName runs the object's own catalog lookup, which replaces
   // what was set before it and is overridden by what follows.
-  def->SetBorderLeft(borderLeft_);
-  def->SetBorderTop(borderTop_);
+  def->SetBorderLeft(sheet_.BorderLeft);
+  def->SetBorderTop(sheet_.BorderTop);
   def->SetBrand(brand_);
-  def->SetCols(cols_);
+  def->SetCols(sheet_.Cols);
   def->SetDataFolder(dataFolder_);
   def->SetDescription(description_);
-  def->SetLabelHeight(labelHeight_);
+  def->SetLabelHeight(sheet_.LabelHeight);
   def->SetLabelName(labelName_);
-  def->SetLabelWidth(labelWidth_);
-  def->SetLandscape(host::ToFlag(landscape_ != 0));
-  def->SetPageFormat(pageFormat_);
-  def->SetPageHeight(pageHeight_);
-  def->SetPageWidth(pageWidth_);
-  def->SetRows(rows_);
-  def->SetSpaceHeight(spaceHeight_);
-  def->SetSpaceWidth(spaceWidth_);
+  def->SetLabelWidth(sheet_.LabelWidth);
+  def->SetLandscape(host::ToFlag(sheet_.Landscape != 0));
+  def->SetPageFormat(sheet_.PageFormat);
+  def->SetPageHeight(sheet_.PageHeight);
+  def->SetPageWidth(sheet_.PageWidth);
+  def->SetRows(sheet_.Rows);
+  def->SetSpaceHeight(sheet_.SpaceHeight);
+  def->SetSpaceWidth(sheet_.SpaceWidth);
 
   if (!host::IsExactlyTrue(addressLabel_)) return def;
 
-  AddressFieldLayout layout;
-  layout.BorderLeft = addrBorderLeft_;
-  layout.BorderTop = addrBorderTop_;
-  layout.BorderRight = addrBorderRight_;
-  layout.BorderBottom = addrBorderBottom_;
-  layout.HeadingSpace = addrHeadingSpace_;
-  layout.AddressSpace = addrAddressSpace_;
-  layout.FontSize = addrFontSize_;
-  layout.ReturnAddressFormat = addrReturnAddressFormat_;
-  layout.WithLabelHeading = addrWithHeading_;
-  AddAddressFields(*def, layout);
+  AddAddressFields(*def, address_);
   return def;
 }
 

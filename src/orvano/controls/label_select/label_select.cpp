@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "orvano/controls/control_properties.h"
+
 #include "orvano/catalog/lookup.h"
 #include "orvano/host/color.h"
 #include "orvano/host/error.h"
 #include "orvano/host/strings.h"
-#include "orvano/model/page_format.h"
 
 namespace orvano {
 
@@ -100,110 +101,46 @@ LabelSelect::~LabelSelect() {
 }
 
 void LabelSelect::UserControl_Initialize() {
-  host::Resume([&] { SetDefaults(); });
-  host::Resume([&] { allowMarquee_ = host::kTrue; });
-  host::Resume([&] { allowConfig_ = host::kTrue; });
-  host::Resume([&] { RefreshSheet(); });
+  ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_PROPERTY_START)
+  RefreshSheet();
 }
 
+// The stock fields, brand, label name and description; nothing else.
 void LabelSelect::SetDefaults() {
-  pageWidth_ = 210;
-  pageHeight_ = 297;
-  borderLeft_ = 12.29;
-  borderTop_ = 8.8;
-  labelWidth_ = 88.9;
-  labelHeight_ = 46.56;
-  spaceHeight_ = 0;
-  spaceWidth_ = 7.62;
-  cols_ = 2;
-  rows_ = 6;
-  pageFormat_ = ovPageFormatA4;
-  landscape_ = 0;
+  sheet_ = SheetGeometry::DefaultStock();
   brand_.clear();
   labelName_.clear();
   description_.clear();
 }
 
-// ---- stock properties
+// ---- properties
+
+#define ORVANO_LABEL_SELECT_SETTER(...) ORVANO_PROPERTY_SETTER(LabelSelect, __VA_ARGS__)
+ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_LABEL_SELECT_SETTER)
+#undef ORVANO_LABEL_SELECT_SETTER
 
 void LabelSelect::SetPageFormat(std::int32_t code) {
-  pageFormat_ = code;
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+  sheet_.PageFormat = code;
+  sheet_.ApplyPageFormat();
   RefreshSheet();
 }
 
 void LabelSelect::SetLandscape(host::Flag landscape) {
-  landscape_ = landscape != 0 ? 1 : 0;
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+  sheet_.Landscape = landscape != 0 ? 1 : 0;
+  sheet_.ApplyPageFormat();
   RefreshSheet();
 }
 
-void LabelSelect::SetPageWidth(double v) {
-  pageWidth_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetPageHeight(double v) {
-  pageHeight_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetBorderLeft(double v) {
-  borderLeft_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetBorderTop(double v) {
-  borderTop_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetLabelWidth(double v) {
-  labelWidth_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetLabelHeight(double v) {
-  labelHeight_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetSpaceHeight(double v) {
-  spaceHeight_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetSpaceWidth(double v) {
-  spaceWidth_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetCols(std::int32_t v) {
-  cols_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetRows(std::int32_t v) {
-  rows_ = v;
-  RefreshSheet();
-}
-
-void LabelSelect::SetLabelName(std::string v) {
-  labelName_ = std::move(v);
-  LoadLabel();
-  RefreshSheet();
-}
-void LabelSelect::SetBrand(std::string v) {
-  brand_ = std::move(v);
-  LoadLabel();
-  RefreshSheet();
-}
-void LabelSelect::SetDescription(std::string v) {
-  description_ = std::move(v);
-  RefreshSheet();
-}
-void LabelSelect::SetDataFolder(std::string v) {
-  dataFolder_ = std::move(v);
-  RefreshSheet();
-}
-
-void LabelSelect::SetAllowMarquee(host::Flag v) {
-  allowMarquee_ = v;
-  RefreshSheet();
-}
-void LabelSelect::SetAllowConfig(host::Flag v) {
-  allowConfig_ = v;
+// Brand and label name: stored first, then the label is looked up. A lookup that fails puts the
+// old name back, so the control stays as it was.
+void LabelSelect::Reload(std::string& field, std::string value) {
+  std::string old = std::exchange(field, std::move(value));
+  try {
+    LoadLabel();
+  } catch (...) {
+    field = std::move(old);
+    throw;
+  }
   RefreshSheet();
 }
 
@@ -225,14 +162,15 @@ void LabelSelect::SetDirection(std::int32_t v) {
   if (v != direction_) {
     const std::int32_t n = labelId_;
     std::int32_t renumbered = 0;
+    const std::int32_t cols = sheet_.Cols, rows = sheet_.Rows;
     if (direction_ == ovLeftRight) {
-      const std::int32_t row = host::IntL(host::Div(n, cols_));
-      const std::int32_t col = host::SubL(n, host::MulL(row, cols_));
-      renumbered = host::AddL(host::MulL(rows_, col), row);
+      const std::int32_t row = host::IntL(host::Div(n, cols));
+      const std::int32_t col = host::SubL(n, host::MulL(row, cols));
+      renumbered = host::AddL(host::MulL(rows, col), row);
     } else {
-      const std::int32_t col = host::IntL(host::Div(n, rows_));
-      const std::int32_t row = host::SubL(n, host::MulL(col, rows_));
-      renumbered = host::AddL(host::MulL(cols_, row), col);
+      const std::int32_t col = host::IntL(host::Div(n, rows));
+      const std::int32_t row = host::SubL(n, host::MulL(col, rows));
+      renumbered = host::AddL(host::MulL(cols, row), col);
     }
     // No start label (-1) stays none rather than turning into some label of the sheet.
     if (n < 0) renumbered = n;
@@ -244,21 +182,34 @@ void LabelSelect::SetDirection(std::int32_t v) {
 
 // ---- catalog
 
+// Works on copies and takes them over at the end: a lookup that fails changes nothing.
 void LabelSelect::LoadLabel() {
   if (host::Trim(brand_).empty() || host::Trim(labelName_).empty()) return;
-  const std::int32_t oldCols = cols_;
-  const std::int32_t oldRows = rows_;
+  SheetGeometry sheet = sheet_;
+  std::string brand = brand_, labelName = labelName_, description = description_;
   const std::int32_t status = catalog::LookupLabel(
-      brand_, labelName_, dataFolder_, description_, pageFormat_, landscape_, cols_, rows_,
-      borderLeft_, borderTop_, labelWidth_, labelHeight_, spaceWidth_, spaceHeight_);
-  if (status != catalog::kFound) SetDefaults();
-  if (cols_ != oldCols || rows_ != oldRows) labelId_ = 0;
-  const std::string folder = dataFolder_;
-  catalog::LookupAddressLayout(brand_, labelName_, folder, addrBorderLeft_, addrBorderTop_,
-                               addrBorderBottom_, addrBorderRight_, addrHeadingSpace_,
-                               addrAddressSpace_, addrFontSize_, addrReturnAddressFormat_,
-                               addrWithHeading_);
-  GetPageSize(pageFormat_, landscape_, pageWidth_, pageHeight_);
+      brand, labelName, dataFolder_, description, sheet.PageFormat, sheet.Landscape, sheet.Cols,
+      sheet.Rows, sheet.BorderLeft, sheet.BorderTop, sheet.LabelWidth, sheet.LabelHeight,
+      sheet.SpaceWidth, sheet.SpaceHeight);
+  if (status != catalog::kFound) {
+    sheet = SheetGeometry::DefaultStock();
+    brand.clear();
+    labelName.clear();
+    description.clear();
+  }
+  orvano::AddressLayout layout;
+  catalog::LookupAddressLayout(brand, labelName, dataFolder_, layout.BorderLeft, layout.BorderTop,
+                               layout.BorderBottom, layout.BorderRight, layout.HeadingSpace,
+                               layout.AddressSpace, layout.FontSize, layout.ReturnAddressFormat,
+                               layout.WithLabelHeading);
+  sheet.ApplyPageFormat();
+
+  if (sheet.Cols != sheet_.Cols || sheet.Rows != sheet_.Rows) labelId_ = 0;
+  sheet_ = sheet;
+  address_ = layout;
+  brand_ = std::move(brand);
+  labelName_ = std::move(labelName);
+  description_ = std::move(description);
 }
 
 // ---- settings dialog
@@ -269,26 +220,20 @@ void LabelSelect::SetDefaultConfigRunner(LabelConfigRunner runner) {
   DefaultRunner() = std::move(runner);
 }
 
+// The dialog, the lookup and the host's handler can fail; each failure is resumed and the rest
+// still runs.
 void LabelSelect::ShowConfig() {
-  LabelConfigRequest request;
-  host::Resume([&] {
-    request.labelName = labelName_;
-    request.brand = brand_;
-    request.dataFolder = dataFolder_;
-    request.asAddressLabel = addressLabel_;
-  });
+  const LabelConfigRequest request{labelName_, brand_, dataFolder_, addressLabel_};
   LabelConfigResult answer;
   host::Resume([&] {
     if (configRunner_) answer = configRunner_(site_, request);
   });
-  host::Resume([&] {
-    if (host::IsExactlyTrue(answer.result)) {
-      brand_ = answer.brand;
-      labelName_ = answer.labelName;
-    }
-  });
+  if (host::IsExactlyTrue(answer.result)) {
+    brand_ = answer.brand;
+    labelName_ = answer.labelName;
+  }
   host::Resume([&] { LoadLabel(); });
-  host::Resume([&] { RefreshSheet(); });
+  RefreshSheet();
   host::Resume([&] {
     if (labelChanged_) {
       const std::string brand = brand_;
@@ -308,14 +253,12 @@ void LabelSelect::OnLabelChanged(std::function<void(const std::string&, std::str
 }
 
 void LabelSelect::txtLabelName_Click() {
-  host::Resume([&] {
-    if (host::IsExactlyTrue(allowConfig_)) ShowConfig();
-  });
+  if (host::IsExactlyTrue(allowConfig_)) ShowConfig();
 }
 
 void LabelSelect::lblLabel_Click(std::int32_t index) {
   if (allowMarquee_ == host::kFalse) return;
-  host::Resume([&] { MarqueeLabel(index); });
+  MarqueeLabel(index);
   host::Resume([&] {
     if (labelClick_) labelClick_(index);
   });

@@ -8,13 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "orvano/controls/label_select/label_select_properties.h"
 #include "orvano/controls/label_select/sheet_grid.h"
 #include "orvano/controls/label_select/sheet_sources.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
+#include "orvano/model/address_layout.h"
 #include "orvano/model/enums.h"
 #include "orvano/model/label_def.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano {
 
@@ -56,50 +59,19 @@ class LabelSelect : public host::Object, private host::ControlEvents {
   // mode. Platform errors (a non-finite measurement) reach the caller.
   std::shared_ptr<orvano::LabelDef> LabelDef() const;
 
+  // The properties of label_select_properties.h. Every setter stores its value and then
+  // redraws the sheet; Brand and LabelName first look the label up in the catalog (an error of
+  // the lookup reaches the caller and leaves the control as it was). AddressLabel only stores.
+  // The AddressLabel... values are read-only: the address layout of the loaded label.
+  ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+
+  // The page size follows the format and the orientation (A4, A5; other codes keep it).
   ovPageFormatConstants PageFormat() const noexcept {
-    return static_cast<ovPageFormatConstants>(pageFormat_);
+    return static_cast<ovPageFormatConstants>(sheet_.PageFormat);
   }
   void SetPageFormat(std::int32_t code);
-  host::Flag Landscape() const noexcept { return host::ToFlag(landscape_ != 0); }
+  host::Flag Landscape() const noexcept { return host::ToFlag(sheet_.Landscape != 0); }
   void SetLandscape(host::Flag landscape);
-
-  double PageWidth() const noexcept { return pageWidth_; }
-  void SetPageWidth(double v);
-  double PageHeight() const noexcept { return pageHeight_; }
-  void SetPageHeight(double v);
-  double BorderLeft() const noexcept { return borderLeft_; }
-  void SetBorderLeft(double v);
-  double BorderTop() const noexcept { return borderTop_; }
-  void SetBorderTop(double v);
-  double LabelWidth() const noexcept { return labelWidth_; }
-  void SetLabelWidth(double v);
-  double LabelHeight() const noexcept { return labelHeight_; }
-  void SetLabelHeight(double v);
-  // Gaps between neighbouring labels, not pitches.
-  double SpaceHeight() const noexcept { return spaceHeight_; }
-  void SetSpaceHeight(double v);
-  double SpaceWidth() const noexcept { return spaceWidth_; }
-  void SetSpaceWidth(double v);
-  std::int32_t Cols() const noexcept { return cols_; }
-  void SetCols(std::int32_t v);
-  std::int32_t Rows() const noexcept { return rows_; }
-  void SetRows(std::int32_t v);
-
-  // Both look the label up in the catalog; errors of the lookup reach the caller.
-  const std::string& LabelName() const noexcept { return labelName_; }
-  void SetLabelName(std::string v);
-  const std::string& Brand() const noexcept { return brand_; }
-  void SetBrand(std::string v);
-  const std::string& Description() const noexcept { return description_; }
-  void SetDescription(std::string v);
-  // Where the user's own labels and address layouts live; empty means the component's folder.
-  const std::string& DataFolder() const noexcept { return dataFolder_; }
-  void SetDataFolder(std::string v);
-
-  host::Flag AllowMarquee() const noexcept { return allowMarquee_; }
-  void SetAllowMarquee(host::Flag v);
-  host::Flag AllowConfig() const noexcept { return allowConfig_; }
-  void SetAllowConfig(host::Flag v);
 
   // The start label, or -1 while the marker is not allowed. Setting ignores numbers outside the
   // grid and any number while the marker is not allowed.
@@ -112,21 +84,9 @@ class LabelSelect : public host::Object, private host::ControlEvents {
   }
   void SetDirection(std::int32_t v);
 
-  host::Flag AddressLabel() const noexcept { return addressLabel_; }
-  void SetAddressLabel(host::Flag v) noexcept { addressLabel_ = v; }
-
-  // The address layout of the loaded label (read-only, set by the catalog lookup).
-  ovReturnAddressFormatConstants AddressLabelReturnAddressFormat() const noexcept {
-    return static_cast<ovReturnAddressFormatConstants>(addrReturnAddressFormat_);
-  }
-  double AddressLabelHeadingSpace() const noexcept { return addrHeadingSpace_; }
-  double AddressLabelAddressSpace() const noexcept { return addrAddressSpace_; }
-  double AddressLabelBorderLeft() const noexcept { return addrBorderLeft_; }
-  double AddressLabelBorderTop() const noexcept { return addrBorderTop_; }
-  double AddressLabelBorderRight() const noexcept { return addrBorderRight_; }
-  double AddressLabelBorderBottom() const noexcept { return addrBorderBottom_; }
-  host::Flag AddressLabelWithLabelHeading() const noexcept { return addrWithHeading_; }
-  std::int32_t AddressLabelFontSize() const noexcept { return addrFontSize_; }
+  // The stock and the address layout as values, for hosts that pass them on whole.
+  const SheetGeometry& Sheet() const noexcept { return sheet_; }
+  const orvano::AddressLayout& AddressLayout() const noexcept { return address_; }
 
   // Puts the marker on a label and makes it the start label, without raising LabelClick.
   void MarqueeLabel(std::int32_t id);
@@ -167,6 +127,8 @@ class LabelSelect : public host::Object, private host::ControlEvents {
 
   void SetDefaults();
   void LoadLabel();
+  void Reload(std::string& field, std::string value);
+  void Redraw() { RefreshSheet(); }
   void RefreshSheet();
   void LayoutSheet();
   void PlaceArrowhead();
@@ -177,16 +139,7 @@ class LabelSelect : public host::Object, private host::ControlEvents {
 
   host::Container& site_;
 
-  double pageWidth_ = 210;
-  double pageHeight_ = 297;
-  double borderLeft_ = 12.29;
-  double borderTop_ = 8.8;
-  double labelWidth_ = 88.9;
-  double labelHeight_ = 46.56;
-  double spaceHeight_ = 0;
-  double spaceWidth_ = 7.62;
-  std::int32_t cols_ = 2;
-  std::int32_t rows_ = 6;
+  SheetGeometry sheet_ = SheetGeometry::DefaultStock();
   std::string labelName_;
   std::int32_t direction_ = ovLeftRight;
   std::int32_t labelId_ = 0;
@@ -195,18 +148,9 @@ class LabelSelect : public host::Object, private host::ControlEvents {
   std::string dataFolder_;
   host::Flag allowMarquee_ = host::kTrue;
   host::Flag allowConfig_ = host::kTrue;
-  std::int32_t pageFormat_ = ovPageFormatA4;
-  std::int32_t landscape_ = 0;
   host::Flag addressLabel_ = host::kFalse;
-  double addrBorderLeft_ = 0;
-  double addrBorderRight_ = 0;
-  double addrBorderTop_ = 0;
-  double addrBorderBottom_ = 0;
-  double addrHeadingSpace_ = 0;
-  double addrAddressSpace_ = 0;
-  std::int32_t addrReturnAddressFormat_ = 0;
-  std::int32_t addrFontSize_ = 0;
-  host::Flag addrWithHeading_ = host::kFalse;
+  // Unlike a label without a stored layout, a control that has loaded none reports zeros.
+  orvano::AddressLayout address_{0, 0, 0, 0, 0, 0, 0, 0, host::kFalse};
   std::int32_t labelCount_ = 0;
 
   // The picture: the arrays only grow; their elements come from grid_.

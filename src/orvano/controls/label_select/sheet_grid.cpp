@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "orvano/host/pure_number.h"
 #include "orvano/host/strings.h"
 
 namespace orvano::sheet {
@@ -91,22 +93,45 @@ std::string GridToolTip(std::int64_t col, std::int64_t row) {
   return text + std::to_string(row + 1);
 }
 
-void Grid::RowCol(std::int64_t n, std::int64_t& row, std::int64_t& col) const {
-  if (byColumns) {
-    col = n / rows;
-    row = n % rows;
-  } else {
-    row = n / cols;
-    col = n % cols;
-  }
+Picture LayOut(const SheetGeometry& sheet, double innerWidth, double innerHeight,
+               double captionHeight) noexcept {
+  using host::TryIntL;
+  const auto sx = host::TryDiv(innerWidth, sheet.PageWidth);
+  const auto sy = host::TryDiv(innerHeight - captionHeight, sheet.PageHeight);
+  const double scale = sx && sy ? std::min(*sx, *sy) : 0;
+  const auto pixels = [&](double mm) { return TryIntL(scale * mm).value_or(0); };
+  Picture p;
+  p.pageWidth = pixels(sheet.PageWidth);
+  p.pageHeight = pixels(sheet.PageHeight);
+  p.pageLeft = TryIntL((innerWidth - p.pageWidth) / 2).value_or(0);
+  p.pageTop = TryIntL((innerHeight - p.pageHeight - captionHeight) / 2).value_or(0);
+  p.borderLeft = pixels(sheet.BorderLeft);
+  p.borderTop = pixels(sheet.BorderTop);
+  p.gapWidth = pixels(sheet.SpaceWidth);
+  p.gapHeight = pixels(sheet.SpaceHeight);
+  p.labelWidth = pixels(sheet.LabelWidth);
+  p.labelHeight = pixels(sheet.LabelHeight);
+  p.stroke = host::TryCLng(std::min(p.labelWidth, p.labelHeight) / 5.0).value_or(0);
+  p.diagonal = host::TryCLng(p.stroke / 3.0).value_or(0);
+  return p;
+}
+
+std::optional<std::int32_t> LabelCount(std::int32_t cols, std::int32_t rows) noexcept {
+  const std::int64_t n = static_cast<std::int64_t>(cols) * rows;
+  if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(n);
+}
+
+GridCell Grid::Cell(std::int64_t n) const noexcept {
+  return CellOfLabel(n, cols, rows, direction).value_or(GridCell{});
 }
 
 Rect Grid::LabelRect(std::int64_t n) const {
-  std::int64_t row = 0, col = 0;
-  if (cols > 0 && rows > 0) RowCol(n, row, col);
+  const GridCell cell = Cell(n);
   Rect r;
-  r.left = originX + static_cast<double>(col * pitchX);
-  r.top = originY + static_cast<double>(row * pitchY);
+  r.left = originX + static_cast<double>(cell.Col * pitchX);
+  r.top = originY + static_cast<double>(cell.Row * pitchY);
   r.width = width;
   r.height = height;
   return r;
@@ -128,7 +153,7 @@ Segment Grid::PathSegment(std::int64_t n) const {
   // straight segments it joins.
   s.width = diagonalWidth;
   const double half = stroke / 2.0;
-  if (byColumns) {
+  if (ByColumns()) {
     s.x1 += half;
     s.x2 -= half;
   } else {
@@ -139,9 +164,8 @@ Segment Grid::PathSegment(std::int64_t n) const {
 }
 
 std::string Grid::ToolTip(std::int64_t n) const {
-  std::int64_t row = 0, col = 0;
-  if (cols > 0 && rows > 0) RowCol(n, row, col);
-  return GridToolTip(col, row);
+  const GridCell cell = Cell(n);
+  return GridToolTip(cell.Col, cell.Row);
 }
 
 std::int64_t Grid::HitTest(double x, double y) const {
@@ -149,9 +173,9 @@ std::int64_t Grid::HitTest(double x, double y) const {
   std::int64_t cLo = 0, cHi = -1, rLo = 0, rHi = -1;
   if (!AxisRange(originX, pitchX, width, cols, x, cLo, cHi)) return -1;
   if (!AxisRange(originY, pitchY, height, rows, y, rLo, rHi)) return -1;
-  // n = major * minorCount + minor; the highest placed number in the candidate block.
+  // Counted along the fill order: the highest placed number in the candidate block.
   std::int64_t majLo = rLo, majHi = rHi, minLo = cLo, minHi = cHi, minorCount = cols;
-  if (byColumns) {
+  if (ByColumns()) {
     majLo = cLo;
     majHi = cHi;
     minLo = rLo;
@@ -163,7 +187,8 @@ std::int64_t Grid::HitTest(double x, double y) const {
   const std::int64_t major = std::min(majHi, (last - minLo) / minorCount);
   if (major < majLo) return -1;
   const std::int64_t minor = std::min(minHi, last - major * minorCount);
-  return major * minorCount + minor;
+  const GridCell cell = ByColumns() ? GridCell{minor, major} : GridCell{major, minor};
+  return LabelNumberAt(cell, cols, rows, direction);
 }
 
 bool Grid::Overlapping(double left, double top, double right, double bottom, std::int64_t& c0,
@@ -177,14 +202,16 @@ void Grid::VisitIn(double left, double top, double right, double bottom,
                    const std::function<void(std::int64_t)>& visit) const {
   std::int64_t c0 = 0, c1 = -1, r0 = 0, r1 = -1;
   if (!Overlapping(left, top, right, bottom, c0, c1, r0, r1)) return;
-  if (byColumns) {
-    for (std::int64_t c = c0; c <= c1; ++c)
-      for (std::int64_t r = r0; r <= r1; ++r)
-        if (c * rows + r < placed) visit(c * rows + r);
-  } else {
-    for (std::int64_t r = r0; r <= r1; ++r)
-      for (std::int64_t c = c0; c <= c1; ++c)
-        if (r * cols + c < placed) visit(r * cols + c);
+  // Back to front is ascending number: the outer loop runs along the fill order's major axis.
+  const bool byColumns = ByColumns();
+  const std::int64_t major0 = byColumns ? c0 : r0, major1 = byColumns ? c1 : r1;
+  const std::int64_t minor0 = byColumns ? r0 : c0, minor1 = byColumns ? r1 : c1;
+  for (std::int64_t major = major0; major <= major1; ++major) {
+    for (std::int64_t minor = minor0; minor <= minor1; ++minor) {
+      const GridCell cell = byColumns ? GridCell{minor, major} : GridCell{major, minor};
+      const std::int64_t n = LabelNumberAt(cell, cols, rows, direction);
+      if (n < placed) visit(n);
+    }
   }
 }
 

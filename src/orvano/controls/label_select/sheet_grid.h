@@ -5,7 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "orvano/model/enums.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano::sheet {
 
@@ -21,8 +25,8 @@ struct Segment {
 struct Grid {
   std::int32_t cols = 0;
   std::int32_t rows = 0;
-  // Fill order: false numbers row by row, true column by column.
-  bool byColumns = false;
+  // Fill order, as the model numbers labels.
+  std::int32_t direction = ovLeftRight;
   // Labels 0 .. placed - 1 have an area in this pass.
   std::int64_t placed = 0;
   // Top left corner of label 0 and the step to the next column and row, whole pixels.
@@ -34,8 +38,10 @@ struct Grid {
   // Line widths of straight and diagonal path segments.
   std::int32_t straightWidth = 1, diagonalWidth = 1;
 
-  // Row and column of a label number under the fill order (cols and rows must be positive).
-  void RowCol(std::int64_t n, std::int64_t& row, std::int64_t& col) const;
+  bool ByColumns() const noexcept { return direction != ovLeftRight; }
+  // Row and column of a label number under the fill order; the top left cell for a number that
+  // is not on the sheet.
+  GridCell Cell(std::int64_t n) const noexcept;
   Rect LabelRect(std::int64_t n) const;
   // The path segment from the centre of label n - 1 to that of label n (n >= 1).
   Segment PathSegment(std::int64_t n) const;
@@ -51,6 +57,23 @@ struct Grid {
   bool Overlapping(double left, double top, double right, double bottom, std::int64_t& c0,
                    std::int64_t& c1, std::int64_t& r0, std::int64_t& r1) const;
 };
+
+// The picture of one sheet in whole pixels, from its measurements, the control's inner size and
+// the room its caption takes below. A value that cannot be computed (a page of size 0, sizes
+// past 32 bits) is 0, so the picture degrades instead of failing.
+struct Picture {
+  std::int32_t pageLeft = 0, pageTop = 0, pageWidth = 0, pageHeight = 0;
+  std::int32_t borderLeft = 0, borderTop = 0;
+  std::int32_t labelWidth = 0, labelHeight = 0;
+  std::int32_t gapWidth = 0, gapHeight = 0;
+  std::int32_t stroke = 0;    // the fill path's width
+  std::int32_t diagonal = 0;  // its width where it jumps to the next row or column
+};
+Picture LayOut(const SheetGeometry& sheet, double innerWidth, double innerHeight,
+               double captionHeight) noexcept;
+
+// Cols x Rows as a 32-bit number (negative counts included), nothing past 32 bits.
+std::optional<std::int32_t> LabelCount(std::int32_t cols, std::int32_t rows) noexcept;
 
 // The tooltip of a column and a row, both from 0: the character 65 + column and the row from 1.
 std::string GridToolTip(std::int64_t col, std::int64_t row);

@@ -1,10 +1,13 @@
 // The sheet picture: refresh, layout pass, start-label marker and the accessors of the label
-// arrays. Every step resumes after a platform error, so bad measurements leave a partial picture
-// but never stop the control.
+// arrays. The geometry comes from pure functions (sheet_grid.h) that give 0 for what they cannot
+// compute, so bad measurements leave a partial picture but never stop the control; only a widget
+// that can refuse a value has its error resumed.
 #include <algorithm>
+#include <limits>
 
 #include "orvano/controls/label_select/label_select.h"
 #include "orvano/host/error.h"
+#include "orvano/host/pure_number.h"
 #include "orvano/host/strings.h"
 
 namespace orvano {
@@ -29,52 +32,45 @@ std::string LabelSelect::CaptionText() const {
 
 // Labels that the current grid places: none when a grid dimension is not positive.
 std::int32_t LabelSelect::PlacedLabels() const {
-  if (cols_ <= 0 || rows_ <= 0) return 0;
+  if (sheet_.Cols <= 0 || sheet_.Rows <= 0) return 0;
   return std::max(labelCount_, 0);
 }
 
+// Showing, hiding and raising the picture's parts cannot fail: none of them takes the focus.
 void LabelSelect::RefreshSheet() {
-  using host::Resume;
-  Resume([&] { Selector_->SetVisible(false); });
-  Resume([&] { Arrow1_->SetVisible(false); });
-  Resume([&] { Arrow2_->SetVisible(false); });
-  Resume([&] { Arrow3_->SetVisible(false); });
-  Resume([&] { lblLabel_->SetVisible(false); });
-  Resume([&] { DirectionLine_->SetVisible(false); });
-  Resume([&] { shpLabelBack_->SetVisible(false); });
-  Resume([&] { shpLabelBorder_->SetVisible(false); });
+  Selector_->SetVisible(false);
+  for (host::Line* arrow : {Arrow1_.get(), Arrow2_.get(), Arrow3_.get()}) arrow->SetVisible(false);
+  for (host::VirtualArray* array :
+       {lblLabel_.get(), DirectionLine_.get(), shpLabelBack_.get(), shpLabelBorder_.get()}) {
+    array->SetVisible(false);
+  }
 
-  Resume([&] { labelCount_ = host::MulL(cols_, rows_); });
-  Resume([&] {
-    if (labelId_ > host::SubL(labelCount_, 1)) labelId_ = 0;
-  });
+  // A grid past 32 bits counts as before.
+  if (const auto count = sheet::LabelCount(sheet_.Cols, sheet_.Rows)) labelCount_ = *count;
+  // The last number, unless it is past 32 bits.
+  if (labelCount_ > std::numeric_limits<std::int32_t>::min() && labelId_ > labelCount_ - 1) {
+    labelId_ = 0;
+  }
   // The arrays only grow; their elements are computed, so growing costs nothing.
   loaded_ = std::max(loaded_, labelCount_);
 
   LayoutSheet();
 
   const std::int32_t placed = PlacedLabels();
-  if (placed > 0) {
-    Resume([&] { shpLabelBack_->SetVisible(true); });
-    Resume([&] { shpLabelBack_->BringToFront(); });
-  }
-  if (rows_ >= 2 && cols_ >= 2) {
-    if (placed > 1) {
-      Resume([&] { DirectionLine_->SetVisible(true); });
-      Resume([&] { DirectionLine_->BringToFront(); });
-    }
+  auto show = [](auto& part) {
+    part.SetVisible(true);
+    part.BringToFront();
+  };
+  if (placed > 0) show(*shpLabelBack_);
+  if (sheet_.Rows >= 2 && sheet_.Cols >= 2) {
+    if (placed > 1) show(*DirectionLine_);
     if (labelCount_ > 1) {
-      for (host::Line* arrow : {Arrow1_.get(), Arrow2_.get(), Arrow3_.get()}) {
-        Resume([&] { arrow->SetVisible(true); });
-        Resume([&] { arrow->BringToFront(); });
-      }
+      for (host::Line* arrow : {Arrow1_.get(), Arrow2_.get(), Arrow3_.get()}) show(*arrow);
     }
   }
   if (placed > 0) {
-    Resume([&] { shpLabelBorder_->SetVisible(true); });
-    Resume([&] { shpLabelBorder_->BringToFront(); });
-    Resume([&] { lblLabel_->SetVisible(true); });
-    Resume([&] { lblLabel_->BringToFront(); });
+    show(*shpLabelBorder_);
+    show(*lblLabel_);
   }
   MarqueeLabel(labelId_);
 }
@@ -82,63 +78,39 @@ void LabelSelect::RefreshSheet() {
 void LabelSelect::UserControl_Resize() { LayoutSheet(); }
 
 void LabelSelect::LayoutSheet() {
-  using host::IntL;
-  using host::Resume;
   const double innerWidth = site_.ScaleWidth();
   const double innerHeight = site_.ScaleHeight();
 
-  std::string caption;
-  Resume([&] {
-    caption = CaptionText();
-    txtLabelName_->SetCaption(caption);
-  });
+  const std::string caption = CaptionText();
+  txtLabelName_->SetCaption(caption);
   const double captionHeight = host::Trim(caption).empty() ? 0 : kCaptionHeight;
-  Resume([&] { txtLabelName_->SetWidth(static_cast<float>(innerWidth)); });
-  Resume([&] { txtLabelName_->SetHeight(static_cast<float>(captionHeight)); });
+  // The container's inner size is never negative; the caption takes what it is given.
+  host::Resume([&] { txtLabelName_->SetWidth(static_cast<float>(innerWidth)); });
+  host::Resume([&] { txtLabelName_->SetHeight(static_cast<float>(captionHeight)); });
 
-  double scale = 0;
-  std::int32_t pageW = 0, pageH = 0, pageLeft = 0, pageTop = 0;
-  Resume([&] {
-    scale = std::min(host::Div(innerWidth, pageWidth_),
-                     host::Div(innerHeight - captionHeight, pageHeight_));
-  });
-  Resume([&] { pageW = IntL(scale * pageWidth_); });
-  Resume([&] { pageH = IntL(scale * pageHeight_); });
-  Resume([&] { pageLeft = IntL((innerWidth - pageW) / 2); });
-  Resume([&] { pageTop = IntL((innerHeight - pageH - captionHeight) / 2); });
-  shpPaper_->Move(static_cast<float>(pageLeft), static_cast<float>(pageTop),
-                  static_cast<float>(pageW), static_cast<float>(pageH));
-  Resume([&] { txtLabelName_->SetTop(static_cast<float>(pageTop) + pageH + 5); });
-
-  std::int32_t bl = 0, bt = 0, gw = 0, gh = 0, lw = 0, lh = 0, stroke = 0;
-  Resume([&] { bl = IntL(scale * borderLeft_); });
-  Resume([&] { bt = IntL(scale * borderTop_); });
-  Resume([&] { gw = IntL(scale * spaceWidth_); });
-  Resume([&] { gh = IntL(scale * spaceHeight_); });
-  Resume([&] { lw = IntL(scale * labelWidth_); });
-  Resume([&] { lh = IntL(scale * labelHeight_); });
-  Resume([&] { stroke = host::CLng(std::min(lw, lh) / 5.0); });
+  const sheet::Picture pic = sheet::LayOut(sheet_, innerWidth, innerHeight, captionHeight);
+  shpPaper_->Move(static_cast<float>(pic.pageLeft), static_cast<float>(pic.pageTop),
+                  static_cast<float>(pic.pageWidth), static_cast<float>(pic.pageHeight));
+  txtLabelName_->SetTop(static_cast<float>(pic.pageTop) + pic.pageHeight + 5);
 
   // The label areas, faces and outlines, path and tooltips all follow from these values.
-  grid_.cols = cols_;
-  grid_.rows = rows_;
-  grid_.byColumns = direction_ != ovLeftRight;
+  grid_.cols = sheet_.Cols;
+  grid_.rows = sheet_.Rows;
+  grid_.direction = direction_;
   grid_.placed = PlacedLabels();
-  grid_.originX = static_cast<double>(pageLeft) + bl;
-  grid_.originY = static_cast<double>(pageTop) + bt;
-  grid_.pitchX = static_cast<std::int64_t>(lw) + gw;
-  grid_.pitchY = static_cast<std::int64_t>(lh) + gh;
-  grid_.stroke = stroke;
+  grid_.originX = static_cast<double>(pic.pageLeft) + pic.borderLeft;
+  grid_.originY = static_cast<double>(pic.pageTop) + pic.borderTop;
+  grid_.pitchX = static_cast<std::int64_t>(pic.labelWidth) + pic.gapWidth;
+  grid_.pitchY = static_cast<std::int64_t>(pic.labelHeight) + pic.gapHeight;
+  grid_.stroke = pic.stroke;
   // A widget refuses a negative size or a line width below 1 and keeps what it had.
-  if (lw + 1.0 >= 0) grid_.width = lw + 1.0;
-  if (lh + 1.0 >= 0) grid_.height = lh + 1.0;
-  if (stroke >= 1) grid_.straightWidth = stroke;
-  std::int32_t diagonal = 0;
-  Resume([&] { diagonal = host::CLng(stroke / 3.0); });
-  if (diagonal >= 1) grid_.diagonalWidth = diagonal;
+  if (pic.labelWidth + 1.0 >= 0) grid_.width = pic.labelWidth + 1.0;
+  if (pic.labelHeight + 1.0 >= 0) grid_.height = pic.labelHeight + 1.0;
+  if (pic.stroke >= 1) grid_.straightWidth = pic.stroke;
+  if (pic.diagonal >= 1) grid_.diagonalWidth = pic.diagonal;
   for (auto* array :
        {shpLabelBack_.get(), shpLabelBorder_.get(), lblLabel_.get(), DirectionLine_.get()}) {
-    Resume([&] { array->Invalidate(); });
+    array->Invalidate();
   }
 
   PlaceArrowhead();
@@ -151,9 +123,8 @@ void LabelSelect::LayoutSheet() {
 }
 
 // The arrowhead on the last path segment: pointing right when filling row by row, down when
-// filling column by column.
+// filling column by column. Its coordinates come from whole pixels, so every one is finite.
 void LabelSelect::PlaceArrowhead() {
-  using host::Resume;
   const std::int64_t last = static_cast<std::int64_t>(labelCount_) - 1;
   if (last < 1 || last >= grid_.placed) return;
   const sheet::Segment L = grid_.PathSegment(last);
@@ -164,43 +135,43 @@ void LabelSelect::PlaceArrowhead() {
   host::Line& a1 = *Arrow1_;
   host::Line& a2 = *Arrow2_;
   host::Line& a3 = *Arrow3_;
-  if (!grid_.byColumns) {
-    Resume([&] { a1.SetX1(f(L.x2 - s / 2)); });
-    Resume([&] { a1.SetX2(a1.X1()); });
-    Resume([&] { a1.SetY1(f(L.y1 - s / 2)); });
-    Resume([&] { a1.SetY2(f(L.y1 + s / 2)); });
-    Resume([&] { a2.SetX1(f(a1.X1() + d)); });
-    Resume([&] { a2.SetX2(f(a2.X1() + t)); });
-    Resume([&] { a2.SetY1(a1.Y1()); });
-    Resume([&] { a2.SetY2(f(L.y1)); });
-    Resume([&] { a3.SetX1(f(a1.X1() + d)); });
-    Resume([&] { a3.SetX2(f(a2.X1() + t)); });
-    Resume([&] { a3.SetY1(a1.Y2()); });
-    Resume([&] { a3.SetY2(f(L.y1)); });
+  // Later ends are measured from the ones already placed, as the lines hold them.
+  if (grid_.direction == ovLeftRight) {
+    a1.SetX1(f(L.x2 - s / 2));
+    a1.SetX2(a1.X1());
+    a1.SetY1(f(L.y1 - s / 2));
+    a1.SetY2(f(L.y1 + s / 2));
+    a2.SetX1(f(a1.X1() + d));
+    a2.SetX2(f(a2.X1() + t));
+    a2.SetY1(a1.Y1());
+    a2.SetY2(f(L.y1));
+    a3.SetX1(f(a1.X1() + d));
+    a3.SetX2(f(a2.X1() + t));
+    a3.SetY1(a1.Y2());
+    a3.SetY2(f(L.y1));
   } else {
-    Resume([&] { a1.SetX1(f(L.x2 - s / 2)); });
-    Resume([&] { a1.SetX2(f(L.x2 + s / 2)); });
-    Resume([&] { a1.SetY1(f(L.y2 - s / 2)); });
-    Resume([&] { a1.SetY2(a1.Y1()); });
-    Resume([&] { a2.SetX1(a1.X1()); });
-    Resume([&] { a2.SetX2(f(L.x2)); });
-    Resume([&] { a2.SetY1(f(a1.Y1() + d)); });
-    Resume([&] { a2.SetY2(f(a1.Y1() + t)); });
-    Resume([&] { a3.SetX1(a1.X2()); });
-    Resume([&] { a3.SetX2(f(L.x2)); });
-    Resume([&] { a3.SetY1(f(a1.Y1() + d)); });
-    Resume([&] { a3.SetY2(f(a1.Y1() + t)); });
+    a1.SetX1(f(L.x2 - s / 2));
+    a1.SetX2(f(L.x2 + s / 2));
+    a1.SetY1(f(L.y2 - s / 2));
+    a1.SetY2(a1.Y1());
+    a2.SetX1(a1.X1());
+    a2.SetX2(f(L.x2));
+    a2.SetY1(f(a1.Y1() + d));
+    a2.SetY2(f(a1.Y1() + t));
+    a3.SetX1(a1.X2());
+    a3.SetX2(f(L.x2));
+    a3.SetY1(f(a1.Y1() + d));
+    a3.SetY2(f(a1.Y1() + t));
   }
-  std::int32_t width = 0;
-  Resume([&] { width = host::CLng(s / 1.3); });
-  for (host::Line* arrow : {&a1, &a2, &a3}) {
-    Resume([&] { arrow->SetBorderWidth(width); });
+  const std::int32_t width = host::TryCLng(s / 1.3).value_or(0);
+  for (host::Line* arrow : {Arrow1_.get(), Arrow2_.get(), Arrow3_.get()}) {
+    // Too thin a stroke gives a width the line refuses; it keeps the one it had.
+    host::Resume([&] { arrow->SetBorderWidth(width); });
   }
 }
 
 void LabelSelect::MarqueeLabel(std::int32_t id) {
-  using host::Resume;
-  Resume([&] { Selector_->SetVisible(false); });
+  Selector_->SetVisible(false);
   if (!host::IsExactlyTrue(allowMarquee_)) {
     labelId_ = -1;
     return;
@@ -212,8 +183,8 @@ void LabelSelect::MarqueeLabel(std::int32_t id) {
   const sheet::Rect r = grid_.LabelRect(id);
   Selector_->Move(static_cast<float>(r.left), static_cast<float>(r.top),
                   static_cast<float>(r.width), static_cast<float>(r.height));
-  Resume([&] { Selector_->BringToFront(); });
-  Resume([&] { Selector_->SetVisible(true); });
+  Selector_->BringToFront();
+  Selector_->SetVisible(true);
 }
 
 // ---- the label arrays as hosts and tests see them

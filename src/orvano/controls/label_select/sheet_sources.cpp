@@ -56,7 +56,7 @@ void PathSource::VisitIn(float left, float top, float right, float bottom,
   // both of its labels.
   std::int64_t c0 = 0, c1 = -1, r0 = 0, r1 = -1;
   const double wide = 1e12;
-  if (grid_.byColumns) {
+  if (grid_.ByColumns()) {
     if (!grid_.Overlapping(left - mx, -wide, right + mx, wide, c0, c1, r0, r1)) return;
     for (std::int64_t c = c0; c <= c1; ++c) {
       const std::int64_t into = (c + 1) * grid_.rows;

@@ -31,8 +31,4 @@ struct AddressStack {
 
 AddressStack ComputeAddressStack(const LabelMargins& margins, const PreviewLayoutState& layout);
 
-// The value, or Overflow for one that could not be computed.
-std::int32_t Need(const std::optional<std::int32_t>& value);
-double Need(const std::optional<double>& value);
-
 }  // namespace orvano::preview_detail

@@ -124,25 +124,20 @@ void Preview::PaintAddressLayout() {
       layout_);
   if (!stack.hasWidth) return;
 
-  // Each part is tested on its own; a part of height 0 still shows as a dotted line.
-  using preview_detail::Need;
+  // Each part is tested on its own; a part of height 0 still shows as a dotted line. A part
+  // whose place could not be computed is left out.
+  if (!stack.x || !stack.width || !stack.innerBottom) return;
+  const std::int64_t x = *stack.x, width = *stack.width, bottom = *stack.innerBottom;
   auto part = [&](const std::optional<std::int32_t>& top, std::int64_t height) {
-    Resume([&] {
-      const std::int64_t y = Need(top);
-      if (y + height < Need(stack.innerBottom)) {
-        preview_detail::DrawDottedBox(surface, Need(stack.x), y, Need(stack.width), height);
-      }
-    });
+    if (top && *top + height < bottom) {
+      preview_detail::DrawDottedBox(surface, x, *top, width, height);
+    }
   };
   part(stack.y1, layout_.ReturnAddressHeight);
   part(stack.y2, layout_.HeadingHeight);
-  Resume([&] {
-    const std::int64_t y3 = Need(stack.y3);
-    const std::int64_t bottom = Need(stack.innerBottom);
-    if (y3 < bottom) {
-      preview_detail::DrawDottedBox(surface, Need(stack.x), y3, Need(stack.width), bottom - y3);
-    }
-  });
+  if (stack.y3 && *stack.y3 < bottom) {
+    preview_detail::DrawDottedBox(surface, x, *stack.y3, width, bottom - *stack.y3);
+  }
 }
 
 }  // namespace orvano

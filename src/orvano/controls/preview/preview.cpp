@@ -5,8 +5,6 @@
 
 namespace orvano {
 
-using host::Resume;
-
 Preview::Preview(host::Container& site) : site_(site) {
   site_.SetScaleMode(host::ScaleMode::Pixels);
   site_.SetFont(host::Font{.name = "Tahoma", .size = 8.25f});
@@ -19,118 +17,57 @@ Preview::Preview(host::Container& site) : site_(site) {
 Preview::~Preview() { site_.Attach(nullptr); }
 
 void Preview::Initialize() {
-  borderLeft_ = 12.29;
-  borderTop_ = 8.8;
-  labelWidth_ = 88.9;
-  labelHeight_ = 46.56;
-  // Pitches equal to the label size: labels that touch.
-  spaceVertical_ = 46.56;
-  spaceHorizontal_ = 88.9;
-  cols_ = 2;
-  rows_ = 6;
-  labelBorderLeft_ = 2;
-  labelBorderRight_ = 2;
-  labelBorderTop_ = 2;
-  labelBorderBottom_ = 2;
-  labelHeadingSpace_ = 1;
-  addressSpace_ = 1;
-  returnAddressFormat_ = ovReturnAddressDoubleLine;
-  fontSize_ = 10;
-  withLabelHeading_ = host::kTrue;
+  ORVANO_PREVIEW_PROPERTIES(ORVANO_PROPERTY_START)
   RefreshPreview();
 }
 
+// Captions and colours take any value, and Paint and Resize resume their own failures, so no
+// step here can fail.
 void Preview::RefreshPreview() {
   Captions& c = *captions_;
-  Resume([&] {
-    c.lblReturnAddress->SetCaption(preview_detail::ReturnAddressSample(returnAddressFormat_));
-  });
-  Resume([&] { c.lblLabelHeading->SetCaption(preview_detail::LabelHeadingSample()); });
-  Resume([&] { c.lblAddress->SetCaption(preview_detail::AddressSample()); });
+  c.lblReturnAddress->SetCaption(preview_detail::ReturnAddressSample(returnAddressFormat_));
+  c.lblLabelHeading->SetCaption(preview_detail::LabelHeadingSample());
+  c.lblAddress->SetCaption(preview_detail::AddressSample());
 
   // Captions on the control's background take its colour, those on the label face white.
   for (host::Label* onBackground :
        {c.lblBorderLeft.get(), c.lblBorderTop.get(), c.lblCols.get(), c.lblRows.get(),
         c.lblSpaceHorizontal.get(), c.lblSpaceVertical.get()}) {
-    Resume([&] { onBackground->SetBackColor(preview_detail::kBackground); });
+    onBackground->SetBackColor(preview_detail::kBackground);
   }
-  Resume([&] { c.lblHeight->SetBackColor(preview_detail::kLabelFace); });
-  Resume([&] { c.lblWidth->SetBackColor(preview_detail::kLabelFace); });
+  c.lblHeight->SetBackColor(preview_detail::kLabelFace);
+  c.lblWidth->SetBackColor(preview_detail::kLabelFace);
 
-  Resume([&] { UserControl_Paint(); });
-  Resume([&] { UserControl_Resize(); });
+  UserControl_Paint();
+  UserControl_Resize();
 }
 
-void Preview::SetBorderLeft(double v) {
-  borderLeft_ = v;
+#define ORVANO_PREVIEW_SETTER(...) ORVANO_PROPERTY_SETTER(Preview, __VA_ARGS__)
+ORVANO_PREVIEW_PROPERTIES(ORVANO_PREVIEW_SETTER)
+#undef ORVANO_PREVIEW_SETTER
+
+void Preview::ShowSheet(const SheetGeometry& sheet) {
+  borderLeft_ = sheet.BorderLeft;
+  borderTop_ = sheet.BorderTop;
+  labelWidth_ = sheet.LabelWidth;
+  labelHeight_ = sheet.LabelHeight;
+  spaceHorizontal_ = sheet.PitchWidth();
+  spaceVertical_ = sheet.PitchHeight();
+  cols_ = sheet.Cols;
+  rows_ = sheet.Rows;
   RefreshPreview();
 }
-void Preview::SetBorderTop(double v) {
-  borderTop_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelWidth(double v) {
-  labelWidth_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelHeight(double v) {
-  labelHeight_ = v;
-  RefreshPreview();
-}
-void Preview::SetSpaceVertical(double v) {
-  spaceVertical_ = v;
-  RefreshPreview();
-}
-void Preview::SetSpaceHorizontal(double v) {
-  spaceHorizontal_ = v;
-  RefreshPreview();
-}
-void Preview::SetCols(std::int32_t v) {
-  cols_ = v;
-  RefreshPreview();
-}
-void Preview::SetRows(std::int32_t v) {
-  rows_ = v;
-  RefreshPreview();
-}
-void Preview::SetPreviewLayout(ovPreviewLayoutConstants v) {
-  previewLayout_ = v;
-  RefreshPreview();
-}
-void Preview::SetReturnAddressFormat(ovReturnAddressFormatConstants v) {
-  returnAddressFormat_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelHeadingSpace(double v) {
-  labelHeadingSpace_ = v;
-  RefreshPreview();
-}
-void Preview::SetAddressSpace(double v) {
-  addressSpace_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelBorderLeft(double v) {
-  labelBorderLeft_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelBorderTop(double v) {
-  labelBorderTop_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelBorderRight(double v) {
-  labelBorderRight_ = v;
-  RefreshPreview();
-}
-void Preview::SetLabelBorderBottom(double v) {
-  labelBorderBottom_ = v;
-  RefreshPreview();
-}
-void Preview::SetWithLabelHeading(host::Flag v) {
-  withLabelHeading_ = v;
-  RefreshPreview();
-}
-void Preview::SetFontSize(std::int32_t v) {
-  fontSize_ = v;
+
+void Preview::ShowAddressLayout(const AddressLayout& layout) {
+  returnAddressFormat_ = static_cast<ovReturnAddressFormatConstants>(layout.ReturnAddressFormat);
+  labelHeadingSpace_ = layout.HeadingSpace;
+  addressSpace_ = layout.AddressSpace;
+  labelBorderLeft_ = layout.BorderLeft;
+  labelBorderTop_ = layout.BorderTop;
+  labelBorderRight_ = layout.BorderRight;
+  labelBorderBottom_ = layout.BorderBottom;
+  withLabelHeading_ = layout.WithLabelHeading;
+  fontSize_ = layout.FontSize;
   RefreshPreview();
 }
 

@@ -7,10 +7,13 @@
 #include <memory>
 
 #include "orvano/controls/preview/layout_state.h"
+#include "orvano/controls/preview/preview_properties.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
+#include "orvano/model/address_layout.h"
 #include "orvano/model/enums.h"
+#include "orvano/model/sheet_geometry.h"
 
 namespace orvano {
 
@@ -22,45 +25,15 @@ class Preview : public host::Object, public host::ControlEvents {
   Preview(const Preview&) = delete;
   Preview& operator=(const Preview&) = delete;
 
-  // Every setter stores the value unchecked and redraws and re-places everything.
-  double BorderLeft() const { return borderLeft_; }
-  void SetBorderLeft(double v);
-  double BorderTop() const { return borderTop_; }
-  void SetBorderTop(double v);
-  double LabelWidth() const { return labelWidth_; }
-  void SetLabelWidth(double v);
-  double LabelHeight() const { return labelHeight_; }
-  void SetLabelHeight(double v);
-  // Pitches: label size plus gap.
-  double SpaceVertical() const { return spaceVertical_; }
-  void SetSpaceVertical(double v);
-  double SpaceHorizontal() const { return spaceHorizontal_; }
-  void SetSpaceHorizontal(double v);
-  std::int32_t Cols() const { return cols_; }
-  void SetCols(std::int32_t v);
-  std::int32_t Rows() const { return rows_; }
-  void SetRows(std::int32_t v);
-  ovPreviewLayoutConstants PreviewLayout() const { return previewLayout_; }
-  void SetPreviewLayout(ovPreviewLayoutConstants v);
-  ovReturnAddressFormatConstants ReturnAddressFormat() const { return returnAddressFormat_; }
-  void SetReturnAddressFormat(ovReturnAddressFormatConstants v);
-  double LabelHeadingSpace() const { return labelHeadingSpace_; }
-  void SetLabelHeadingSpace(double v);
-  double AddressSpace() const { return addressSpace_; }
-  void SetAddressSpace(double v);
-  double LabelBorderLeft() const { return labelBorderLeft_; }
-  void SetLabelBorderLeft(double v);
-  double LabelBorderTop() const { return labelBorderTop_; }
-  void SetLabelBorderTop(double v);
-  double LabelBorderRight() const { return labelBorderRight_; }
-  void SetLabelBorderRight(double v);
-  double LabelBorderBottom() const { return labelBorderBottom_; }
-  void SetLabelBorderBottom(double v);
-  // Stored as given; only -1 counts as true in the layout.
-  host::Flag WithLabelHeading() const { return withLabelHeading_; }
-  void SetWithLabelHeading(host::Flag v);
-  std::int32_t FontSize() const { return fontSize_; }
-  void SetFontSize(std::int32_t v);
+  // The properties of preview_properties.h. Every setter stores the value unchecked and redraws
+  // and re-places everything. SpaceVertical and SpaceHorizontal are pitches (label size plus
+  // gap); WithLabelHeading is stored as given, and only -1 counts as true in the layout.
+  ORVANO_PREVIEW_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+
+  // A whole stock or address layout at once, with one redraw: the gaps become pitches, and the
+  // address layout's values its namesakes here.
+  void ShowSheet(const SheetGeometry& sheet);
+  void ShowAddressLayout(const AddressLayout& layout);
 
   // The layout of the last Paint or Resize.
   const PreviewLayoutState& Layout() const { return layout_; }
@@ -77,6 +50,7 @@ class Preview : public host::Object, public host::ControlEvents {
   void Initialize();
   void CreateCaptions();
   void RefreshPreview();
+  void Redraw() { RefreshPreview(); }
 
   void ComputeLayout();
   void ComputePageLayout();

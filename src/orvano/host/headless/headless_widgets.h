@@ -63,7 +63,7 @@ class WidgetImpl : public Base, public HeadlessItem {
   void SetTop(float v) override;
   void SetWidth(float v) override;
   void SetHeight(float v) override;
-  void BringToFront() override;
+  void BringToFront() noexcept override;
   std::string ToolTipText() const override { return toolTip_; }
   void SetToolTipText(const std::string& text) override { toolTip_ = text; }
   bool Enabled() const override { return enabled_; }
@@ -179,12 +179,12 @@ class HeadlessLabel : public WidgetImpl<Label> {
  public:
   HeadlessLabel(std::shared_ptr<Core> core, std::string name);
   std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& text) override;
+  void SetCaption(const std::string& text) noexcept override;
   Font GetFont() const override { return font_; }
   void SetFont(const Font& f) override;
   void SetFontSize(float points) override;
   Color BackColor() const override { return back_; }
-  void SetBackColor(Color c) override { back_ = c; }
+  void SetBackColor(Color c) noexcept override { back_ = c; }
   Color ForeColor() const override { return fore_; }
   void SetForeColor(Color c) override { fore_ = c; }
   bool Transparent() const override { return transparent_; }

@@ -17,7 +17,7 @@ void CheckFontSize(float points) {
 HeadlessLabel::HeadlessLabel(std::shared_ptr<Core> core, std::string name)
     : WidgetImpl<Label>(std::move(core), std::move(name)), font_(Owner().font) {}
 
-void HeadlessLabel::SetCaption(const std::string& text) {
+void HeadlessLabel::SetCaption(const std::string& text) noexcept {
   caption_ = text;
   Fit();
 }

@@ -59,7 +59,7 @@ void WidgetImpl<Base>::SetHeight(float v) {
 }
 
 template <class Base>
-void WidgetImpl<Base>::BringToFront() {
+void WidgetImpl<Base>::BringToFront() noexcept {
   core_->ToFront(this);
 }
 

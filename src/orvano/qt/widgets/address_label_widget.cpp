@@ -1,5 +1,6 @@
 #include "orvano/qt/widgets/address_label_widget.h"
 
+#include <QPlainTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -9,37 +10,52 @@
 
 namespace orvano::qt {
 
-AddressLabelWidget::AddressLabelWidget(QWidget* parent) : ControlWidget(parent) {
+struct AddressLabelWidget::Published {
+  ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_RECORD)
+  bool modified = false;
+};
+
+AddressLabelWidget::AddressLabelWidget(QWidget* parent)
+    : ControlWidget(parent), published_(std::make_unique<Published>()) {
   control_ = std::make_unique<AddressLabel>(container());
-  control_->OnAfterUpdate([this] { emit afterUpdate(); });
+  control_->OnAfterUpdate([this] {
+    Q_EMIT afterUpdate();
+    // The control clears its change flag once this handler has returned.
+    QMetaObject::invokeMethod(
+        this, [this] { Publish(); }, Qt::QueuedConnection);
+  });
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  // The size hint is the label's.
+  connect(this, &AddressLabelWidget::labelWidthChanged, this, &QWidget::updateGeometry);
+  connect(this, &AddressLabelWidget::labelHeightChanged, this, &QWidget::updateGeometry);
   // Clicking or tabbing onto the wrapper puts the cursor into the address box.
   if (QWidget* box = container().Widget()->findChild<QWidget*>(QStringLiteral("txtAddress"))) {
     setFocusProxy(box);
+    // The control hears of every edit first (its handler was connected when the box was made).
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
+      connect(edit, &QPlainTextEdit::textChanged, this, [this] { Publish(); });
+    }
   }
+  Publish(false);
 }
 
 AddressLabelWidget::~AddressLabelWidget() = default;
 
-void AddressLabelWidget::setLabelWidth(double v) {
-  control_->SetLabelWidth(v);
-  updateGeometry();
+#define ORVANO_ADDRESS_LABEL_WIDGET(...) ORVANO_QT_DEFINE(AddressLabelWidget, __VA_ARGS__)
+ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_ADDRESS_LABEL_WIDGET)
+#undef ORVANO_ADDRESS_LABEL_WIDGET
+
+void AddressLabelWidget::showLayout(const SheetGeometry& sheet, const AddressLayout& layout) {
+  Apply([&] { control_->ShowLayout(sheet, layout); });
 }
 
-void AddressLabelWidget::setLabelHeight(double v) {
-  control_->SetLabelHeight(v);
-  updateGeometry();
-}
-
-QString AddressLabelWidget::address() const { return ToQtLineEnds(ToQString(control_->Address())); }
-void AddressLabelWidget::setAddress(const QString& v) { control_->SetAddress(ToStdString(v)); }
-QString AddressLabelWidget::returnAddress() const { return ToQString(control_->ReturnAddress()); }
-void AddressLabelWidget::setReturnAddress(const QString& v) {
-  control_->SetReturnAddress(ToStdString(v));
-}
-QString AddressLabelWidget::labelHeading() const { return ToQString(control_->LabelHeading()); }
-void AddressLabelWidget::setLabelHeading(const QString& v) {
-  control_->SetLabelHeading(ToStdString(v));
+void AddressLabelWidget::Publish(bool signal) {
+  Published& published = *published_;
+  ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_PUBLISH)
+  if (const bool now = isModified(); published.modified != now) {
+    published.modified = now;
+    if (signal) Q_EMIT modifiedChanged(now);
+  }
 }
 
 QSize AddressLabelWidget::sizeHint() const {

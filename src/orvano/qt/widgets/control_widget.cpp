@@ -1,6 +1,7 @@
 #include "orvano/qt/widgets/control_widget.h"
 
 #include <QVBoxLayout>
+#include <exception>
 
 #include "orvano/host/error.h"
 #include "orvano/qt/convert.h"
@@ -19,15 +20,39 @@ ControlWidget::ControlWidget(QWidget* parent)
 // destructor deletes the host widget under it.
 ControlWidget::~ControlWidget() { container_.reset(); }
 
+bool ControlWidget::Apply(const std::function<void()>& change) noexcept {
+  QString failure;
+  bool ok = true;
+  try {
+    change();
+  } catch (const std::exception& e) {
+    ok = false;
+    failure = QString::fromUtf8(e.what());
+  } catch (...) {
+    ok = false;
+  }
+  try {
+    Publish();
+    if (!ok) Q_EMIT errorOccurred(failure);
+  } catch (...) {
+    // A slot that throws has nowhere to go; Qt does not pass exceptions through signals.
+  }
+  return ok;
+}
+
 void ControlWidget::saveState(host::PropertyBag& bag) { container_->WriteProperties(bag); }
 
-void ControlWidget::restoreState(host::PropertyBag& bag) { container_->ReadProperties(bag); }
+void ControlWidget::restoreState(host::PropertyBag& bag) {
+  Apply([&] { container_->ReadProperties(bag); });
+}
 
-void ControlWidget::saveState(PropertyFile& file) {
-  if (objectName().isEmpty()) {
-    host::Raise(host::ErrorKind::InvalidProcedureCall, "Das Steuerelement hat keinen Namen.");
-  }
-  saveState(file.Bag(ToStdString(objectName())));
+bool ControlWidget::saveState(PropertyFile& file) {
+  return Apply([&] {
+    if (objectName().isEmpty()) {
+      host::Raise(host::ErrorKind::InvalidProcedureCall, "Das Steuerelement hat keinen Namen.");
+    }
+    saveState(file.Bag(ToStdString(objectName())));
+  });
 }
 
 bool ControlWidget::restoreState(PropertyFile& file) {

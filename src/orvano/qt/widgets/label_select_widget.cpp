@@ -6,11 +6,20 @@
 
 namespace orvano::qt {
 
-LabelSelectWidget::LabelSelectWidget(QWidget* parent) : ControlWidget(parent) {
+struct LabelSelectWidget::Published {
+  ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_RECORD)
+};
+
+LabelSelectWidget::LabelSelectWidget(QWidget* parent)
+    : ControlWidget(parent), published_(std::make_unique<Published>()) {
   control_ = std::make_unique<LabelSelect>(container());
-  control_->OnLabelClick([this](std::int32_t id) { emit labelClick(id); });
+  control_->OnLabelClick([this](std::int32_t id) {
+    Publish();
+    Q_EMIT labelClick(id);
+  });
   control_->OnLabelChanged([this](const std::string& brand, std::string& labelName) {
-    emit labelChanged(ToQString(brand), ToQString(labelName));
+    Publish();
+    Q_EMIT labelChanged(ToQString(brand), ToQString(labelName));
   });
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
   ControlHost& host = *container().Widget();
@@ -18,6 +27,7 @@ LabelSelectWidget::LabelSelectWidget(QWidget* parent) : ControlWidget(parent) {
   auto* keys = new SheetKeys(*control_, host, this);
   connect(this, &LabelSelectWidget::labelClick, keys, [keys](int id) { keys->Follow(id); });
   setFocusProxy(&host);
+  Publish(false);
 }
 
 // The keyboard handling reads the control, so it goes first.
@@ -25,16 +35,22 @@ LabelSelectWidget::~LabelSelectWidget() {
   delete findChild<SheetKeys*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-QString LabelSelectWidget::labelName() const { return ToQString(control_->LabelName()); }
-void LabelSelectWidget::setLabelName(const QString& v) { control_->SetLabelName(ToStdString(v)); }
-QString LabelSelectWidget::brand() const { return ToQString(control_->Brand()); }
-void LabelSelectWidget::setBrand(const QString& v) { control_->SetBrand(ToStdString(v)); }
-QString LabelSelectWidget::description() const { return ToQString(control_->Description()); }
-void LabelSelectWidget::setDescription(const QString& v) {
-  control_->SetDescription(ToStdString(v));
+#define ORVANO_LABEL_SELECT_WIDGET(...) ORVANO_QT_DEFINE(LabelSelectWidget, __VA_ARGS__)
+ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_LABEL_SELECT_WIDGET)
+#undef ORVANO_LABEL_SELECT_WIDGET
+
+void LabelSelectWidget::Publish(bool signal) {
+  Published& published = *published_;
+  ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_PUBLISH)
 }
-QString LabelSelectWidget::dataFolder() const { return ToQString(control_->DataFolder()); }
-void LabelSelectWidget::setDataFolder(const QString& v) { control_->SetDataFolder(ToStdString(v)); }
+
+void LabelSelectWidget::showConfig() {
+  Apply([&] { control_->ShowConfig(); });
+}
+
+void LabelSelectWidget::marqueeLabel(int id) {
+  Apply([&] { control_->MarqueeLabel(id); });
+}
 
 // Room for a portrait A4 sheet a little over 200 pixels wide and the two-line caption under it.
 QSize LabelSelectWidget::sizeHint() const { return {230, 360}; }
