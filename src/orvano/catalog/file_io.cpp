@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 namespace orvano::catalog {
 namespace {
@@ -20,35 +22,53 @@ FileIdentity IdentityOf(const struct stat& st) {
           static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
 }
 
-FileState ReadFd(int fd, std::string& bytes, FileIdentity& identity) {
+FileState Refuse(ReadRefusal why, int err, ReadRefusal* refusal, int* error) {
+  if (refusal) *refusal = why;
+  if (error) *error = err;
+  return FileState::Failed;
+}
+
+int OpenForReading(const std::string& path) {
+  // Non-blocking, so a FIFO without a writer does not hang the open; only
+  // regular files are read.
+  return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+}
+
+FileState CheckFd(int fd, struct stat& st, ReadRefusal* refusal, int* error) {
+  if (fstat(fd, &st) != 0) return Refuse(ReadRefusal::Unreadable, errno, refusal, error);
+  if (!S_ISREG(st.st_mode)) return Refuse(ReadRefusal::NotRegular, 0, refusal, error);
+  if (st.st_size > kMaxProfileFileSize) return Refuse(ReadRefusal::TooLarge, 0, refusal, error);
+  if (refusal) *refusal = ReadRefusal::None;
+  return FileState::Ok;
+}
+
+FileState ReadFd(int fd, std::string& bytes, FileIdentity& identity, ReadRefusal* refusal,
+                 int* error) {
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxProfileFileSize)
-    return FileState::Failed;
+  if (CheckFd(fd, st, refusal, error) != FileState::Ok) return FileState::Failed;
   identity = IdentityOf(st);
+  // One buffer of the size fstat reports plus one byte, read once: only a read
+  // that fills that last byte (the file grew meanwhile) makes the buffer grow.
+  constexpr auto kLimit = static_cast<std::size_t>(kMaxProfileFileSize);
   std::string out;
-  out.resize(static_cast<std::size_t>(st.st_size));
+  out.resize(static_cast<std::size_t>(st.st_size) + 1);
   std::size_t have = 0;
   for (;;) {
     if (have == out.size()) {
-      // The file may have grown since fstat; keep reading up to the limit.
-      if (out.size() >= static_cast<std::size_t>(kMaxProfileFileSize)) {
-        char probe;
-        const ssize_t n = pread(fd, &probe, 1, static_cast<off_t>(have));
-        if (n == 0) break;
-        return FileState::Failed;
-      }
-      out.resize(out.size() + 4096);
+      if (have > kLimit) return Refuse(ReadRefusal::TooLarge, 0, refusal, error);
+      out.resize(std::min(kLimit + 1, out.size() * 2));
     }
     const ssize_t n = pread(fd, out.data() + have, out.size() - have, static_cast<off_t>(have));
     if (n < 0) {
       if (errno == EINTR) continue;
-      return FileState::Failed;
+      return Refuse(ReadRefusal::Unreadable, errno, refusal, error);
     }
     if (n == 0) break;
     have += static_cast<std::size_t>(n);
   }
   out.resize(have);
   bytes = std::move(out);
+  if (refusal) *refusal = ReadRefusal::None;
   return FileState::Ok;
 }
 
@@ -83,6 +103,18 @@ std::string TempPathFor(const std::string& path) {
 
 }  // namespace
 
+std::string RefusalText(ReadRefusal refusal, int error) {
+  switch (refusal) {
+    case ReadRefusal::None: return {};
+    case ReadRefusal::NotRegular: return "not a regular file";
+    case ReadRefusal::TooLarge:
+      return "larger than the limit of " + std::to_string(kMaxProfileFileSize >> 20) + " MiB";
+    case ReadRefusal::Unreadable: break;
+  }
+  return std::string("cannot be read") +
+         (error != 0 ? std::string(": ") + std::strerror(error) : "");
+}
+
 FileState StatFile(const std::string& path, FileIdentity& identity) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return errno == ENOENT ? FileState::Missing : FileState::Failed;
@@ -91,10 +123,26 @@ FileState StatFile(const std::string& path, FileIdentity& identity) {
   return FileState::Ok;
 }
 
-FileState ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::Failed;
-  const FileState state = ReadFd(fd, bytes, identity);
+FileState ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity,
+                        ReadRefusal* refusal, int* error) {
+  const int fd = OpenForReading(path);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return FileState::Missing;  // no such file
+    return Refuse(ReadRefusal::Unreadable, errno, refusal, error);
+  }
+  const FileState state = ReadFd(fd, bytes, identity, refusal, error);
+  close(fd);
+  return state;
+}
+
+FileState CheckReadable(const std::string& path, ReadRefusal* refusal, int* error) {
+  const int fd = OpenForReading(path);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return FileState::Missing;  // no such file
+    return Refuse(ReadRefusal::Unreadable, errno, refusal, error);
+  }
+  struct stat st {};
+  const FileState state = CheckFd(fd, st, refusal, error);
   close(fd);
   return state;
 }
@@ -118,8 +166,8 @@ void FileLock::Release() noexcept {
 FileState FileLock::Acquire(const std::string& path, bool createWhenMissing) {
   Release();
   path_ = path;
-  // Each round either locks the file the path names or sees it replaced and tries again; a
-  // writer holds the lock only for one write, so this ends.
+  // Each round either locks the file the path names or sees it replaced and
+  // tries again; a writer holds the lock only for one write, so this ends.
   for (int attempt = 0; attempt < 10000; ++attempt) {
     bool created = false;
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -153,7 +201,7 @@ FileState FileLock::Acquire(const std::string& path, bool createWhenMissing) {
 
 FileState FileLock::Read(std::string& bytes, FileIdentity& identity) const {
   if (fd_ < 0) return FileState::Failed;
-  return ReadFd(fd_, bytes, identity);
+  return ReadFd(fd_, bytes, identity, nullptr, nullptr);
 }
 
 bool FileLock::Replace(std::string_view bytes, FileIdentity& written) {
@@ -165,7 +213,8 @@ bool FileLock::Replace(std::string_view bytes, FileIdentity& written) {
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
   if (ok && !created_) {
-    // Keep owner and permissions of the file being replaced (the owner only where allowed).
+    // Keep owner and permissions of the file being replaced (the owner only
+    // where allowed).
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {
       // not ours to give away: the new file keeps our ownership
     }
@@ -173,8 +222,9 @@ bool FileLock::Replace(std::string_view bytes, FileIdentity& written) {
   }
   ok = ok && fsync(fd) == 0;
   ok = ok && rename(temp.c_str(), path_.c_str()) == 0;
-  // The identity after the rename, which sets the file's ctime: taken before it, the cache
-  // would never recognise its own write and parse the file again on the next read.
+  // The identity after the rename, which sets the file's ctime: taken before
+  // it, the cache would never recognise its own write and parse the file again
+  // on the next read.
   struct stat st {};
   const bool known = ok && fstat(fd, &st) == 0;
   close(fd);

@@ -23,12 +23,24 @@ inline constexpr std::int64_t kMaxProfileFileSize = std::int64_t{64} << 20;
 
 enum class FileState { Ok, Missing, Failed };
 
+// Why a file that exists was not read, so callers can say so instead of showing it as empty.
+enum class ReadRefusal { None, NotRegular, TooLarge, Unreadable };
+
+// "not a regular file", "larger than the limit of 64 MiB", "cannot be read: <reason>".
+std::string RefusalText(ReadRefusal refusal, int error = 0);
+
 // Identity of the regular file at path (following links). Failed for anything but a regular file.
 FileState StatFile(const std::string& path, FileIdentity& identity);
 
 // The whole file, with the identity of what was read. Failed when unreadable, not a regular file
-// or above kMaxProfileFileSize.
-FileState ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity);
+// or above kMaxProfileFileSize; refusal and error (errno) then say which. Opening does not block
+// on a FIFO or a device, and a special file is never read.
+FileState ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity,
+                        ReadRefusal* refusal = nullptr, int* error = nullptr);
+
+// Whether ReadWholeFile would read the file, without reading it: opens, checks and closes.
+FileState CheckReadable(const std::string& path, ReadRefusal* refusal = nullptr,
+                        int* error = nullptr);
 
 // An exclusive advisory lock (flock) on the file at a path. A writer replaces the file by rename,
 // so after waiting for the lock the path is checked to still name the locked file; if not, the
