@@ -101,8 +101,8 @@ int RunShow(const std::vector<std::string>& args) {
   const std::string path = catalog::IsCustomBrand(brand)
                                ? catalog::CustomLabelPath(dataFolder)
                                : a.Value("--catalog", catalog::ShippedCatalogPath());
-  std::string bytes, reason;
-  if (!ReadFileBytes(path, bytes, reason)) {
+  std::string reason;
+  if (!CheckFileReadable(path, reason)) {
     Complain("show: cannot read " + path + ": " + reason);
     return kExitUsage;
   }
@@ -118,6 +118,12 @@ int RunShow(const std::vector<std::string>& args) {
   def.SetLabelName(labelName);
   FillFromRecord(def, record);
 
+  // A layout file that is there but refused would silently give the default layout.
+  const std::string layoutPath = catalog::AddressLayoutPath(dataFolder);
+  if (!CheckFileReadable(layoutPath, reason) && reason != "no such file") {
+    Complain("show: cannot read " + layoutPath + ": " + reason);
+    return kExitUsage;
+  }
   AddressFieldLayout layout;
   const std::int32_t stored = catalog::LookupAddressLayout(
       brand, labelName, dataFolder, layout.BorderLeft, layout.BorderTop, layout.BorderBottom,
