@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,6 +17,7 @@
 #include <ini.h>
 
 #include "memory_probe.h"
+#include "orvano/catalog/file_io.h"
 #include "orvano/catalog/label_catalog.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/profile_cache.h"
@@ -145,6 +147,41 @@ void BM_InihParse(benchmark::State& state) {
   }
 }
 
+// The file reader alone: one whole read of a file of the given size in MiB (a file above 32 MiB
+// gets memory of its own from the allocator on every read).
+void BM_ReadWholeFile(benchmark::State& state) {
+  static const struct Files {
+    std::string folder;
+    Files() {
+      folder = (std::filesystem::temp_directory_path() / "orvano-read-XXXXXX").string();
+      if (mkdtemp(folder.data()) == nullptr) std::abort();
+    }
+    ~Files() {
+      std::error_code ec;
+      std::filesystem::remove_all(folder, ec);
+    }
+  } files;
+  const std::size_t size = static_cast<std::size_t>(state.range(0)) << 20;
+  const std::string path = files.folder + "/" + std::to_string(state.range(0)) + ".def";
+  if (!std::filesystem::exists(path)) {
+    const std::string line = "Etikett 12345=Adressen;9;0;2;6;12,29;8,8;88,9;46,56;7,62;0\r\n";
+    std::string bytes;
+    bytes.reserve(size);
+    while (bytes.size() + line.size() <= size) bytes += line;
+    bytes.resize(size, ';');
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  for (auto _ : state) {
+    std::string bytes;
+    orvano::catalog::FileIdentity identity;
+    if (orvano::catalog::ReadWholeFile(path, bytes, identity) != orvano::catalog::FileState::Ok)
+      std::abort();
+    benchmark::DoNotOptimize(bytes.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(size));
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
   b->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMicrosecond);
 }
@@ -154,6 +191,7 @@ BENCHMARK(BM_LookupLabelCold)->Apply(Sizes)->Arg(400000);
 BENCHMARK(BM_LookupLabelWarm)->Apply(Sizes);
 BENCHMARK(BM_LoadCatalogCold)->Apply(Sizes);
 BENCHMARK(BM_LoadCatalogWarm)->Apply(Sizes);
+BENCHMARK(BM_ReadWholeFile)->Arg(1)->Arg(16)->Arg(48)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

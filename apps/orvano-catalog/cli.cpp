@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
+
+#include "orvano/catalog/file_io.h"
 
 namespace orvano::catalogtool {
 
@@ -93,26 +94,18 @@ void PrintUsage() {
          "Exit status: 0 ok, 1 problems found, 2 bad usage or unreadable input.\n";
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    reason = "is a folder";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) {
-    reason = std::strerror(errno);
-    return false;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) {
-    reason = "read error";
-    return false;
-  }
-  bytes = text.str();
+namespace {
+
+// The library's reader decides, so the tool and the library agree on what a catalog can be.
+bool Refused(catalog::FileState state, catalog::ReadRefusal refusal, int error,
+             std::string& reason) {
+  if (state == catalog::FileState::Ok) return false;
+  reason = state == catalog::FileState::Missing ? std::string("no such file")
+                                                : catalog::RefusalText(refusal, error);
   return true;
 }
+
+}  // namespace
 
 bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
   const std::string temp = path + ".tmp";
@@ -138,6 +131,21 @@ bool WriteAtomically(const std::string& path, const std::string& bytes, std::str
     return false;
   }
   return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
+  catalog::FileIdentity identity;
+  catalog::ReadRefusal refusal = catalog::ReadRefusal::None;
+  int error = 0;
+  const catalog::FileState state = catalog::ReadWholeFile(path, bytes, identity, &refusal, &error);
+  return !Refused(state, refusal, error, reason);
+}
+
+bool CheckFileReadable(const std::string& path, std::string& reason) {
+  catalog::ReadRefusal refusal = catalog::ReadRefusal::None;
+  int error = 0;
+  const catalog::FileState state = catalog::CheckReadable(path, &refusal, &error);
+  return !Refused(state, refusal, error, reason);
 }
 
 }  // namespace orvano::catalogtool

@@ -35,10 +35,14 @@ void Complain(const std::string& message);
 int UsageError(const std::string& message);
 void PrintUsage();
 
-// The whole file. False with a reason ("no such file", "is a folder", ...) otherwise.
+// The whole file, read as the library reads catalogs: regular files only, up to its size limit,
+// never blocking on a FIFO or device. False with a reason ("no such file", "not a regular file",
+// "larger than the limit of 64 MiB", ...) otherwise.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason);
 // Written beside the target and renamed over it, so a failed run never leaves half a file.
 bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason);
+// The same checks without reading the file, for commands that let the library read it.
+bool CheckFileReadable(const std::string& path, std::string& reason);
 
 int RunList(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);

@@ -14,8 +14,8 @@ int RunList(const std::vector<std::string>& args) {
   Arguments a;
   if (!ParseArguments(args, "list", {"--catalog"}, {}, 0, 1, a)) return kExitUsage;
   const std::string path = a.Value("--catalog", catalog::ShippedCatalogPath());
-  std::string bytes, reason;
-  if (!ReadFileBytes(path, bytes, reason)) {
+  std::string reason;
+  if (!CheckFileReadable(path, reason)) {
     Complain("list: cannot read " + path + ": " + reason);
     return kExitUsage;
   }

@@ -93,8 +93,8 @@ int RunShow(const std::vector<std::string>& args) {
   const std::string path = catalog::IsCustomBrand(brand)
                                ? catalog::CustomLabelPath(dataFolder)
                                : a.Value("--catalog", catalog::ShippedCatalogPath());
-  std::string bytes, reason;
-  if (!ReadFileBytes(path, bytes, reason)) {
+  std::string reason;
+  if (!CheckFileReadable(path, reason)) {
     Complain("show: cannot read " + path + ": " + reason);
     return kExitUsage;
   }
@@ -110,6 +110,12 @@ int RunShow(const std::vector<std::string>& args) {
   def.SetLabelName(labelName);
   FillFromRecord(def, record);
 
+  // A layout file that is there but refused would silently give the default layout.
+  const std::string layoutPath = catalog::AddressLayoutPath(dataFolder);
+  if (!CheckFileReadable(layoutPath, reason) && reason != "no such file") {
+    Complain("show: cannot read " + layoutPath + ": " + reason);
+    return kExitUsage;
+  }
   const std::optional<AddressLayout> stored =
       catalog::FindAddressLayout(brand, labelName, dataFolder);
   const AddressLayout layout = stored.value_or(AddressLayout{});

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "checked_bag.h"
 #include "first_label.h"
 #include "label_def_panel.h"
 #include "orvano/host/error.h"
@@ -35,7 +36,7 @@ const QString kSampleAddress =
 const QString kSampleSender = QStringLiteral("Probehaus GmbH · Am Markt 1 · 54321 Beispielstadt");
 const QString kSampleHeading = QStringLiteral("Persönlich");
 
-QString Text(const qt::QtPropertyBag& bag, const char* key, const QString& fallback) {
+QString Text(const host::PropertyBag& bag, const char* key, const QString& fallback) {
   return QString::fromStdString(bag.ReadProperty(key, fallback.toStdString()).ToString());
 }
 
@@ -139,35 +140,59 @@ QWidget* DemoWindow::BuildPanel() {
   return box;
 }
 
-void DemoWindow::Restore(qt::PropertyFile& file) {
+QStringList DemoWindow::Restore(qt::PropertyFile& file) {
+  // Every value goes through a check: a damaged one gets its default and is named, so a broken
+  // form still opens, and says what it left out.
+  QStringList ignored;
+  const auto restore = [&](qt::ControlWidget& widget) {
+    const std::string name = widget.objectName().toStdString();
+    if (!file.Has(name)) return;
+    CheckedBag bag(file.Bag(name), name, ignored);
+    widget.restoreState(bag);
+  };
   const bool saved = file.Has("LabelSelect1");
-  labelSelect_->restoreState(file);
+  restore(*labelSelect_);
   // The data folder is not part of the saved state; the address layout is not either, so the
   // label is looked up again once the folder is known.
   labelSelect_->setDataFolder(dataFolder_);
   labelSelect_->setAddressLabel(true);
-  qt::QtPropertyBag& demo = file.Bag(kDemoBag);
+  const CheckedBag demo(file.Bag(kDemoBag), kDemoBag, ignored);
   if (!saved) {
     StartFresh();
   } else {
     try {
       if (!labelSelect_->labelName().trimmed().isEmpty())
         labelSelect_->setLabelName(labelSelect_->labelName());
-      labelSelect_->setLabelID(demo.ReadProperty("StartLabel", std::int32_t{0}).ToLong());
     } catch (const host::Error& e) {
-      statusBar()->showMessage(QString::fromStdString(e.what()));
+      ignored
+          << QStringLiteral("LabelSelect1.LabelName (%1)").arg(QString::fromStdString(e.what()));
     }
-    addressLabel_->restoreState(file);
-    preview_->restoreState(file);
+    try {
+      // Not through the check: a start label of a large sheet lies above its number range.
+      labelSelect_->setLabelID(
+          file.Bag(kDemoBag).ReadProperty("StartLabel", std::int32_t{0}).ToLong());
+    } catch (const host::Error& e) {
+      ignored << QStringLiteral("Demo.StartLabel (%1)").arg(QString::fromStdString(e.what()));
+    }
+    restore(*addressLabel_);
+    restore(*preview_);
     sender_->setText(Text(demo, "ReturnAddress", addressLabel_->returnAddress()));
     heading_->setText(Text(demo, "LabelHeading", addressLabel_->labelHeading()));
   }
-  const bool addressView =
-      demo.ReadProperty("PreviewLayout", std::int32_t{0}).ToLong() == ovPreviewAddressLayout;
+  std::int32_t layout = demo.ReadProperty("PreviewLayout", std::int32_t{0}).ToLong();
+  if (layout != ovPreviewPageLayout && layout != ovPreviewAddressLayout) {
+    ignored << QStringLiteral("Demo.PreviewLayout");
+    layout = ovPreviewPageLayout;
+  }
+  const bool addressView = layout == ovPreviewAddressLayout;
   (addressView ? addressLayout_ : pageLayout_)->setChecked(true);
   preview_->setPreviewLayout(addressView ? ovPreviewAddressLayout : ovPreviewPageLayout);
   outlines_->setChecked(demo.ReadProperty("Outlines", false).ToFlag() != 0);
   Sync();
+  if (!ignored.isEmpty())
+    statusBar()->showMessage(QStringLiteral("Gespeicherter Stand beschädigt, nicht übernommen: %1")
+                                 .arg(ignored.join(", ")));
+  return ignored;
 }
 
 void DemoWindow::StartFresh() {

@@ -34,8 +34,9 @@ class DemoWindow : public QMainWindow {
   ~DemoWindow() override;
 
   // Puts the saved form back; a form never saved starts with a catalog label and a sample
-  // address.
-  void Restore(qt::PropertyFile& file);
+  // address. A damaged value takes its default; the names of those left out are returned (and
+  // shown in the status bar).
+  QStringList Restore(qt::PropertyFile& file);
   void Save(qt::PropertyFile& file);
 
   // The printout of the current state into a PDF: the loaded addresses one per label from the

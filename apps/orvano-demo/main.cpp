@@ -72,7 +72,10 @@ int main(int argc, char** argv) {
   }
 
   orvano::demo::DemoWindow window(dataFolder);
-  window.Restore(state);
+  const QStringList ignored = window.Restore(state);
+  if (!ignored.isEmpty())
+    Report(QStringLiteral("Gespeicherter Stand beschädigt, nicht übernommen: %1")
+               .arg(ignored.join(QStringLiteral(", "))));
   window.resize(window.sizeHint().expandedTo(QSize(1180, 660)));
   window.show();
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <iterator>
+#include <limits>
 
 #include "demo_window.h"
 #include "orvano/qt/widgets/address_label_widget.h"
@@ -42,6 +45,50 @@ TEST(DemoState, FormComesBackAsItWasLeft) {
     EXPECT_GT(second.labelSelect()->addressLabelFontSize(), 0);
     EXPECT_DOUBLE_EQ(second.addressLabel()->labelWidth(), second.labelSelect()->labelWidth());
   }
+}
+
+// Wrong kinds, numbers out of range, huge texts: each such value takes its default and is named;
+// the rest of the form comes back and nothing aborts (a text flag once ended the demo).
+TEST(DemoState, DamagedFormLoadsWithDefaultsAndNamesWhatItIgnored) {
+  QTemporaryDir data;
+  ASSERT_TRUE(data.isValid());
+  qt::PropertyFile file;
+  {
+    DemoWindow first(data.path());
+    first.Restore(file);
+    first.addressLabel()->setAddress(QStringLiteral("Max Muster"));
+    first.Save(file);
+  }
+  const struct {
+    const char* bag;
+    const char* name;
+    host::Variant value;
+  } damage[] = {
+      {"Demo", "PreviewLayout", "Adresse"},
+      {"Demo", "Outlines", "kaputt"},
+      {"Demo", "StartLabel", 1e12},
+      {"Demo", "ReturnAddress", std::int32_t{7}},
+      {"Demo", "LabelHeading", std::string(5 << 20, 'h')},
+      {"AddressLabel1", "ReturnAddress", std::string(5 << 20, 'r')},
+      {"AddressLabel1", "LabelWidth", std::numeric_limits<double>::infinity()},
+      {"Preview1", "Cols", std::int32_t{2'000'000'000}},
+      {"Preview1", "WithLabelHeading", "vielleicht"},
+      {"LabelSelect1", "LabelHeight", "hoch"},
+  };
+  for (const auto& d : damage) file.Bag(d.bag).Set(d.name, d.value);
+
+  DemoWindow second(data.path());
+  QStringList ignored;
+  ASSERT_NO_THROW(ignored = second.Restore(file));
+  for (const auto& d : damage)
+    EXPECT_TRUE(std::any_of(
+        ignored.begin(), ignored.end(),
+        [&](const QString& i) { return i.startsWith(QStringLiteral("%1.%2").arg(d.bag, d.name)); }))
+        << d.bag << "." << d.name << " not reported in " << ignored.join(", ").toStdString();
+  EXPECT_EQ(ignored.size(), static_cast<qsizetype>(std::size(damage)));
+  EXPECT_EQ(second.addressLabel()->address(), QStringLiteral("Max Muster"));  // undamaged
+  EXPECT_EQ(second.preview()->previewLayout(), 0);
+  EXPECT_TRUE(second.addressLabel()->returnAddress().size() < 1000);
 }
 
 }  // namespace

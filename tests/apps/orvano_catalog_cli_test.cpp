@@ -1,7 +1,10 @@
 // orvano-catalog as its users run it: exit codes, messages and output of the built program.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -20,9 +23,10 @@ struct Outcome {
 class CatalogCli : public ::testing::Test {
  protected:
   // Arguments are passed in single quotes; the test's own paths hold none.
-  Outcome Tool(const std::string& args) {
-    const std::string command = std::string("'") + ORVANO_CATALOG_TOOL + "' " + args + " >'" +
-                                io_.File("out") + "' 2>'" + io_.File("err") + "'";
+  Outcome Tool(const std::string& args, bool withTool = true) {
+    const std::string tool = withTool ? std::string("'") + ORVANO_CATALOG_TOOL + "' " : "";
+    const std::string command =
+        tool + args + " >'" + io_.File("out") + "' 2>'" + io_.File("err") + "'";
     Outcome r;
     const int raw = std::system(command.c_str());
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -81,6 +85,32 @@ TEST_F(CatalogCli, CheckReportsLineNumbersAndExitsWithOne) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
   EXPECT_EQ(Tool("check " + Q(work_.Path())).status, 2);  // a folder
+}
+
+// A FIFO, a device, a folder or a file above the library's limit is refused at once, with the
+// file and the reason, by every command that reads a catalog; none of them blocks or reads it.
+TEST_F(CatalogCli, RefusesWhatIsNoCatalogFileAndSaysWhy) {
+  const std::string fifo = work_.File("fifo.def");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = work_.Write("huge.def", "");
+  ASSERT_EQ(truncate(huge.c_str(), (std::int64_t{64} << 20) + 1), 0);  // sparse: costs no disk
+  const struct {
+    std::string file, reason;
+  } refused[] = {{fifo, "not a regular file"},
+                 {"/dev/zero", "not a regular file"},
+                 {huge, "larger than the limit of 64 MiB"}};
+  for (const auto& r : refused) {
+    // timeout: a regression must fail the test, not hang it
+    for (const std::string& call :
+         {"check " + Q(r.file), "list --catalog " + Q(r.file), "list Marke --catalog " + Q(r.file),
+          "show Marke 'Etikett 1' --catalog " + Q(r.file)}) {
+      const Outcome o = Tool("timeout 20 " + std::string(ORVANO_CATALOG_TOOL) + " " + call, false);
+      EXPECT_EQ(o.status, 2) << call;
+      EXPECT_NE(o.err.find("cannot read " + r.file + ": " + r.reason), std::string::npos)
+          << call << ": " << o.err;
+      EXPECT_EQ(o.out, "") << call;
+    }
+  }
 }
 
 TEST_F(CatalogCli, ImportWritesTheCatalogAndReportsSkips) {

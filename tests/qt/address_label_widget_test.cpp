@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "orvano/host/widgets.h"
 #include "orvano/model/page_format.h"
 #include "orvano/qt/widgets/address_label_widget.h"
 #include "orvano/qt/widgets/shared_platform.h"
@@ -33,6 +34,16 @@ class AddressLabelWidgetTest : public ::testing::Test {
   AddressLabelWidget* address_ = nullptr;
   QPlainTextEdit* box_ = nullptr;
 };
+
+// An address far above any real one (from a host or a saved form) is cut with a note, not laid
+// out whole: 200 KB took seconds in the box, 5 MB minutes.
+TEST_F(AddressLabelWidgetTest, OverlongAddressIsCutWithANote) {
+  address_->setAddress(QString(200 * 1024, QLatin1Char('x')));
+  const QByteArray shown = address_->address().toUtf8();
+  EXPECT_LE(static_cast<std::size_t>(shown.size()), host::kMaxTextBoxBytes);
+  EXPECT_TRUE(shown.endsWith(host::kTextCutNote));
+  EXPECT_EQ(box_->toPlainText(), address_->address());
+}
 
 TEST_F(AddressLabelWidgetTest, TypingAndLeavingTheBoxSignalsAfterUpdateOnce) {
   QSignalSpy updates(address_, &AddressLabelWidget::afterUpdate);

@@ -22,7 +22,7 @@ namespace {
 
 // Runs `play` on the dialog once it is up, from inside its modal loop. A message box that
 // turns up is noted and answered, so a failing save cannot hang the test; after ten seconds
-// the dialog is cancelled.
+// the dialog is cancelled. It plays only once the dialog is the active window.
 class DialogPlayer {
  public:
   explicit DialogPlayer(std::function<void(QDialog&)> play) : play_(std::move(play)) {
@@ -42,9 +42,13 @@ class DialogPlayer {
       return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);
-    // A user acts on the dialog once it is the active window; before that, the focus is still
-    // in the window that opened it.
-    if (dialog && dialog->isVisible() && dialog->isActiveWindow() && !played_) {
+    if (dialog && dialog->isVisible() && !played_ && !dialog->isActiveWindow()) {
+      // Visible is not yet active: until it is, nothing in it has the focus (a slow build
+      // reaches this point first), so activate it and play on a later tick.
+      QApplication::setActiveWindow(dialog);
+      dialog->activateWindow();
+      if (++ticks_ > 200) dialog->reject();
+    } else if (dialog && dialog->isVisible() && !played_) {
       played_ = true;
       play_(*dialog);
     } else if (dialog && ++ticks_ > 200) {

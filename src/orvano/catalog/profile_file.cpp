@@ -34,24 +34,18 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
 
   // Read again inside the lock: another process may have written since we last looked.
   std::shared_ptr<const ProfileDocument> doc;
-  if (!lock.Created()) {
+  if (!lock.Missing()) {
     std::string bytes;
     FileIdentity identity;
     if (lock.Read(bytes, identity) != FileState::Ok) return false;
     doc = ProfileDocument::Parse(std::move(bytes));
   }
   Edit edit = ApplyWrite(doc.get(), section, key, value);
-  if (edit.outcome != EditOutcome::Changed) {
-    lock.DiscardCreated();
-    return edit.outcome == EditOutcome::Unchanged;
-  }
+  if (edit.outcome != EditOutcome::Changed) return edit.outcome == EditOutcome::Unchanged;
 
   FileIdentity written;
   auto updated = ProfileDocument::Parse(std::move(edit.bytes));
-  if (!lock.Replace(updated->Bytes(), written)) {
-    lock.DiscardCreated();
-    return false;
-  }
+  if (!lock.Replace(updated->Bytes(), written)) return false;
   ProfileCache::Instance().Store(file, written, std::move(updated));
   if (path != file) ProfileCache::Instance().Forget(path);
   return true;

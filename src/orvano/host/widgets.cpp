@@ -13,4 +13,15 @@ void Widget::Move(float left, float top, float width, float height) {
   Resume([&] { SetHeight(height); });
 }
 
+std::string BoundedText(std::string_view text) {
+  if (text.size() <= kMaxTextBoxBytes) return std::string(text);
+  const std::string_view note = kTextCutNote;
+  std::size_t keep = kMaxTextBoxBytes - note.size();
+  while (keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80) --keep;
+  std::string out;
+  out.reserve(keep + note.size());
+  out.append(text.substr(0, keep)).append(note);
+  return out;
+}
+
 }  // namespace orvano::host

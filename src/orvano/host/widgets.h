@@ -10,9 +10,11 @@
 // platform's order (see container.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "orvano/host/color.h"
 #include "orvano/host/font.h"
@@ -65,11 +67,26 @@ class FocusWidget : public Widget {
   virtual void SetTabIndex(int index) = 0;
 };
 
+// The most a text box takes from code (a host, a saved form, a file): no real address comes near
+// it, and a text box laying out megabytes freezes its program. Longer texts are cut at a
+// character and end in kTextCutNote, so the cut is seen.
+inline constexpr std::size_t kMaxTextBoxBytes = std::size_t{64} << 10;
+inline constexpr const char* kTextCutNote = " [... gekürzt]";
+
+// text itself when it fits kMaxTextBoxBytes, else its start plus kTextCutNote, that long at most.
+std::string BoundedText(std::string_view text);
+
 class TextBox : public FocusWidget {
  public:
   virtual std::string Text() const = 0;
-  // Raises Change when the text differs from the current one.
-  virtual void SetText(const std::string& text) = 0;
+  // Raises Change when the text differs from the current one. Every backend gets the text
+  // bounded, so none of them can be made to freeze.
+  void SetText(const std::string& text) {
+    if (text.size() <= kMaxTextBoxBytes)
+      ShowText(text);
+    else
+      ShowText(BoundedText(text));
+  }
   // Selection in characters.
   virtual std::int32_t SelStart() const = 0;
   virtual std::int32_t SelLength() const = 0;
@@ -81,6 +98,10 @@ class TextBox : public FocusWidget {
   virtual void SetMultiLine(bool multi) = 0;
   virtual void SetBackColor(Color c) = 0;
   virtual void OnChange(Handler h) = 0;
+
+ protected:
+  // SetText of the backend, with a text of at most kMaxTextBoxBytes.
+  virtual void ShowText(const std::string& text) = 0;
 };
 
 enum class Alignment { Left, Right, Center };

@@ -1,6 +1,7 @@
 #include "orvano/qt/property_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -16,6 +17,8 @@ namespace orvano::qt {
 namespace {
 
 constexpr const char* kFormat = "orvano-properties";
+// A form of a few controls takes kilobytes; this is far beyond any.
+constexpr qint64 kMaxFileSize = qint64{64} << 20;
 
 // Doubles as the shortest text that reads back to the same bits (JSON has no infinity or NaN).
 QString DoubleText(double d) {
@@ -119,6 +122,10 @@ std::vector<std::string> PropertyFile::Instances() const {
 void PropertyFile::Load(const std::string& path) {
   QFile file(ToQString(path));
   if (!file.exists()) host::Raise(host::ErrorKind::FileNotFound, "Datei nicht gefunden: " + path);
+  // Only a regular file of a sensible size: a FIFO would block the read, a device never end.
+  const QFileInfo info(file);
+  if (!info.isFile() || info.size() > kMaxFileSize)
+    host::Raise(host::ErrorKind::IoError, "Keine Formulardatei: " + path);
   if (!file.open(QIODevice::ReadOnly))
     host::Raise(host::ErrorKind::IoError, "Datei nicht lesbar: " + path);
   QJsonParseError error{};

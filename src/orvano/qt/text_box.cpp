@@ -55,7 +55,7 @@ void QtTextBox::SetQtText(const QString& text) {
 
 std::string QtTextBox::Text() const { return ToStdString(PlatformText()); }
 
-void QtTextBox::SetText(const std::string& text) {
+void QtTextBox::ShowText(const std::string& text) {
   QString q = ToQString(text);
   if (multiLine_) q = ToQtLineEnds(q);
   if (q == QtText()) return;

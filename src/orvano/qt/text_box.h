@@ -10,7 +10,6 @@ class QtTextBox : public NativeFocusWidget<host::TextBox> {
   QtTextBox(ControlHost* host, std::string name, const host::Font& font);
 
   std::string Text() const override;
-  void SetText(const std::string& text) override;
   std::int32_t SelStart() const override;
   std::int32_t SelLength() const override;
   void SetSelStart(std::int32_t v) override;
@@ -24,6 +23,7 @@ class QtTextBox : public NativeFocusWidget<host::TextBox> {
 
  protected:
   bool RaisesMouseClick() const override { return true; }
+  void ShowText(const std::string& text) override;
 
  private:
   void Build();

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "orvano/catalog/catalog_files.h"
+#include "orvano/catalog/catalog_status.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/value_parse.h"
 #include "orvano/dialog/label_config/label_config.h"
+#include "orvano/dialog/label_config/messages.h"
 #include "orvano/dialog/label_config/shown_text.h"
 #include "orvano/host/app_path.h"
 #include "orvano/host/error.h"
@@ -50,6 +52,10 @@ void frmLabelConfig::Form_Load() {
   if (host::Trim(dataFolder_).empty()) dataFolder_ = host::AppPath();
   Resume([&] { SSTab1_->SetTabEnabled(1, asAddressLabel_); });
   Resume([&] { catalog_.LoadCatalog(dataFolder_, platform_); });
+  Resume([&] {
+    for (const catalog::RefusedFile& file : catalog::RefusedCatalogFiles(dataFolder_))
+      Message(label_config::CatalogRefused(file.Path, file.Refusal), label_config::kWarning);
+  });
   // Shown again, the dialog starts from empty lists.
   for (host::ComboBox* list : {cboFontSize_.get(), cboReturnAddressFormat_.get(),
                                cboWithLabelHeading_.get(), cboFormat_.get()})

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "orvano/catalog/file_io.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::label_config {
@@ -36,6 +37,15 @@ inline std::string DeleteQuestion(const std::string& name) {
 inline std::string WriteFailed(const std::string& path) {
   return "Das Etikett konnte nicht gespeichert werden, weil die Datei " + path +
          " nicht geschrieben werden kann.";
+}
+
+// A catalog file that exists but is not read: its labels are missing from the lists.
+inline std::string CatalogRefused(const std::string& path, catalog::ReadRefusal refusal) {
+  const char* why = refusal == catalog::ReadRefusal::TooLarge     ? "größer als 64 MiB ist"
+                    : refusal == catalog::ReadRefusal::NotRegular ? "keine gewöhnliche Datei ist"
+                                                                  : "nicht lesbar ist";
+  return "Die Etikettendatei " + path + " wird nicht gelesen, weil sie " + why +
+         ". Ihre Etiketten fehlen in der Auswahl.";
 }
 
 }  // namespace orvano::label_config

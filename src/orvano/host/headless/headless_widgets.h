@@ -147,7 +147,6 @@ class HeadlessTextBox : public FocusImpl<TextBox> {
  public:
   HeadlessTextBox(std::shared_ptr<Core> core, std::string name);
   std::string Text() const override { return text_; }
-  void SetText(const std::string& text) override;
   std::int32_t SelStart() const override { return sel_.start; }
   std::int32_t SelLength() const override { return sel_.length; }
   void SetSelStart(std::int32_t v) override { sel_.SetStart(v, text_); }
@@ -165,6 +164,9 @@ class HeadlessTextBox : public FocusImpl<TextBox> {
   std::string SelText() const;
   // What the user's typing does: the text replaced, Change if it differs, the caret at the end.
   void Typed(const std::string& text);
+
+ protected:
+  void ShowText(const std::string& text) override;
 
  private:
   std::string text_;

@@ -15,7 +15,7 @@ void CheckFontSize(float points) {
 HeadlessTextBox::HeadlessTextBox(std::shared_ptr<Core> core, std::string name)
     : FocusImpl<TextBox>(std::move(core), std::move(name)), font_(Owner().font) {}
 
-void HeadlessTextBox::SetText(const std::string& text) {
+void HeadlessTextBox::ShowText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
   sel_ = {};

@@ -97,7 +97,7 @@ void LabelSearchDialog::Choose() {
   if (!e) return;
   chosenBrand_ = QString::fromStdString(e->Brand);
   chosenName_ = QString::fromStdString(e->Name);
-  emit labelChosen(chosenBrand_, chosenName_);
+  Q_EMIT labelChosen(chosenBrand_, chosenName_);
   accept();
 }
 

@@ -40,7 +40,7 @@ class LabelSearchDialog : public QDialog {
   QString chosenBrand() const { return chosenBrand_; }
   QString chosenLabelName() const { return chosenName_; }
 
- signals:
+ Q_SIGNALS:
   // Enter, the OK button or a double click on a row.
   void labelChosen(const QString& brand, const QString& labelName);
 
