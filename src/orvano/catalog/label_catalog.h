@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::catalog {
@@ -26,7 +27,7 @@ struct CatalogEntry {
   double SpaceHeight = 0;  // vertical gap
 };
 
-class LabelCatalog {
+class ORVANO_CORE_EXPORT LabelCatalog {
  public:
   // Every section header in file order, duplicates included.
   const std::vector<std::string>& Brands() const noexcept { return brands_; }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/color.h"
 #include "orvano/host/font.h"
 
@@ -21,7 +22,7 @@ namespace orvano::host {
 
 using Handler = std::function<void()>;
 
-class Widget {
+class ORVANO_CORE_EXPORT Widget {
  public:
   virtual ~Widget() = default;
   virtual const std::string& Name() const = 0;
@@ -55,7 +56,7 @@ class Widget {
 };
 
 // A widget that takes the keyboard focus.
-class FocusWidget : public Widget {
+class ORVANO_CORE_EXPORT FocusWidget : public Widget {
  public:
   virtual void SetFocus() = 0;
   virtual bool HasFocus() const = 0;
@@ -65,7 +66,7 @@ class FocusWidget : public Widget {
   virtual void SetTabIndex(int index) = 0;
 };
 
-class TextBox : public FocusWidget {
+class ORVANO_CORE_EXPORT TextBox : public FocusWidget {
  public:
   virtual std::string Text() const = 0;
   // Raises Change when the text differs from the current one.
@@ -86,7 +87,7 @@ class TextBox : public FocusWidget {
 enum class Alignment { Left, Right, Center };
 
 // A caption label: text only, no focus.
-class Label : public Widget {
+class ORVANO_CORE_EXPORT Label : public Widget {
  public:
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& text) = 0;
@@ -108,7 +109,7 @@ class Label : public Widget {
   virtual void SetAutoSize(bool on) = 0;
 };
 
-class Line : public Widget {
+class ORVANO_CORE_EXPORT Line : public Widget {
  public:
   virtual float X1() const = 0;
   virtual float Y1() const = 0;
@@ -136,12 +137,12 @@ struct ShapeStyle {
   std::int32_t outlineWidth = 1;
 };
 
-class Shape : public Widget {
+class ORVANO_CORE_EXPORT Shape : public Widget {
  public:
   virtual const ShapeStyle& Style() const = 0;
 };
 
-class ComboBox : public FocusWidget {
+class ORVANO_CORE_EXPORT ComboBox : public FocusWidget {
  public:
   // An editable combo takes typed text; a drop-down list only its items.
   virtual bool Editable() const = 0;
@@ -168,7 +169,7 @@ class ComboBox : public FocusWidget {
   virtual void OnChange(Handler h) = 0;
 };
 
-class Button : public FocusWidget {
+class ORVANO_CORE_EXPORT Button : public FocusWidget {
  public:
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& text) = 0;
@@ -178,13 +179,13 @@ class Button : public FocusWidget {
 };
 
 // Reports up and down clicks only; the owner computes every value itself.
-class Spinner : public Widget {
+class ORVANO_CORE_EXPORT Spinner : public Widget {
  public:
   virtual void OnUpClick(Handler h) = 0;
   virtual void OnDownClick(Handler h) = 0;
 };
 
-class TabStrip : public Widget {
+class ORVANO_CORE_EXPORT TabStrip : public Widget {
  public:
   virtual void AddTab(const std::string& caption) = 0;
   virtual std::int32_t TabCount() const = 0;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
 #include "orvano/model/enums.h"
@@ -13,7 +14,7 @@
 
 namespace orvano {
 
-class LabelDef : public host::Object {
+class ORVANO_CORE_EXPORT LabelDef : public host::Object {
  public:
   LabelDef();
 

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "orvano/core_export.h"
+
 namespace orvano::sheet {
 
 struct Rect {
@@ -18,7 +20,7 @@ struct Segment {
   std::int32_t width = 1;
 };
 
-struct Grid {
+struct ORVANO_CORE_EXPORT Grid {
   std::int32_t cols = 0;
   std::int32_t rows = 0;
   // Fill order: false numbers row by row, true column by column.
@@ -53,6 +55,6 @@ struct Grid {
 };
 
 // The tooltip of a column and a row, both from 0: the character 65 + column and the row from 1.
-std::string GridToolTip(std::int64_t col, std::int64_t row);
+ORVANO_CORE_EXPORT std::string GridToolTip(std::int64_t col, std::int64_t row);
 
 }  // namespace orvano::sheet

@@ -9,11 +9,12 @@
 
 #include "orvano/model/field_def.h"
 #include "orvano/model/label_def.h"
+#include "orvano/print_export.h"
 
 namespace orvano::qt {
 
 // The texts of the data fields, by field source; sources compare without regard to case.
-class FieldTexts {
+class ORVANO_PRINT_EXPORT FieldTexts {
  public:
   void Set(const QString& source, const QString& text);
   // A data field's text by its source, a caption's text is its source; empty when unknown.
@@ -30,13 +31,13 @@ struct PrintOptions {
 };
 
 // Paints the sheet on a device whose origin is the page's top left corner.
-void PaintSheet(QPainter& painter, double dotsPerMm, const LabelDef& def, const FieldTexts& texts,
-                const PrintOptions& options);
+ORVANO_PRINT_EXPORT void PaintSheet(QPainter& painter, double dotsPerMm, const LabelDef& def,
+                                    const FieldTexts& texts, const PrintOptions& options);
 
 // One page in the LabelDef's format: A4 or A5 in its orientation, any other code at the page
 // size it carries. An unusable page size is InvalidPropertyValue (checked before the file is
 // touched); a file that cannot be written is PermissionDenied.
-void PrintSheetToPdf(const QString& path, const LabelDef& def, const FieldTexts& texts,
-                     const PrintOptions& options);
+ORVANO_PRINT_EXPORT void PrintSheetToPdf(const QString& path, const LabelDef& def,
+                                         const FieldTexts& texts, const PrintOptions& options);
 
 }  // namespace orvano::qt

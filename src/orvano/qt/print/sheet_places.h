@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "orvano/model/label_def.h"
+#include "orvano/print_export.h"
 
 namespace orvano::qt {
 
@@ -20,7 +21,8 @@ struct LabelPlace {
 // columns first). A start label outside the grid (-1 while the marker is off) means the first
 // label. Only labels that begin on the page are listed, so a nonsense grid of millions of
 // labels costs nothing; a sheet without a usable size or label size has none.
-std::vector<LabelPlace> SheetPlaces(const LabelDef& def, std::int32_t startLabel,
-                                    std::int32_t direction);
+ORVANO_PRINT_EXPORT std::vector<LabelPlace> SheetPlaces(const LabelDef& def,
+                                                        std::int32_t startLabel,
+                                                        std::int32_t direction);
 
 }  // namespace orvano::qt

@@ -6,11 +6,12 @@
 
 #include "orvano/controls/address_label/address_label.h"
 #include "orvano/qt/widgets/control_widget.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
 // Texts use Qt's "\n" line ends; the control's own "\r\n" are converted both ways.
-class AddressLabelWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
   Q_OBJECT
   Q_PROPERTY(int returnAddressFormat READ returnAddressFormat WRITE setReturnAddressFormat)
   Q_PROPERTY(double labelHeadingSpace READ labelHeadingSpace WRITE setLabelHeadingSpace)

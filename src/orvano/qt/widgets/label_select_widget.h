@@ -6,12 +6,13 @@
 
 #include "orvano/controls/label_select/label_select.h"
 #include "orvano/qt/widgets/control_widget.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
 // Setters let the control's errors (host::Error) reach the caller, as the control does: a
 // lookup that fails in setBrand, setDirection on a grid without columns.
-class LabelSelectWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   Q_OBJECT
   Q_PROPERTY(int pageFormat READ pageFormat WRITE setPageFormat)
   Q_PROPERTY(bool landscape READ landscape WRITE setLandscape)

@@ -5,10 +5,11 @@
 
 #include "orvano/controls/preview/preview.h"
 #include "orvano/qt/widgets/control_widget.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
-class PreviewWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   Q_OBJECT
   Q_PROPERTY(int previewLayout READ previewLayout WRITE setPreviewLayout)
   Q_PROPERTY(double borderLeft READ borderLeft WRITE setBorderLeft)
