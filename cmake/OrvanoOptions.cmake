@@ -90,7 +90,7 @@ endif()
 
 # Installed programs and plugins find the libraries through a relative RUNPATH, unless the
 # libraries land in a folder the loader searches anyway.
-list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES ${CMAKE_INSTALL_FULL_LIBDIR} _system_libdir)
+list(FIND CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES ${CMAKE_INSTALL_FULL_LIBDIR} _system_libdir)
 if(_system_libdir EQUAL -1)
   set(ORVANO_LIBDIR_IS_SYSTEM OFF)
 else()

@@ -23,6 +23,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# dpkg-shlibdeps runs in each package's staging folder; our own libraries lie in the runtime
+# package's, which the programs and the Designer plugin need.
+string(REGEX REPLACE "^/" "" _staged_libdir "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${_staged_libdir} ../Runtime/${_staged_libdir})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME orvano)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME orvano-dev)
