@@ -6,9 +6,11 @@
 #include <string>
 #include <variant>
 
+#include "orvano/core_export.h"
+
 namespace orvano::catalog {
 
-class FieldValue {
+class ORVANO_CORE_EXPORT FieldValue {
  public:
   enum class Kind { Null, Long, Double, Text };
 

@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "orvano/catalog/label_record.h"
+#include "orvano/core_export.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::catalog {
 
 // One entry, read: the record's values (a whole number too large for 32 bits reads as 0), its
 // brand, name and trimmed description, and the record text for values as the file writes them.
-struct CatalogEntry : LabelRecord {
+struct ORVANO_CORE_EXPORT CatalogEntry : LabelRecord {
   std::string Brand;
   std::string Name;
   std::string Record;
@@ -28,7 +29,7 @@ struct CatalogEntry : LabelRecord {
 
 class CatalogFile;
 
-class LabelCatalog {
+class ORVANO_CORE_EXPORT LabelCatalog {
  public:
   // The entries by position from 0, each read when it is looked at.
   class EntryList {

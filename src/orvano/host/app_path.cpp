@@ -39,6 +39,11 @@ std::string AppPath() {
   return exeFolder;
 }
 
+bool AppPathIsSet() {
+  std::lock_guard lock(PathMutex());
+  return !Override().empty();
+}
+
 void SetAppPath(std::string folder) {
   // Callers append "/file"; a trailing slash would double it.
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();

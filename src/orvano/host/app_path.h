@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "orvano/core_export.h"
+
 namespace orvano::host {
 
-std::string AppPath();
-void SetAppPath(std::string folder);  // an empty folder restores the default
+ORVANO_CORE_EXPORT std::string AppPath();
+ORVANO_CORE_EXPORT void SetAppPath(std::string folder);  // an empty folder restores the default
+// Whether a host has pointed the component's folder somewhere with SetAppPath.
+ORVANO_CORE_EXPORT bool AppPathIsSet();
 
 }  // namespace orvano::host

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/font.h"
 #include "orvano/host/property_bag.h"
 #include "orvano/host/surface.h"
@@ -29,7 +30,7 @@ enum class ScaleMode { Twips, Pixels };
 
 // The lifecycle handlers a control offers its container. The control runs its own Initialize
 // from its constructor; the backend calls the rest.
-class ControlEvents {
+class ORVANO_CORE_EXPORT ControlEvents {
  public:
   virtual ~ControlEvents() = default;
   virtual void UserControl_Resize() {}
@@ -38,7 +39,7 @@ class ControlEvents {
   virtual void UserControl_WriteProperties(PropertyBag& bag) { (void)bag; }
 };
 
-class Container {
+class ORVANO_CORE_EXPORT Container {
  public:
   virtual ~Container() = default;
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "orvano/core_export.h"
+
 namespace orvano::host {
 
 enum class ErrorKind : int {
@@ -26,7 +28,7 @@ enum class ErrorKind : int {
   DuplicateKey = 457,
 };
 
-class Error : public std::runtime_error {
+class ORVANO_CORE_EXPORT Error : public std::runtime_error {
  public:
   Error(ErrorKind kind, std::string message)
       : std::runtime_error(std::move(message)), kind_(kind) {}
@@ -38,11 +40,11 @@ class Error : public std::runtime_error {
   ErrorKind kind_;
 };
 
-[[noreturn]] void Raise(ErrorKind kind);
-[[noreturn]] void Raise(ErrorKind kind, std::string message);
+[[noreturn]] ORVANO_CORE_EXPORT void Raise(ErrorKind kind);
+[[noreturn]] ORVANO_CORE_EXPORT void Raise(ErrorKind kind, std::string message);
 
 // The default message of a kind ("Division durch Null", ...).
-const char* DefaultMessage(ErrorKind kind) noexcept;
+ORVANO_CORE_EXPORT const char* DefaultMessage(ErrorKind kind) noexcept;
 
 // "On Error Resume Next" for one statement: runs it, swallows a platform error, and tells whether
 // the statement completed. Anything that is not a platform error (a bug) still propagates.
@@ -58,7 +60,7 @@ bool Resume(F&& statement) noexcept(false) {
 
 // Runs a statement with errors resumed and remembers whether any of a sequence failed, for the
 // handlers that must know afterwards that "an error is pending".
-class ResumeScope {
+class ORVANO_CORE_EXPORT ResumeScope {
  public:
   template <class F>
   bool operator()(F&& statement) {

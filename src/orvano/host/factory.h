@@ -7,17 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
+
 namespace orvano::host {
 
 class Container;
 
 // Base of every public class, so the factory can hand out any of them.
-class Object {
+class ORVANO_CORE_EXPORT Object {
  public:
   virtual ~Object() = default;
 };
 
-class ClassFactory {
+class ORVANO_CORE_EXPORT ClassFactory {
  public:
   // Data classes ignore the container; controls need one (ObjectRequired without).
   using Creator = std::function<std::shared_ptr<Object>(Container* site)>;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/container.h"
 
 namespace orvano::host {
@@ -23,7 +24,7 @@ inline constexpr int kNo = 7;
 }  // namespace msgbox
 
 // A modal dialog window: a container (in twips) that can be shown modally and closes itself.
-class DialogWindow : public Container {
+class ORVANO_CORE_EXPORT DialogWindow : public Container {
  public:
   virtual void SetCaption(const std::string& caption) = 0;
   virtual std::string Caption() const = 0;
@@ -38,7 +39,7 @@ class DialogWindow : public Container {
   virtual void OnCloseBox(Handler h) = 0;
 };
 
-class Platform {
+class ORVANO_CORE_EXPORT Platform {
  public:
   virtual ~Platform() = default;
   virtual float TwipsPerPixelX() const = 0;

@@ -3,11 +3,12 @@
 
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/variant.h"
 
 namespace orvano::host {
 
-class PropertyBag {
+class ORVANO_CORE_EXPORT PropertyBag {
  public:
   virtual ~PropertyBag() = default;
   // The stored value, or the default when the name is absent.

@@ -2,6 +2,7 @@
 // else is drawn: no text, no clearing (the owner paints its whole area on every Paint).
 #pragma once
 
+#include "orvano/core_export.h"
 #include "orvano/host/color.h"
 
 namespace orvano::host {
@@ -9,7 +10,7 @@ namespace orvano::host {
 enum class DrawMode { Line, Box, FilledBox };
 enum class DrawStyle { Solid, Dot };
 
-class Surface {
+class ORVANO_CORE_EXPORT Surface {
  public:
   virtual ~Surface() = default;
   virtual void SetDrawStyle(DrawStyle style) = 0;

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <string>
 
+#include "orvano/core_export.h"
+
 namespace orvano::host {
 
-class TextFileReader {
+class ORVANO_CORE_EXPORT TextFileReader {
  public:
   TextFileReader() = default;
   ~TextFileReader();

@@ -7,11 +7,12 @@
 #include <string>
 #include <variant>
 
+#include "orvano/core_export.h"
 #include "orvano/host/runtime.h"
 
 namespace orvano::host {
 
-class Variant {
+class ORVANO_CORE_EXPORT Variant {
  public:
   Variant() = default;
   Variant(Flag f) : v_(f) {}                      // NOLINT(google-explicit-constructor)

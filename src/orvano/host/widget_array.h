@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
 #include "orvano/host/error.h"
 #include "orvano/host/widgets.h"
 
@@ -54,7 +55,7 @@ struct ArrayElement {
   std::int32_t borderWidth = 1;  // lines
 };
 
-class ArraySource {
+class ORVANO_CORE_EXPORT ArraySource {
  public:
   virtual ~ArraySource() = default;
   // Elements that are shown, numbered 0 .. Count()-1.
@@ -73,7 +74,7 @@ class ArraySource {
   }
 };
 
-class VirtualArray {
+class ORVANO_CORE_EXPORT VirtualArray {
  public:
   virtual ~VirtualArray() = default;
   virtual const std::string& Name() const = 0;

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "orvano/core_export.h"
 #include "orvano/host/color.h"
 #include "orvano/host/font.h"
 
@@ -23,7 +24,7 @@ namespace orvano::host {
 
 using Handler = std::function<void()>;
 
-class Widget {
+class ORVANO_CORE_EXPORT Widget {
  public:
   virtual ~Widget() = default;
   virtual const std::string& Name() const = 0;
@@ -57,7 +58,7 @@ class Widget {
 };
 
 // A widget that takes the keyboard focus.
-class FocusWidget : public Widget {
+class ORVANO_CORE_EXPORT FocusWidget : public Widget {
  public:
   virtual void SetFocus() = 0;
   virtual bool HasFocus() const = 0;
@@ -74,9 +75,9 @@ inline constexpr std::size_t kMaxTextBoxBytes = std::size_t{64} << 10;
 inline constexpr const char* kTextCutNote = " [... gekürzt]";
 
 // text itself when it fits kMaxTextBoxBytes, else its start plus kTextCutNote, that long at most.
-std::string BoundedText(std::string_view text);
+ORVANO_CORE_EXPORT std::string BoundedText(std::string_view text);
 
-class TextBox : public FocusWidget {
+class ORVANO_CORE_EXPORT TextBox : public FocusWidget {
  public:
   virtual std::string Text() const = 0;
   // Raises Change when the text differs from the current one. Every backend gets the text
@@ -107,7 +108,7 @@ class TextBox : public FocusWidget {
 enum class Alignment { Left, Right, Center };
 
 // A caption label: text only, no focus.
-class Label : public Widget {
+class ORVANO_CORE_EXPORT Label : public Widget {
  public:
   virtual std::string Caption() const = 0;
   // Any text and any colour are taken: these two never fail.
@@ -130,7 +131,7 @@ class Label : public Widget {
   virtual void SetAutoSize(bool on) = 0;
 };
 
-class Line : public Widget {
+class ORVANO_CORE_EXPORT Line : public Widget {
  public:
   virtual float X1() const = 0;
   virtual float Y1() const = 0;
@@ -149,7 +150,7 @@ class Line : public Widget {
 enum class ShapeKind { Rectangle, RoundedRectangle };
 
 // Look of a rectangle shape, fixed when the control creates it.
-struct ShapeStyle {
+struct ORVANO_CORE_EXPORT ShapeStyle {
   ShapeKind kind = ShapeKind::Rectangle;
   bool filled = false;
   Color fill = kWhite;
@@ -158,12 +159,12 @@ struct ShapeStyle {
   std::int32_t outlineWidth = 1;
 };
 
-class Shape : public Widget {
+class ORVANO_CORE_EXPORT Shape : public Widget {
  public:
   virtual const ShapeStyle& Style() const = 0;
 };
 
-class ComboBox : public FocusWidget {
+class ORVANO_CORE_EXPORT ComboBox : public FocusWidget {
  public:
   // An editable combo takes typed text; a drop-down list only its items.
   virtual bool Editable() const = 0;
@@ -190,7 +191,7 @@ class ComboBox : public FocusWidget {
   virtual void OnChange(Handler h) = 0;
 };
 
-class Button : public FocusWidget {
+class ORVANO_CORE_EXPORT Button : public FocusWidget {
  public:
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& text) = 0;
@@ -200,13 +201,13 @@ class Button : public FocusWidget {
 };
 
 // Reports up and down clicks only; the owner computes every value itself.
-class Spinner : public Widget {
+class ORVANO_CORE_EXPORT Spinner : public Widget {
  public:
   virtual void OnUpClick(Handler h) = 0;
   virtual void OnDownClick(Handler h) = 0;
 };
 
-class TabStrip : public Widget {
+class ORVANO_CORE_EXPORT TabStrip : public Widget {
  public:
   virtual void AddTab(const std::string& caption) = 0;
   virtual std::int32_t TabCount() const = 0;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "orvano/core_export.h"
 #include "orvano/model/address_layout.h"
 #include "orvano/model/label_def.h"
 
@@ -16,6 +17,6 @@ using AddressFieldLayout = AddressLayout;
 // exactly true) and "Address" to the object's fields, sized from its LabelWidth and
 // LabelHeight. Nothing is trapped: a duplicate field name or a non-finite length reaches the
 // caller.
-void AddAddressFields(LabelDef& def, const AddressFieldLayout& layout);
+ORVANO_CORE_EXPORT void AddAddressFields(LabelDef& def, const AddressFieldLayout& layout);
 
 }  // namespace orvano

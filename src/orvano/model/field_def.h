@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
 #include "orvano/model/enums.h"
 
 namespace orvano {
 
-class FieldDef : public host::Object {
+class ORVANO_CORE_EXPORT FieldDef : public host::Object {
  public:
   // Also the field's key in the owning FieldDefs.
   const std::string& FieldName() const noexcept { return fieldName_; }

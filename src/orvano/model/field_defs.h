@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
 #include "orvano/host/collection.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/variant.h"
@@ -15,7 +16,7 @@
 
 namespace orvano {
 
-class FieldDefs : public host::Object {
+class ORVANO_CORE_EXPORT FieldDefs : public host::Object {
  public:
   // Appends a new field under its name and returns it; its other properties keep their
   // creation values. A name already taken fails with DuplicateKey and adds nothing.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
 #include "orvano/model/enums.h"
@@ -15,7 +16,7 @@
 
 namespace orvano {
 
-class LabelDef : public host::Object {
+class ORVANO_CORE_EXPORT LabelDef : public host::Object {
  public:
   LabelDef();
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "orvano/core_export.h"
 #include "orvano/model/enums.h"
 
 namespace orvano {
@@ -32,12 +33,13 @@ struct MmRect {
 // Label numbers run from 0 in the fill order: ovLeftRight fills row by row, ovTopBottom column by
 // column. Grids with a non-positive count have no labels; the numbering functions then give -1 or
 // nothing rather than dividing by zero.
-std::optional<GridCell> CellOfLabel(std::int64_t number, std::int64_t cols, std::int64_t rows,
-                                    std::int32_t direction) noexcept;
-std::int64_t LabelNumberAt(GridCell cell, std::int64_t cols, std::int64_t rows,
-                           std::int32_t direction) noexcept;
+ORVANO_CORE_EXPORT std::optional<GridCell> CellOfLabel(std::int64_t number, std::int64_t cols,
+                                                       std::int64_t rows,
+                                                       std::int32_t direction) noexcept;
+ORVANO_CORE_EXPORT std::int64_t LabelNumberAt(GridCell cell, std::int64_t cols, std::int64_t rows,
+                                              std::int32_t direction) noexcept;
 
-struct SheetGeometry {
+struct ORVANO_CORE_EXPORT SheetGeometry {
   std::int32_t PageFormat = ovPageFormatA4;
   std::int32_t Landscape = 0;  // the stored flag: 1 landscape, 0 portrait
   double PageWidth = 210;

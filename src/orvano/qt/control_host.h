@@ -19,6 +19,7 @@
 
 #include "orvano/host/container.h"
 #include "orvano/qt/units.h"
+#include "orvano/widgets_export.h"
 
 class QShortcut;
 
@@ -26,10 +27,10 @@ namespace orvano::qt {
 
 // Runs a control's handler for a Qt event. Handlers resume platform errors themselves; nothing
 // may unwind through Qt's event loop, so a stray exception is reported and stopped here.
-void Deliver(const std::function<void()>& handler);
+ORVANO_WIDGETS_EXPORT void Deliver(const std::function<void()>& handler);
 
 // A passive child painted by the host widget.
-class SceneItem {
+class ORVANO_WIDGETS_EXPORT SceneItem {
  public:
   virtual ~SceneItem() = default;
   virtual bool Shown() const = 0;
@@ -57,7 +58,7 @@ struct Primitive {
   host::DrawStyle style;
 };
 
-class ControlHost : public QWidget {
+class ORVANO_WIDGETS_EXPORT ControlHost : public QWidget {
   Q_OBJECT
 
  public:

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "orvano/host/property_bag.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
-class QtPropertyBag : public host::PropertyBag {
+class ORVANO_WIDGETS_EXPORT QtPropertyBag : public host::PropertyBag {
  public:
   host::Variant ReadProperty(const std::string& name,
                              const host::Variant& defaultValue) const override;
@@ -24,7 +25,7 @@ class QtPropertyBag : public host::PropertyBag {
   std::map<std::string, host::Variant> values_;
 };
 
-class PropertyFile {
+class ORVANO_WIDGETS_EXPORT PropertyFile {
  public:
   // The bag of one control instance, created empty when the file has none.
   QtPropertyBag& Bag(const std::string& instance) { return bags_[instance]; }

@@ -8,12 +8,13 @@
 
 #include "orvano/host/container.h"
 #include "orvano/qt/control_host.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
 class QtPlatform;
 
-class QtContainer : public host::Container {
+class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
  public:
   // A container whose widget the host application places (parent may be null).
   explicit QtContainer(QtPlatform& platform, QWidget* parent = nullptr);

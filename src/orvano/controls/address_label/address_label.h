@@ -9,6 +9,7 @@
 #include <string>
 
 #include "orvano/controls/address_label/address_label_properties.h"
+#include "orvano/core_export.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
@@ -20,7 +21,7 @@
 
 namespace orvano {
 
-class AddressLabel : public host::Object, private host::ControlEvents {
+class ORVANO_CORE_EXPORT AddressLabel : public host::Object, private host::ControlEvents {
  public:
   // Creates the child widgets in the container (which must outlive the control), attaches to its
   // lifecycle events and lays the control out once with the start values.
@@ -101,6 +102,6 @@ class AddressLabel : public host::Object, private host::ControlEvents {
 
 // Makes AddressLabel known as "Orvano.AddressLabel"; creating it needs a container
 // (ObjectRequired without one).
-void RegisterAddressLabel(host::ClassFactory& factory);
+ORVANO_CORE_EXPORT void RegisterAddressLabel(host::ClassFactory& factory);
 
 }  // namespace orvano

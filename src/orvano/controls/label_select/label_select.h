@@ -11,6 +11,7 @@
 #include "orvano/controls/label_select/label_select_properties.h"
 #include "orvano/controls/label_select/sheet_grid.h"
 #include "orvano/controls/label_select/sheet_sources.h"
+#include "orvano/core_export.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
@@ -48,7 +49,7 @@ struct SheetLine {
   std::int32_t borderWidth = 1;
 };
 
-class LabelSelect : public host::Object, private host::ControlEvents {
+class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::ControlEvents {
  public:
   explicit LabelSelect(host::Container& site);
   ~LabelSelect() override;
@@ -177,6 +178,6 @@ class LabelSelect : public host::Object, private host::ControlEvents {
 };
 
 // "Orvano.LabelSelect"; needs a container (ObjectRequired without one).
-void RegisterLabelSelect(host::ClassFactory& factory);
+ORVANO_CORE_EXPORT void RegisterLabelSelect(host::ClassFactory& factory);
 
 }  // namespace orvano

@@ -8,21 +8,22 @@
 #include <optional>
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/model/enums.h"
 #include "orvano/model/sheet_geometry.h"
 
 namespace orvano::sheet {
 
-struct Rect {
+struct ORVANO_CORE_EXPORT Rect {
   double left = 0, top = 0, width = 0, height = 0;
 };
 
-struct Segment {
+struct ORVANO_CORE_EXPORT Segment {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   std::int32_t width = 1;
 };
 
-struct Grid {
+struct ORVANO_CORE_EXPORT Grid {
   std::int32_t cols = 0;
   std::int32_t rows = 0;
   // Fill order, as the model numbers labels.
@@ -61,7 +62,7 @@ struct Grid {
 // The picture of one sheet in whole pixels, from its measurements, the control's inner size and
 // the room its caption takes below. A value that cannot be computed (a page of size 0, sizes
 // past 32 bits) is 0, so the picture degrades instead of failing.
-struct Picture {
+struct ORVANO_CORE_EXPORT Picture {
   std::int32_t pageLeft = 0, pageTop = 0, pageWidth = 0, pageHeight = 0;
   std::int32_t borderLeft = 0, borderTop = 0;
   std::int32_t labelWidth = 0, labelHeight = 0;
@@ -69,13 +70,14 @@ struct Picture {
   std::int32_t stroke = 0;    // the fill path's width
   std::int32_t diagonal = 0;  // its width where it jumps to the next row or column
 };
-Picture LayOut(const SheetGeometry& sheet, double innerWidth, double innerHeight,
-               double captionHeight) noexcept;
+ORVANO_CORE_EXPORT Picture LayOut(const SheetGeometry& sheet, double innerWidth, double innerHeight,
+                                  double captionHeight) noexcept;
 
 // Cols x Rows as a 32-bit number (negative counts included), nothing past 32 bits.
-std::optional<std::int32_t> LabelCount(std::int32_t cols, std::int32_t rows) noexcept;
+ORVANO_CORE_EXPORT std::optional<std::int32_t> LabelCount(std::int32_t cols,
+                                                          std::int32_t rows) noexcept;
 
 // The tooltip of a column and a row, both from 0: the character 65 + column and the row from 1.
-std::string GridToolTip(std::int64_t col, std::int64_t row);
+ORVANO_CORE_EXPORT std::string GridToolTip(std::int64_t col, std::int64_t row);
 
 }  // namespace orvano::sheet

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "orvano/controls/label_select/sheet_grid.h"
+#include "orvano/core_export.h"
 #include "orvano/host/widget_array.h"
 
 namespace orvano::sheet {
 
 // One rectangle per placed label: faces and outlines (passive), or the clickable areas, which
 // also carry the tooltips and answer hit tests.
-class LabelSource : public host::ArraySource {
+class ORVANO_CORE_EXPORT LabelSource : public host::ArraySource {
  public:
   LabelSource(const Grid& grid, bool clickable) : grid_(grid), clickable_(clickable) {}
   std::int64_t Count() const override;
@@ -27,7 +28,7 @@ class LabelSource : public host::ArraySource {
 };
 
 // The fill path: element i is the segment that leads into label i + 1 (label 0 has none).
-class PathSource : public host::ArraySource {
+class ORVANO_CORE_EXPORT PathSource : public host::ArraySource {
  public:
   explicit PathSource(const Grid& grid) : grid_(grid) {}
   std::int64_t Count() const override;

@@ -8,6 +8,7 @@
 
 #include "orvano/controls/preview/layout_state.h"
 #include "orvano/controls/preview/preview_properties.h"
+#include "orvano/core_export.h"
 #include "orvano/host/container.h"
 #include "orvano/host/factory.h"
 #include "orvano/host/runtime.h"
@@ -17,7 +18,7 @@
 
 namespace orvano {
 
-class Preview : public host::Object, public host::ControlEvents {
+class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEvents {
  public:
   // Sets the surface to pixels, builds the captions, attaches to the site and initializes.
   explicit Preview(host::Container& site);
@@ -92,6 +93,6 @@ class Preview : public host::Object, public host::ControlEvents {
 
 // Makes "Orvano.Preview" known to the factory; creating it without a container is
 // ObjectRequired.
-void RegisterPreview(host::ClassFactory& factory);
+ORVANO_CORE_EXPORT void RegisterPreview(host::ClassFactory& factory);
 
 }  // namespace orvano

@@ -37,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/headless_export.h"
 #include "orvano/host/container.h"
 #include "orvano/host/headless/headless_widgets.h"
 #include "orvano/host/platform.h"
@@ -60,7 +61,7 @@ struct ShownMessage {
   std::string title;
 };
 
-class HeadlessPlatform : public Platform {
+class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
  public:
   explicit HeadlessPlatform(float twipsPerPixelX = 15, float twipsPerPixelY = 15);
   ~HeadlessPlatform() override;
@@ -90,7 +91,7 @@ class HeadlessPlatform : public Platform {
 };
 
 // A property bag in memory.
-class MemoryPropertyBag : public PropertyBag {
+class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
  public:
   Variant ReadProperty(const std::string& name, const Variant& defaultValue) const override;
   void WriteProperty(const std::string& name, const Variant& value,
@@ -109,7 +110,7 @@ class MemoryPropertyBag : public PropertyBag {
   mutable std::vector<std::string> reads_;
 };
 
-class HeadlessContainer : public Container {
+class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
  public:
   // Inner size given in the scale unit.
   HeadlessContainer(HeadlessPlatform& platform, ScaleMode mode, float width, float height);
@@ -187,7 +188,7 @@ class HeadlessContainer : public Container {
   friend class HeadlessDialog;
 };
 
-class HeadlessDialog : public DialogWindow {
+class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
  public:
   HeadlessDialog(HeadlessPlatform& platform, std::string name);
   ~HeadlessDialog() override;

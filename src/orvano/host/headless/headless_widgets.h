@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/headless_export.h"
 #include "orvano/host/widget_array.h"
 #include "orvano/host/widgets.h"
 
@@ -21,7 +22,7 @@ namespace orvano::host::headless {
 struct Core;
 
 // What the container keeps of every child: widgets and virtual arrays alike.
-class HeadlessItem {
+class ORVANO_HEADLESS_EXPORT HeadlessItem {
  public:
   virtual ~HeadlessItem() = default;
   virtual const std::string& ItemName() const = 0;
@@ -136,14 +137,14 @@ extern template class FocusImpl<ComboBox>;
 extern template class FocusImpl<Button>;
 
 // A selection in a text, counted in characters.
-struct Selection {
+struct ORVANO_HEADLESS_EXPORT Selection {
   std::int32_t start = 0;
   std::int32_t length = 0;
   void SetStart(std::int32_t v, const std::string& text);   // clamps to the text; length 0
   void SetLength(std::int32_t v, const std::string& text);  // clamps to the text
 };
 
-class HeadlessTextBox : public FocusImpl<TextBox> {
+class ORVANO_HEADLESS_EXPORT HeadlessTextBox : public FocusImpl<TextBox> {
  public:
   HeadlessTextBox(std::shared_ptr<Core> core, std::string name);
   std::string Text() const override { return text_; }
@@ -177,7 +178,7 @@ class HeadlessTextBox : public FocusImpl<TextBox> {
   Handler change_;
 };
 
-class HeadlessLabel : public WidgetImpl<Label> {
+class ORVANO_HEADLESS_EXPORT HeadlessLabel : public WidgetImpl<Label> {
  public:
   HeadlessLabel(std::shared_ptr<Core> core, std::string name);
   std::string Caption() const override { return caption_; }
@@ -222,7 +223,7 @@ class HeadlessLabel : public WidgetImpl<Label> {
 
 // Left/Top/Width/Height of a line are those of its bounding box: Left and Top move the whole
 // line, Width and Height move the end that lies further right or down (X2/Y2 when level).
-class HeadlessLine : public WidgetImpl<Line> {
+class ORVANO_HEADLESS_EXPORT HeadlessLine : public WidgetImpl<Line> {
  public:
   using WidgetImpl<Line>::WidgetImpl;
   float X1() const override { return x1_; }
@@ -254,7 +255,7 @@ class HeadlessLine : public WidgetImpl<Line> {
   Color color_ = kBlack;
 };
 
-class HeadlessShape : public WidgetImpl<Shape> {
+class ORVANO_HEADLESS_EXPORT HeadlessShape : public WidgetImpl<Shape> {
  public:
   HeadlessShape(std::shared_ptr<Core> core, std::string name, const ShapeStyle& style)
       : WidgetImpl<Shape>(std::move(core), std::move(name)), style_(style) {}
@@ -264,7 +265,7 @@ class HeadlessShape : public WidgetImpl<Shape> {
   ShapeStyle style_;
 };
 
-class HeadlessComboBox : public FocusImpl<ComboBox> {
+class ORVANO_HEADLESS_EXPORT HeadlessComboBox : public FocusImpl<ComboBox> {
  public:
   HeadlessComboBox(std::shared_ptr<Core> core, std::string name, bool editable);
   bool Editable() const override { return editable_; }
@@ -308,7 +309,7 @@ class HeadlessComboBox : public FocusImpl<ComboBox> {
   Handler change_;
 };
 
-class HeadlessButton : public FocusImpl<Button> {
+class ORVANO_HEADLESS_EXPORT HeadlessButton : public FocusImpl<Button> {
  public:
   using FocusImpl<Button>::FocusImpl;
   std::string Caption() const override { return caption_; }
@@ -325,7 +326,7 @@ class HeadlessButton : public FocusImpl<Button> {
   bool cancel_ = false;
 };
 
-class HeadlessSpinner : public WidgetImpl<Spinner> {
+class ORVANO_HEADLESS_EXPORT HeadlessSpinner : public WidgetImpl<Spinner> {
  public:
   using WidgetImpl<Spinner>::WidgetImpl;
   void OnUpClick(Handler h) override { up_ = std::move(h); }
@@ -337,7 +338,7 @@ class HeadlessSpinner : public WidgetImpl<Spinner> {
   Handler up_, down_;
 };
 
-class HeadlessTabStrip : public WidgetImpl<TabStrip> {
+class ORVANO_HEADLESS_EXPORT HeadlessTabStrip : public WidgetImpl<TabStrip> {
  public:
   using WidgetImpl<TabStrip>::WidgetImpl;
   void AddTab(const std::string& caption) override;
@@ -366,7 +367,7 @@ class HeadlessTabStrip : public WidgetImpl<TabStrip> {
 };
 
 // A virtual array keeps only its source; tests read the elements through it.
-class HeadlessVirtualArray : public VirtualArray, public HeadlessItem {
+class ORVANO_HEADLESS_EXPORT HeadlessVirtualArray : public VirtualArray, public HeadlessItem {
  public:
   HeadlessVirtualArray(std::shared_ptr<Core> core, std::string name, ArrayKind kind,
                        const ShapeStyle& style);

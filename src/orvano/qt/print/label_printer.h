@@ -13,6 +13,7 @@
 #include "orvano/model/field_def.h"
 #include "orvano/model/label_def.h"
 #include "orvano/print_data/printer_offsets.h"
+#include "orvano/print_export.h"
 #include "orvano/qt/print/field_layout.h"
 
 class QPrinter;
@@ -21,7 +22,7 @@ namespace orvano::qt {
 
 // The texts of the data fields of one record, by field source; sources compare without regard
 // to case.
-class FieldTexts {
+class ORVANO_PRINT_EXPORT FieldTexts {
  public:
   void Set(const QString& source, const QString& text);
   // A data field's text by its source, a caption's text is its source; empty when unknown.
@@ -31,7 +32,7 @@ class FieldTexts {
   QMap<QString, QString> bySource_;
 };
 
-struct PrintOptions {
+struct ORVANO_PRINT_EXPORT PrintOptions {
   std::int32_t startLabel = 0;  // as LabelSelect's LabelID; -1 prints from the first label
   std::int32_t direction = 0;   // ovLabelDirectionConstants
   bool outlines = false;        // thin grey label outlines, for proofs on plain paper
@@ -45,12 +46,12 @@ struct PrintOptions {
   std::function<bool(std::int64_t done, std::int64_t total)> progress;
 };
 
-struct RecordFit {
+struct ORVANO_PRINT_EXPORT RecordFit {
   std::int64_t record = 0;  // from 1, in the order given
   FitOutcome outcome = FitOutcome::Fits;
 };
 
-struct PrintReport {
+struct ORVANO_PRINT_EXPORT PrintReport {
   std::int64_t records = 0;
   std::int64_t labels = 0;  // labels printed (planned, for CheckFit), once per copy
   std::int64_t sheets = 0;
@@ -62,35 +63,40 @@ struct PrintReport {
 // Sets a printer up for the LabelDef's sheet: paper size (A4, A5, or the sheet's own size),
 // orientation, full page without margins, so (0, 0) is the sheet's corner and nothing is scaled.
 // InvalidPropertyValue for an unusable page size.
-void SetUpPrinter(QPrinter& printer, const LabelDef& def);
+ORVANO_PRINT_EXPORT void SetUpPrinter(QPrinter& printer, const LabelDef& def);
 
 // What printing would do, without printing: labels and sheets from the start label on, and every
 // record whose text is shrunk or cut, measured with the printer's font metrics. Raises what
 // PrintLabels raises before its first page.
-PrintReport CheckFit(const QPrinter& printer, const LabelDef& def,
-                     const std::vector<FieldTexts>& records, const PrintOptions& options);
+ORVANO_PRINT_EXPORT PrintReport CheckFit(const QPrinter& printer, const LabelDef& def,
+                                         const std::vector<FieldTexts>& records,
+                                         const PrintOptions& options);
 
 // Prints on a printer that SetUpPrinter prepared. Before anything is started, an unprintable
 // LabelDef (CheckPrintable) and an empty record list are InvalidPropertyValue; a printer that
 // cannot start is PermissionDenied. Copies the printer cannot make itself are printed one after
 // the other; a page range chosen in the print dialog is honoured.
-PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
-                        const std::vector<FieldTexts>& records, const PrintOptions& options);
+ORVANO_PRINT_EXPORT PrintReport PrintLabels(QPrinter& printer, const LabelDef& def,
+                                            const std::vector<FieldTexts>& records,
+                                            const PrintOptions& options);
 
 // One record on every label of one sheet from the start label on, into a PDF file.
 // PermissionDenied when the file cannot be written.
-PrintReport PrintSheetToPdf(const QString& path, const LabelDef& def, const FieldTexts& texts,
-                            const PrintOptions& options);
+ORVANO_PRINT_EXPORT PrintReport PrintSheetToPdf(const QString& path, const LabelDef& def,
+                                                const FieldTexts& texts,
+                                                const PrintOptions& options);
 
 // The records into a PDF file, as PrintLabels.
-PrintReport PrintToPdf(const QString& path, const LabelDef& def,
-                       const std::vector<FieldTexts>& records, const PrintOptions& options);
+ORVANO_PRINT_EXPORT PrintReport PrintToPdf(const QString& path, const LabelDef& def,
+                                           const std::vector<FieldTexts>& records,
+                                           const PrintOptions& options);
 
 // Labels needed and sheets they take from the start label on, for a count of records.
-struct SheetCount {
+struct ORVANO_PRINT_EXPORT SheetCount {
   std::int64_t labels = 0;
   std::int64_t sheets = 0;
 };
-SheetCount CountSheets(const LabelDef& def, std::int64_t records, const PrintOptions& options);
+ORVANO_PRINT_EXPORT SheetCount CountSheets(const LabelDef& def, std::int64_t records,
+                                           const PrintOptions& options);
 
 }  // namespace orvano::qt

@@ -6,10 +6,11 @@
 #include <cstdint>
 
 #include "orvano/model/sheet_geometry.h"
+#include "orvano/print_export.h"
 
 namespace orvano::qt {
 
-struct LabelPlace {
+struct ORVANO_PRINT_EXPORT LabelPlace {
   std::int64_t number = 0;  // 0-based, in fill order
   std::int64_t column = 0;
   std::int64_t row = 0;
@@ -19,7 +20,7 @@ struct LabelPlace {
 // The labels from the start label on, in the fill order of SheetGeometry (ovLeftRight: rows
 // first, ovTopBottom: columns first). A start label outside the grid (-1 while the marker is
 // off) means the first label. Only labels that begin on the page are visited.
-class SheetPlaces {
+class ORVANO_PRINT_EXPORT SheetPlaces {
  public:
   SheetPlaces(const SheetGeometry& sheet, std::int64_t startLabel, std::int32_t direction);
 

@@ -7,13 +7,14 @@
 #include "orvano/controls/address_label/address_label.h"
 #include "orvano/qt/widgets/control_widget.h"
 #include "orvano/qt/widgets/widget_properties.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
 // The properties are those of AddressLabel (address_label_properties.h), named in Qt's style;
 // errors and notification as ControlWidget describes (addressChanged follows every edit of the
 // box). Texts use Qt's "\n" line ends; the control's own "\r\n" are converted both ways.
-class AddressLabelWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_PROPERTY)
   // The address has changed since the box last lost the focus.

@@ -20,10 +20,11 @@
 #include "orvano/host/property_bag.h"
 #include "orvano/qt/property_file.h"
 #include "orvano/qt/qt_container.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
-class ControlWidget : public QWidget {
+class ORVANO_WIDGETS_EXPORT ControlWidget : public QWidget {
   Q_OBJECT
 
  public:

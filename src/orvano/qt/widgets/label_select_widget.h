@@ -7,6 +7,7 @@
 #include "orvano/controls/label_select/label_select.h"
 #include "orvano/qt/widgets/control_widget.h"
 #include "orvano/qt/widgets/widget_properties.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
@@ -14,7 +15,7 @@ namespace orvano::qt {
 // (pageWidth for PageWidth); errors and notification as ControlWidget describes. Setting brand
 // or labelName looks the label up in the catalog; labelID takes only numbers on the sheet while
 // the marker is allowed.
-class LabelSelectWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_PROPERTY)
 

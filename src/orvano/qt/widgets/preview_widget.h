@@ -6,13 +6,14 @@
 #include "orvano/controls/preview/preview.h"
 #include "orvano/qt/widgets/control_widget.h"
 #include "orvano/qt/widgets/widget_properties.h"
+#include "orvano/widgets_export.h"
 
 namespace orvano::qt {
 
 // The properties are those of Preview (preview_properties.h), named in Qt's style; spaceVertical
 // and spaceHorizontal are pitches (label size plus gap). The control takes every value, so the
 // setters return true; notification as ControlWidget describes.
-class PreviewWidget : public ControlWidget {
+class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_PROPERTY)
 

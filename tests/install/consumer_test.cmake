@@ -1,0 +1,76 @@
+# Builds and runs tests/consumer one way (ROUTE): against an installation of this build
+# (find_package), or with Orvano's tree added to it (add_subdirectory).
+function(run what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${status}):\n${out}\n${err}")
+  endif()
+  set(output "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_file path)
+  if(NOT EXISTS "${path}")
+    message(FATAL_ERROR "missing: ${path}")
+  endif()
+endfunction()
+
+set(consumer_build ${WORK_DIR}/build)
+set(options -G ${GENERATOR} -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${CXX})
+if(CCACHE)
+  list(APPEND options -DCMAKE_CXX_COMPILER_LAUNCHER=${CCACHE})
+endif()
+set(env ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen)
+
+if(ROUTE STREQUAL "find_package")
+  set(prefix ${WORK_DIR}/prefix)
+  file(REMOVE_RECURSE ${prefix})
+  run("cmake --install" ${CMAKE_COMMAND} --install ${ORVANO_BUILD_DIR} --prefix ${prefix})
+  file(GLOB_RECURSE config ${prefix}/*/OrvanoConfig.cmake)
+  file(GLOB_RECURSE pkgconfig ${prefix}/*/orvano-core.pc)
+  expect_file("${config}")
+  expect_file("${pkgconfig}")
+  expect_file(${prefix}/share/orvano/ovAdrKit.def)
+  expect_file(${prefix}/include/orvano/qt/widgets/label_select_widget.h)
+  # Internal headers stay out.
+  if(EXISTS ${prefix}/include/orvano/dialog OR EXISTS ${prefix}/include/orvano/catalog/text_codec.h)
+    message(FATAL_ERROR "internal headers were installed")
+  endif()
+  list(APPEND options -DCMAKE_PREFIX_PATH=${prefix})
+  # The program's folder has no catalog: the installed one must be found through XDG_DATA_DIRS
+  # (the compiled-in data folder is the build's prefix, not this one).
+  list(APPEND env XDG_DATA_DIRS=${prefix}/share)
+  set(expected_catalog ${prefix}/share/orvano/ovAdrKit.def)
+
+  # pkg-config, for a build without CMake: the core alone.
+  get_filename_component(pc_dir "${pkgconfig}" DIRECTORY)
+  run("pkg-config" ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir}
+      pkg-config --cflags --libs orvano-core)
+  string(STRIP "${output}" flags)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  file(MAKE_DIRECTORY ${WORK_DIR})
+  run("compiling against pkg-config" ${CCACHE} ${CXX} ${CONSUMER_DIR}/core_only.cpp ${flags}
+      -Wl,-rpath,${prefix}/lib -o ${WORK_DIR}/core-only)
+  file(GLOB libdirs LIST_DIRECTORIES true ${prefix}/lib ${prefix}/lib/*-linux-gnu)
+  list(JOIN libdirs ":" libpath)
+  run("core-only" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${libpath} ${WORK_DIR}/core-only)
+  message(STATUS "pkg-config: ${output}")
+else()
+  list(APPEND options -DORVANO_SOURCE_DIR=${ORVANO_SOURCE_DIR})
+  set(expected_catalog ${consumer_build}/bin/ovAdrKit.def)
+endif()
+
+run("configuring the consumer" ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${consumer_build} ${options})
+run("building the consumer" ${CMAKE_COMMAND} --build ${consumer_build} -j2)
+
+set(pdf ${WORK_DIR}/sheet.pdf)
+file(REMOVE ${pdf})
+run("running the consumer" ${env} ${consumer_build}/bin/label-printer ${pdf})
+message(STATUS "${output}")
+string(FIND "${output}" "catalog: ${expected_catalog}\n" found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "expected the catalog at ${expected_catalog}")
+endif()
+file(READ ${pdf} head LIMIT 8)
+if(NOT head MATCHES "^%PDF-")
+  message(FATAL_ERROR "no PDF written to ${pdf}")
+endif()
