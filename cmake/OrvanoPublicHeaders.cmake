@@ -5,6 +5,7 @@
 set(ORVANO_CORE_HEADERS
   # The platform as the library sees it: what a host implements, and the shared rules.
   orvano/host/app_path.h
+  orvano/host/bag_value.h
   orvano/host/collection.h
   orvano/host/color.h
   orvano/host/container.h
@@ -21,9 +22,12 @@ set(ORVANO_CORE_HEADERS
   orvano/host/widget_array.h
   orvano/host/widgets.h
   # The catalog files and their lookups.
+  orvano/catalog/address_layout_record.h
   orvano/catalog/catalog_files.h
   orvano/catalog/field_value.h
   orvano/catalog/label_catalog.h
+  orvano/catalog/label_exchange.h
+  orvano/catalog/label_record.h
   orvano/catalog/lookup.h
   orvano/catalog/profile_file.h
   orvano/catalog/value_parse.h
@@ -34,15 +38,25 @@ set(ORVANO_CORE_HEADERS
   orvano/model/field_def.h
   orvano/model/field_defs.h
   orvano/model/label_def.h
+  orvano/model/label_lookup.h
   orvano/model/page_format.h
   orvano/model/sheet_geometry.h
+  # Finding a stock across brands; address lists and printer offsets for printing.
+  orvano/search/catalog_search.h
+  orvano/search/search_entry.h
+  orvano/print_data/csv_table.h
+  orvano/print_data/printer_offsets.h
   # The three controls.
   orvano/controls/address_label/address_label.h
+  orvano/controls/address_label/address_label_properties.h
+  orvano/controls/control_properties.h
   orvano/controls/label_select/label_select.h
+  orvano/controls/label_select/label_select_properties.h
   orvano/controls/label_select/sheet_grid.h
   orvano/controls/label_select/sheet_sources.h
   orvano/controls/preview/layout_state.h
   orvano/controls/preview/preview.h
+  orvano/controls/preview/preview_properties.h
   # The class factory.
   orvano/library/orvano.h
 )
@@ -55,15 +69,21 @@ set(ORVANO_HEADLESS_HEADERS
 set(ORVANO_WIDGETS_HEADERS
   orvano/qt/widgets/address_label_widget.h
   orvano/qt/widgets/control_widget.h
+  orvano/qt/widgets/label_search_dialog.h
+  orvano/qt/widgets/widget_enums.h
+  orvano/qt/widgets/widget_properties.h
   orvano/qt/widgets/label_select_widget.h
   orvano/qt/widgets/preview_widget.h
   orvano/qt/control_host.h
+  orvano/qt/convert.h
   orvano/qt/property_file.h
   orvano/qt/qt_container.h
   orvano/qt/units.h
 )
 
 set(ORVANO_PRINT_HEADERS
+  orvano/qt/print/calibration_sheet.h
+  orvano/qt/print/field_layout.h
   orvano/qt/print/label_printer.h
   orvano/qt/print/sheet_places.h
 )

@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "orvano/core_export.h"
 #include "orvano/model/address_layout.h"
 
 namespace orvano::catalog {
 
 // Reads record text (UTF-8) into `into`. A font size or format too large for 32 bits leaves that
 // value of `into` as it was; a missing heading flag reads as no heading.
-void ReadAddressLayoutRecord(std::string_view text, AddressLayout& into);
+ORVANO_CORE_EXPORT void ReadAddressLayoutRecord(std::string_view text, AddressLayout& into);
 
-std::string FormatAddressLayoutRecord(const AddressLayout& layout);
+ORVANO_CORE_EXPORT std::string FormatAddressLayoutRecord(const AddressLayout& layout);
 
 }  // namespace orvano::catalog

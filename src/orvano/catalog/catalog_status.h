@@ -7,19 +7,20 @@
 #include <vector>
 
 #include "orvano/catalog/file_io.h"
+#include "orvano/core_export.h"
 
 namespace orvano::catalog {
 
-struct RefusedFile {
+struct ORVANO_CORE_EXPORT RefusedFile {
   std::string Path;
   ReadRefusal Refusal = ReadRefusal::None;
   int Error = 0;  // errno, for Unreadable
 };
 
 // The shipped catalog, the data folder's labels and address layouts, in that order, where refused.
-std::vector<RefusedFile> RefusedCatalogFiles(const std::string& dataFolder);
+ORVANO_CORE_EXPORT std::vector<RefusedFile> RefusedCatalogFiles(const std::string& dataFolder);
 
 // "PATH: larger than the limit of 64 MiB", for logs and the command line.
-std::string Describe(const RefusedFile& file);
+ORVANO_CORE_EXPORT std::string Describe(const RefusedFile& file);
 
 }  // namespace orvano::catalog

@@ -12,9 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "orvano/core_export.h"
+
 namespace orvano::catalog {
 
-struct ExchangeLabel {
+struct ORVANO_CORE_EXPORT ExchangeLabel {
   std::string Name;
   std::string Record;                 // the catalog record as in ovAdrKit.usr
   std::optional<std::string> Layout;  // the address-layout record as in ovAdrKit.adr
@@ -22,15 +24,15 @@ struct ExchangeLabel {
 
 // The labels under "Benutzerdefiniert" in the data folder's files, in file order, as the lookups
 // see them (the first of a name wins). Missing files give none.
-std::vector<ExchangeLabel> UserLabels(const std::string& dataFolder);
+ORVANO_CORE_EXPORT std::vector<ExchangeLabel> UserLabels(const std::string& dataFolder);
 
 // The export file's bytes.
-std::string FormatExchangeFile(const std::vector<ExchangeLabel>& labels);
-std::string ExportUserLabels(const std::string& dataFolder);
+ORVANO_CORE_EXPORT std::string FormatExchangeFile(const std::vector<ExchangeLabel>& labels);
+ORVANO_CORE_EXPORT std::string ExportUserLabels(const std::string& dataFolder);
 
 // The labels of an export file; nothing, with the reason, when the bytes are not one.
-std::optional<std::vector<ExchangeLabel>> ParseExchangeFile(std::string_view bytes,
-                                                            std::string& reason);
+ORVANO_CORE_EXPORT std::optional<std::vector<ExchangeLabel>> ParseExchangeFile(
+    std::string_view bytes, std::string& reason);
 
 enum class ImportOutcome {
   Added,      // new in the user's files
@@ -41,21 +43,21 @@ enum class ImportOutcome {
   Failed,     // the write did not reach the file; the files are as they were
 };
 
-struct ImportItem {
+struct ORVANO_CORE_EXPORT ImportItem {
   std::string Name;
   ImportOutcome Outcome = ImportOutcome::Unchanged;
   std::string Reason;  // for Conflict, Refused and Failed
 };
 
-struct ImportOptions {
+struct ORVANO_CORE_EXPORT ImportOptions {
   bool Overwrite = false;  // replace labels stored with other values
   bool DryRun = false;     // report what would happen, write nothing
 };
 
 // Merges the labels into the data folder's files, one label at a time. A label that conflicts
 // and is not to be overwritten, or cannot be written, leaves both files untouched.
-std::vector<ImportItem> ImportUserLabels(const std::string& dataFolder,
-                                         const std::vector<ExchangeLabel>& labels,
-                                         const ImportOptions& options = {});
+ORVANO_CORE_EXPORT std::vector<ImportItem> ImportUserLabels(
+    const std::string& dataFolder, const std::vector<ExchangeLabel>& labels,
+    const ImportOptions& options = {});
 
 }  // namespace orvano::catalog

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "orvano/core_export.h"
 #include "orvano/model/sheet_geometry.h"
 
 namespace orvano::catalog {
@@ -27,7 +28,7 @@ enum class LabelField : std::int32_t {
 };
 inline constexpr std::int32_t kLabelFieldCount = 11;
 
-struct LabelRecord : SheetGeometry {
+struct ORVANO_CORE_EXPORT LabelRecord : SheetGeometry {
   std::string Description;
 
   bool operator==(const LabelRecord&) const = default;
@@ -36,15 +37,16 @@ struct LabelRecord : SheetGeometry {
 // Reads record text (UTF-8) into `into`. Each value is read on its own: a whole number too large
 // for 32 bits leaves that one value of `into` as it was, the others are still read. The page
 // size follows format and orientation (A4, A5; other formats keep `into`'s).
-void ReadLabelRecord(std::string_view text, LabelRecord& into);
+ORVANO_CORE_EXPORT void ReadLabelRecord(std::string_view text, LabelRecord& into);
 
 // One value as the record writes it, before a whole number is made of it: a count stored as
 // "2,5" reads 2.5 here, 2 in a LabelRecord.
-double LabelRecordNumber(std::string_view text, LabelField field);
+ORVANO_CORE_EXPORT double LabelRecordNumber(std::string_view text, LabelField field);
 
 // The record text; the description is written as given (the caller quotes it when needed).
-std::string FormatLabelRecord(const LabelRecord& record);
+ORVANO_CORE_EXPORT std::string FormatLabelRecord(const LabelRecord& record);
 // The same with the counts as numbers, for a caller that shows and saves counts as texts.
-std::string FormatLabelRecord(const LabelRecord& record, double cols, double rows);
+ORVANO_CORE_EXPORT std::string FormatLabelRecord(const LabelRecord& record, double cols,
+                                                 double rows);
 
 }  // namespace orvano::catalog

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "orvano/core_export.h"
 #include "orvano/model/sheet_geometry.h"
 
 namespace orvano {
@@ -16,7 +17,7 @@ using LabelLookup = bool (*)(const std::string& brand, const std::string& labelN
                              SheetGeometry& sheet);
 
 // Null removes the lookup: a LabelDef then keeps what it was given.
-void SetLabelLookup(LabelLookup lookup) noexcept;
-LabelLookup CurrentLabelLookup() noexcept;
+ORVANO_CORE_EXPORT void SetLabelLookup(LabelLookup lookup) noexcept;
+ORVANO_CORE_EXPORT LabelLookup CurrentLabelLookup() noexcept;
 
 }  // namespace orvano

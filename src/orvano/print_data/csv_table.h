@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "orvano/core_export.h"
+
 namespace orvano::print_data {
 
-struct CsvTable {
+struct ORVANO_CORE_EXPORT CsvTable {
   char Separator = ',';
   std::vector<std::string> Header;             // UTF-8
   std::vector<std::vector<std::string>> Rows;  // UTF-8, each as wide as the header
@@ -25,14 +27,15 @@ inline constexpr std::size_t kMaxCsvBytes = std::size_t{256} << 20;
 // are skipped. Bad input (an open quote at the end, text after a closing quote, a row of another
 // width than the header, no header) is a host::Error of kind TypeMismatch whose German message
 // names the line: "Zeile 7: ...".
-CsvTable ParseCsv(std::string_view bytes);
+ORVANO_CORE_EXPORT CsvTable ParseCsv(std::string_view bytes);
 
 // Reads a file with ParseCsv; FileNotFound or IoError when it cannot be read.
-CsvTable ReadCsvFile(const std::string& path);
+ORVANO_CORE_EXPORT CsvTable ReadCsvFile(const std::string& path);
 
 // The address of each row: the cells of the given columns (0-based, in the order given; all
 // columns in order when none are given), blank cells left out, joined by "\n". A column outside
 // the table is InvalidPropertyValue.
-std::vector<std::string> AddressesOf(const CsvTable& table, const std::vector<int>& columns = {});
+ORVANO_CORE_EXPORT std::vector<std::string> AddressesOf(const CsvTable& table,
+                                                        const std::vector<int>& columns = {});
 
 }  // namespace orvano::print_data

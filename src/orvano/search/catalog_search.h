@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
 #include "orvano/search/search_entry.h"
 
 namespace orvano::search {
@@ -16,7 +17,7 @@ namespace orvano::search {
 inline constexpr double kDefaultTolerance = 0.5;  // mm
 
 // Every given criterion must hold; an empty query matches every entry.
-struct SearchQuery {
+struct ORVANO_CORE_EXPORT SearchQuery {
   // Words that must each occur in the brand, the product name or the description, regardless
   // of letter case (umlauts included): "7163" finds "L7163" and "7163".
   std::string Text;
@@ -28,7 +29,7 @@ struct SearchQuery {
   std::optional<std::int32_t> PageFormat;  // ovPageFormatConstants
 };
 
-struct SearchHit {
+struct ORVANO_CORE_EXPORT SearchHit {
   std::size_t Index = 0;  // into Entries()
   // 0: a word is the product name itself, 1: a word is part of the name, 2: matched elsewhere
   // (or no text asked).
@@ -36,7 +37,7 @@ struct SearchHit {
   double SizeDistance = 0;  // largest side difference in the better orientation, mm
 };
 
-class CatalogSearch {
+class ORVANO_CORE_EXPORT CatalogSearch {
  public:
   CatalogSearch() = default;
   explicit CatalogSearch(std::vector<SearchEntry> entries);
@@ -68,11 +69,11 @@ class CatalogSearch {
 
 // What a user types into one search field: a size such as "63,5 x 38,1" or "63.5x38.1mm" becomes
 // the size criterion (with the default tolerance), every other word stays text.
-SearchQuery QueryFromText(const std::string& text);
+ORVANO_CORE_EXPORT SearchQuery QueryFromText(const std::string& text);
 
 // "A4" and "A5" (any case) or a format code as text; nothing for anything else.
-std::optional<std::int32_t> PageFormatFromText(const std::string& text);
+ORVANO_CORE_EXPORT std::optional<std::int32_t> PageFormatFromText(const std::string& text);
 // The inverse for the two named formats, else the code as a number.
-std::string PageFormatText(std::int32_t code);
+ORVANO_CORE_EXPORT std::string PageFormatText(std::int32_t code);
 
 }  // namespace orvano::search

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "orvano/core_export.h"
 #include "orvano/model/sheet_geometry.h"
 
 namespace orvano::catalog {
@@ -12,7 +13,7 @@ class LabelCatalog;
 
 namespace orvano::search {
 
-struct SearchEntry {
+struct ORVANO_CORE_EXPORT SearchEntry {
   std::string Brand;
   std::string Name;
   std::string Description;
@@ -21,10 +22,10 @@ struct SearchEntry {
 
 // The adapter from the settings dialog's in-memory catalog, in catalog order. Counts that are not
 // whole numbers in range read as 0.
-std::vector<SearchEntry> SearchEntriesOf(const catalog::LabelCatalog& catalog);
+ORVANO_CORE_EXPORT std::vector<SearchEntry> SearchEntriesOf(const catalog::LabelCatalog& catalog);
 
 // The shipped catalog followed by the user's own labels from the data folder (blank: the
 // component's folder). Missing files add nothing.
-std::vector<SearchEntry> LoadSearchEntries(const std::string& dataFolder);
+ORVANO_CORE_EXPORT std::vector<SearchEntry> LoadSearchEntries(const std::string& dataFolder);
 
 }  // namespace orvano::search

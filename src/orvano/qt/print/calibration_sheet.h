@@ -6,6 +6,7 @@
 
 #include "orvano/model/label_def.h"
 #include "orvano/print_data/printer_offsets.h"
+#include "orvano/print_export.h"
 
 class QPrinter;
 
@@ -13,7 +14,7 @@ namespace orvano::qt {
 
 // Prints one calibration page with the offset already stored applied, so a second sheet shows
 // what is left. Raises as PrintLabels.
-void PrintCalibrationSheet(QPrinter& printer, const LabelDef& def,
-                           const print_data::PrinterOffset& offset);
+ORVANO_PRINT_EXPORT void PrintCalibrationSheet(QPrinter& printer, const LabelDef& def,
+                                               const print_data::PrinterOffset& offset);
 
 }  // namespace orvano::qt

@@ -10,21 +10,23 @@
 #include <vector>
 
 #include "orvano/model/field_def.h"
+#include "orvano/print_export.h"
 
 namespace orvano::qt {
 
 enum class FitOutcome { Fits, Shrunk, Cut };
 
-struct FitRule {
+struct ORVANO_PRINT_EXPORT FitRule {
   bool shrink = true;    // make the font smaller until the text fits ...
   double minPoints = 6;  // ... but not below this; false: keep the size, print what fits
 };
 
 // The field's box on its label in device units: its rectangle from the label's corner, a field
 // that may grow taken down to the label's bottom edge, all of it cut to the label.
-QRectF FieldBox(const FieldDef& field, double labelWidthMm, double labelHeightMm, double dotsPerMm);
+ORVANO_PRINT_EXPORT QRectF FieldBox(const FieldDef& field, double labelWidthMm,
+                                    double labelHeightMm, double dotsPerMm);
 
-class FieldLayout {
+class ORVANO_PRINT_EXPORT FieldLayout {
  public:
   // Lays the text out in the box (its size; the position is given when drawing). Lines are broken
   // at "\n" and wrapped at the box's width; lines below the box's bottom are left out.
@@ -45,7 +47,7 @@ class FieldLayout {
 
 // The glyphs of many labels gathered into one text object per font: a PDF then carries a few
 // bytes per glyph rather than a text object per label and field, so a dense sheet stays small.
-class GlyphBatch {
+class ORVANO_PRINT_EXPORT GlyphBatch {
  public:
   // Adds the field's glyphs at the box's place; draws what has gathered when it grows large.
   void Add(QPainter& painter, const FieldLayout& layout, const QPointF& boxTopLeft);

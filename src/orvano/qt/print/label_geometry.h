@@ -5,6 +5,7 @@
 
 #include "orvano/model/label_def.h"
 #include "orvano/model/sheet_geometry.h"
+#include "orvano/print_export.h"
 
 namespace orvano::qt {
 
@@ -12,11 +13,11 @@ namespace orvano::qt {
 // only exhaust memory and time.
 inline constexpr std::int64_t kMaxLabelsPerSheet = 1'000'000;
 
-SheetGeometry GeometryOf(const LabelDef& def);
+ORVANO_PRINT_EXPORT SheetGeometry GeometryOf(const LabelDef& def);
 
 // Raises InvalidPropertyValue, with a German message, for a sheet nothing sensible can be printed
 // on: a page without a usable size, labels below 1 mm or not finite, negative gaps, an empty or
 // oversized grid, no label on the page, or a field without a positive size.
-void CheckPrintable(const LabelDef& def);
+ORVANO_PRINT_EXPORT void CheckPrintable(const LabelDef& def);
 
 }  // namespace orvano::qt

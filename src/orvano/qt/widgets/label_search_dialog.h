@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "orvano/widgets_export.h"
+
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -15,7 +17,7 @@ namespace orvano::qt {
 class LabelSearchModel;
 class LabelSelectWidget;
 
-class LabelSearchDialog : public QDialog {
+class ORVANO_WIDGETS_EXPORT LabelSearchDialog : public QDialog {
   Q_OBJECT
   Q_PROPERTY(QString dataFolder READ dataFolder WRITE setDataFolder)
   Q_PROPERTY(QString filterText READ filterText WRITE setFilterText)
@@ -63,6 +65,7 @@ class LabelSearchDialog : public QDialog {
 };
 
 // Makes the widget take every label chosen in the dialog, looked up once with brand and name.
-void connectToLabelSelect(LabelSearchDialog* dialog, LabelSelectWidget* widget);
+ORVANO_WIDGETS_EXPORT void connectToLabelSelect(LabelSearchDialog* dialog,
+                                                LabelSelectWidget* widget);
 
 }  // namespace orvano::qt
