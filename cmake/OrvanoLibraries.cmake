@@ -54,8 +54,9 @@ function(orvano_public_library target name)
     EXPORT_FILE_NAME ${ORVANO_GENERATED_INCLUDE_DIR}/orvano/${lower}_export.h)
   target_compile_features(${target} PUBLIC cxx_std_20)
   target_link_libraries(${target} PUBLIC ${arg_LINK})
-  if(ORVANO_LIBRARY_TYPE STREQUAL "SHARED")
-    # A symbol another library keeps hidden shows up here, not in some application's link.
+  # A symbol another library keeps hidden shows up here, not in some application's link. Not
+  # under the sanitizers: their runtime comes with the program, not with each library.
+  if(ORVANO_LIBRARY_TYPE STREQUAL "SHARED" AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
     target_link_options(${target} PRIVATE LINKER:--no-undefined)
   endif()
 
