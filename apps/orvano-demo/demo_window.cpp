@@ -60,6 +60,12 @@ DemoWindow::DemoWindow(const QString& dataFolder, QWidget* parent)
   connect(labelSelect_, &qt::LabelSelectWidget::labelChanged, this, &DemoWindow::Sync);
   connect(addressLabel_, &qt::AddressLabelWidget::afterUpdate, this,
           [this] { statusBar()->showMessage(QStringLiteral("Adresse übernommen.")); });
+  // The widgets never throw: what a control refuses is reported here.
+  for (qt::ControlWidget* w :
+       {static_cast<qt::ControlWidget*>(labelSelect_),
+        static_cast<qt::ControlWidget*>(addressLabel_), static_cast<qt::ControlWidget*>(preview_)})
+    connect(w, &qt::ControlWidget::errorOccurred, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
   connect(sender_, &QLineEdit::textEdited, this, &DemoWindow::OnTextsEdited);
   connect(heading_, &QLineEdit::textEdited, this, &DemoWindow::OnTextsEdited);
   connect(pageLayout_, &QRadioButton::toggled, this, [this](bool page) {
