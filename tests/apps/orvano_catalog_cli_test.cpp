@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using orvano::importer::testing::ScratchFolder;
+using orvano::test_support::ScratchFolder;
 
 struct Outcome {
   int status = -1;

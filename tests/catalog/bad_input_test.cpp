@@ -11,19 +11,19 @@
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/profile_file.h"
 #include "orvano/host/app_path.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 std::string Get(const std::string& f, const std::string& s, const std::string& k) {
   return GetPrivateProfileString(s, k, "-", 2048, f);
 }
 
 TEST(BadInput, BinaryJunkNulBytesAndInvalidUtf8KeepEveryByte) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::mt19937 rng(7);
   std::string junk(100000, '\0');
   for (char& c : junk) c = static_cast<char>(rng());
@@ -41,7 +41,7 @@ TEST(BadInput, BinaryJunkNulBytesAndInvalidUtf8KeepEveryByte) {
 }
 
 TEST(BadInput, LinesOfMegabytesAreReadAndTheLoaderGoesOn) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.def", "[S]\r\nk=;" + std::string(3 << 20, '7') + "\r\nm=2\r\n");
   EXPECT_EQ(Get(f, "S", "k").size(), 2047u);
   LabelCatalog c;
@@ -52,7 +52,7 @@ TEST(BadInput, LinesOfMegabytesAreReadAndTheLoaderGoesOn) {
 }
 
 TEST(BadInput, AHugeFileIsNeitherReadNorReplaced) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.def", "[S]\r\nk=1\r\n");
   ASSERT_EQ(truncate(f.c_str(), 100 << 20), 0);  // sparse, so cheap
   EXPECT_EQ(Get(f, "S", "k"), "-");
@@ -64,7 +64,7 @@ TEST(BadInput, AHugeFileIsNeitherReadNorReplaced) {
 }
 
 TEST(BadInput, ShortLongAndOddRecords) {
-  TempFolder app;
+  ScratchFolder app;
   app.Write("ovAdrKit.def",
             "[M]\r\nfew=d;9\r\nmany=;9;0;1;2;3;4;5;6;7;8;9;10;11\r\n"
             "odd=;NaN;Inf;-Inf;1e999;x;1,5;\"2,5\";1.000,5;;\r\n"

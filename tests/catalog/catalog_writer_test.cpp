@@ -4,12 +4,12 @@
 #include "orvano/catalog/catalog_writer.h"
 #include "orvano/catalog/lookup.h"
 #include "orvano/catalog/value_parse.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 LabelRecord Record(std::int32_t format, std::int32_t landscape, std::int32_t cols,
                    std::int32_t rows, double left, double top, double width, double height,
@@ -52,7 +52,7 @@ TEST(CatalogWriter, GapsComeFromPitchesRoundedAndNeverNegative) {
 }
 
 TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
-  TempFolder data;
+  ScratchFolder data;
   const LabelRecord v = Record(11, 1, 2, 3, 1.5, 2, 90, 40, 5, 0);
   ASSERT_TRUE(SaveCustomLabel(data.Path(), "M\xC3\xBCller 1", v, 2, 3));
   AddressLayout l;

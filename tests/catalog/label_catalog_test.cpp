@@ -4,15 +4,15 @@
 #include "orvano/catalog/label_catalog.h"
 #include "orvano/host/app_path.h"
 #include "orvano/host/headless/headless.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 TEST(LoadCatalogFile, FollowsTheLoadersLineRules) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.def",
                            "Etikett 1=;9;0;1;1;0;0;1;1;0;0\r\n"
                            "[Marke]\r\n"
@@ -44,7 +44,7 @@ TEST(LoadCatalogFile, FollowsTheLoadersLineRules) {
 }
 
 TEST(LoadCatalogFile, ReadsWholeLinesWithoutTheProfileCut) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string desc(3000, 'x');
   const auto f = dir.Write("a.def", "[M]\nA=" + desc + ";9\n");
   LabelCatalog c;
@@ -55,7 +55,7 @@ TEST(LoadCatalogFile, ReadsWholeLinesWithoutTheProfileCut) {
 }
 
 TEST(LoadCatalog, ShippedEntriesComeFirstAndSharedBrandsAreListedTwice) {
-  TempFolder app, data;
+  ScratchFolder app, data;
   host::SetAppPath(app.Path());
   app.Write("ovAdrKit.def",
             "[Avery]\r\nL1=;9\r\n[Benutzerdefiniert]\r\nX=;9\r\n[Herma]\r\nH1=;11\r\n");

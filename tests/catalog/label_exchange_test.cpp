@@ -6,12 +6,12 @@
 #include "orvano/catalog/catalog_writer.h"
 #include "orvano/catalog/label_exchange.h"
 #include "orvano/catalog/lookup.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 std::vector<ExchangeLabel> Parsed(const std::string& bytes) {
   std::string reason;
@@ -32,7 +32,7 @@ bool SaveCustom(const std::string& folder, const std::string& name, SheetGeometr
 }
 
 TEST(LabelExchange, ExportThenImportIntoAnEmptyFolderWritesTheSameBytes) {
-  TempFolder from, to;
+  ScratchFolder from, to;
   // Written as the dialog writes them: Windows-1252 for the umlaut, a layout for one label only.
   ASSERT_TRUE(SaveCustom(from.Path(), "M\xC3\xBCller 3x7",
                          {9, 0, 210, 297, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}));
@@ -56,7 +56,7 @@ TEST(LabelExchange, ExportThenImportIntoAnEmptyFolderWritesTheSameBytes) {
 }
 
 TEST(LabelExchange, AConflictingImportChangesNothingUnlessAsked) {
-  TempFolder data;
+  ScratchFolder data;
   const std::string usr =
       "[Benutzerdefiniert]\r\nA=;9;0;2;8;0;0;105;37;0;0\r\nB=;9;0;2;8;0;0;105;37;0;0\r\n";
   const std::string adr = "[Benutzerdefiniert]\r\nB=2;1;2;1;0;0;10;2; 1\r\n";
@@ -88,7 +88,7 @@ TEST(LabelExchange, AConflictingImportChangesNothingUnlessAsked) {
 }
 
 TEST(LabelExchange, NamesWindows1252CannotHoldAreReportedAndBadInputRefused) {
-  TempFolder data;
+  ScratchFolder data;
   const std::string usr = "[Benutzerdefiniert]\r\nM\xFCller=;9;0;2;8;0;0;105;37;0;0\r\n";
   data.Write("ovAdrKit.usr", usr);
   const auto items =

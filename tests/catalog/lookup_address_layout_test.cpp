@@ -3,12 +3,12 @@
 
 #include "orvano/catalog/lookup.h"
 #include "orvano/host/app_path.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 struct Layout {
   double left = -1, top = -1, bottom = -1, right = -1, heading = -1, address = -1;
@@ -34,7 +34,7 @@ class LookupAddressLayoutTest : public ::testing::Test {
                "blank=  \r\n");
   }
   void TearDown() override { host::SetAppPath(""); }
-  TempFolder data;
+  ScratchFolder data;
 };
 
 TEST_F(LookupAddressLayoutTest, TheRecordStoresRightBeforeBottom) {

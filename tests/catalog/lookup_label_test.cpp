@@ -3,12 +3,12 @@
 
 #include "orvano/catalog/lookup.h"
 #include "orvano/host/app_path.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 struct Stock {
   std::string description = "old";
@@ -39,7 +39,7 @@ class LookupLabelTest : public ::testing::Test {
                "[Benutzerdefiniert]\r\nMeins=;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0\r\n");
   }
   void TearDown() override { host::SetAppPath(""); }
-  TempFolder app, data;
+  ScratchFolder app, data;
 };
 
 TEST_F(LookupLabelTest, ARecordReadsIntoEveryOutput) {

@@ -7,12 +7,12 @@
 
 #include "orvano/catalog/profile_cache.h"
 #include "orvano/catalog/profile_file.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 std::string Get(const std::string& f, const std::string& k) {
   return GetPrivateProfileString("S", k, "-", 2048, f);
@@ -25,7 +25,7 @@ void MakeOld(const std::string& f) {
 }
 
 TEST(ProfileCache, AnUnchangedFileIsParsedOnce) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.def", "[S]\nk=1\nm=2\n");
   MakeOld(f);
   auto& cache = ProfileCache::Instance();
@@ -36,7 +36,7 @@ TEST(ProfileCache, AnUnchangedFileIsParsedOnce) {
 }
 
 TEST(ProfileCache, AChangeOfTheSameSizeInPlaceIsSeenAtOnce) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.def", "[S]\nk=1\n");
   EXPECT_EQ(Get(f, "k"), "1");
   { std::ofstream(f, std::ios::binary | std::ios::in) << "[S]\nk=2\n"; }  // same inode, same size
@@ -44,7 +44,7 @@ TEST(ProfileCache, AChangeOfTheSameSizeInPlaceIsSeenAtOnce) {
 }
 
 TEST(ProfileCache, OurOwnWriteNeedsNoParseToBeReadBack) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.usr", "[S]\r\nk=1\r\n");
   ASSERT_TRUE(WritePrivateProfileString("S", "m", std::string("2"), f));
   auto& cache = ProfileCache::Instance();

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "orvano/catalog/profile_file.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 // "Märker", "Größe", "Fußnote für Büro" in UTF-8 and in Windows-1252.
 const std::string kBrand = "M\xC3\xA4rker", kKey =
@@ -25,7 +25,7 @@ std::string Get(const std::string& f, const std::string& s, const std::string& k
 }
 
 TEST(ProfileEncoding, AWindows1252FileIsReadAndWrittenAsWindows1252) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f =
       dir.Write("a.def", "[" + kBrand1252 + "]\r\n" + kKey1252 + "=" + kValue1252 + "\r\n");
   EXPECT_EQ(Get(f, kBrand, kKey), kValue);
@@ -49,7 +49,7 @@ TEST(ProfileEncoding, AWindows1252FileIsReadAndWrittenAsWindows1252) {
 
 TEST(ProfileEncoding, AUtf8FileWithOrWithoutByteOrderMarkStaysUtf8) {
   for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
-    TempFolder dir;
+    ScratchFolder dir;
     const std::string head = bom + "[" + kBrand + "]\n" + kKey + "=" + kValue + "\n";
     const auto f = dir.Write("a.adr", head);
     EXPECT_EQ(Get(f, kBrand, kKey), kValue);
@@ -64,7 +64,7 @@ TEST(ProfileEncoding, AUtf8FileWithOrWithoutByteOrderMarkStaysUtf8) {
 }
 
 TEST(ProfileEncoding, TextWindows1252LacksIsRefusedRatherThanMangled) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string before = "[" + kBrand1252 + "]\r\nk=1\r\n";
   const auto f = dir.Write("a.usr", before);
   EXPECT_FALSE(WritePrivateProfileString(kBrand,
@@ -75,7 +75,7 @@ TEST(ProfileEncoding, TextWindows1252LacksIsRefusedRatherThanMangled) {
 }
 
 TEST(ProfileEncoding, AnAsciiOrNewFileTakesSuchTextAsUtf8) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.usr", "[S]\r\nk=1\r\n");
   ASSERT_TRUE(WritePrivateProfileString("S",
                                         "\xC5\x81\xC3\xB3"

@@ -10,12 +10,12 @@
 
 #include "orvano/catalog/file_io.h"
 #include "orvano/catalog/profile_file.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 constexpr int kWrites = 200;
 
@@ -40,7 +40,7 @@ void ExpectClean(pid_t pid) {
 
 // A writer whose lock on a missing file is taken, killed before it wrote: the path stays free.
 TEST(ProfileProcesses, WriterKilledDuringFirstSaveLeavesNoFile) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string f = dir.File("ovAdrKit.usr");
   const pid_t pid = fork();
   if (pid == 0) {
@@ -60,7 +60,7 @@ TEST(ProfileProcesses, WriterKilledDuringFirstSaveLeavesNoFile) {
 // Temps of earlier writers with our pid (a container restarts with the same one) or a dead one,
 // in the old and the new naming, are removed by the next save instead of refusing it.
 TEST(ProfileProcesses, StaleTempsNeitherRefuseASaveNorStay) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\n");
   const pid_t dead = fork();
   if (dead == 0) _exit(0);
@@ -91,7 +91,7 @@ TEST(ProfileProcesses, TempNamesDifferAndAreRecognised) {
 
 // Both writers start before the file exists, so both first lock the folder.
 TEST(ProfileProcesses, TwoWritersOfAMissingFileLoseNothing) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.File("ovAdrKit.usr");
   const pid_t a = SpawnWriter(f, "A");
   const pid_t b = SpawnWriter(f, "B");
@@ -108,7 +108,7 @@ TEST(ProfileProcesses, TwoWritersOfAMissingFileLoseNothing) {
 }
 
 TEST(ProfileProcesses, TwoWritersOfDifferentKeysLoseNothing) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("ovAdrKit.usr", "; user labels\r\n");
   const pid_t a = SpawnWriter(f, "A");
   const pid_t b = SpawnWriter(f, "B");

@@ -3,12 +3,12 @@
 
 #include "orvano/catalog/profile_file.h"
 #include "orvano/catalog/value_parse.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 std::string Get(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& def = "-") {
@@ -16,7 +16,7 @@ std::string Get(const std::string& file, const std::string& section, const std::
 }
 
 TEST(ProfileRead, NamesMatchWithoutRegardToCaseAndSurroundingBlanks) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "[ \tHerma Etiketten ]\r\n  4360 \t=;9;0\r\n");
   EXPECT_EQ(Get(f, "herma etiketten", "4360"), ";9;0");
   EXPECT_EQ(Get(f, "  HERMA ETIKETTEN\t", " 4360 "), ";9;0");
@@ -24,7 +24,7 @@ TEST(ProfileRead, NamesMatchWithoutRegardToCaseAndSurroundingBlanks) {
 }
 
 TEST(ProfileRead, FirstMatchingSectionAndKeyWin) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "[A]\nk=first\nK=second\n[B]\nx=1\n[a]\nk=third\nm=later\n");
   EXPECT_EQ(Get(f, "A", "k"), "first");
   // A key only in the repeated section is not seen: the first section is the only one searched.
@@ -32,7 +32,7 @@ TEST(ProfileRead, FirstMatchingSectionAndKeyWin) {
 }
 
 TEST(ProfileRead, ValuesAreTrimmedAndLoseOnePairOfMatchingQuotes) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini",
                            "[S]\n"
                            "plain = \t a b \t\n"
@@ -52,7 +52,7 @@ TEST(ProfileRead, ValuesAreTrimmedAndLoseOnePairOfMatchingQuotes) {
 }
 
 TEST(ProfileRead, MissingFileSectionOrKeyGiveTheDefaultWithoutTrailingBlanks) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "[S]\nk=v\n");
   EXPECT_EQ(Get(dir.File("none.ini"), "S", "k", " d  "), " d");
   EXPECT_EQ(Get(f, "T", "k", "d "), "d");
@@ -60,7 +60,7 @@ TEST(ProfileRead, MissingFileSectionOrKeyGiveTheDefaultWithoutTrailingBlanks) {
 }
 
 TEST(ProfileRead, LinesWithoutEqualsAndLinesBeforeTheFirstSectionAreNoKeys) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "top=1\n[S]\nEtikett\n; note=2\nk=v\n[broken\nz=3\n");
   EXPECT_EQ(Get(f, "S", "top"), "-");
   EXPECT_EQ(Get(f, "S", "Etikett"), "-");
@@ -72,7 +72,7 @@ TEST(ProfileRead, LinesWithoutEqualsAndLinesBeforeTheFirstSectionAreNoKeys) {
 class ProfileLineEnds : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ProfileLineEnds, EveryLineEndIsRead) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string nl = GetParam();
   const auto f = dir.Write("a.ini", "[A]" + nl + "k1=1" + nl + nl + "[B]" + nl + "k2=2");
   EXPECT_EQ(Get(f, "A", "k1"), "1");
@@ -83,7 +83,7 @@ TEST_P(ProfileLineEnds, EveryLineEndIsRead) {
 INSTANTIATE_TEST_SUITE_P(CrLfLfCr, ProfileLineEnds, ::testing::Values("\r\n", "\n", "\r"));
 
 TEST(ReadProfileString, AValueIsCutToItsFirst2047Characters) {
-  TempFolder dir;
+  ScratchFolder dir;
   std::string value, umlauts;
   for (int i = 0; i < 3000; ++i) value += static_cast<char>('a' + i % 26), umlauts += "\xC3\xA4";
   const auto f = dir.Write("a.adr", "[S]\nk=" + value + "\nu=" + umlauts + "\n");

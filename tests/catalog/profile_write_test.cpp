@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "orvano/catalog/profile_file.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 const std::string kOdd =
     "; shipped 2003\r\n"
@@ -25,7 +25,7 @@ const std::string kOdd =
     "4360=;9;0;2;8";  // no line end at the end
 
 TEST(ProfileWrite, ReplacesTheValueInPlaceAndKeepsEverythingElse) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", kOdd);
   ASSERT_TRUE(WritePrivateProfileString("avery", "l7160", std::string("neu"), f));
   std::string expected = kOdd;
@@ -34,7 +34,7 @@ TEST(ProfileWrite, ReplacesTheValueInPlaceAndKeepsEverythingElse) {
 }
 
 TEST(ProfileWrite, AppendsANewKeyAfterTheLastKeyOfItsSection) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", kOdd);
   ASSERT_TRUE(WritePrivateProfileString("Avery", "L7651", std::string("x"), f));
   ASSERT_TRUE(WritePrivateProfileString("Herma", "4361", std::string("y"), f));
@@ -45,14 +45,14 @@ TEST(ProfileWrite, AppendsANewKeyAfterTheLastKeyOfItsSection) {
 }
 
 TEST(ProfileWrite, AppendsANewSectionAtTheEndOfTheFile) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "[A]\r\nk=1\r\n");
   ASSERT_TRUE(WritePrivateProfileString(" Zweckform ", " 3475 ", std::string(";9"), f));
   EXPECT_EQ(dir.Read("a.ini"), "[A]\r\nk=1\r\n\r\n[Zweckform]\r\n3475=;9\r\n");
 }
 
 TEST(ProfileWrite, ANullValueRemovesTheKeyAnEmptyOneKeepsIt) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("a.ini", "[S]\r\na=1\r\nb=2\r\n");
   ASSERT_TRUE(WritePrivateProfileString("S", "a", std::string(), f));
   EXPECT_EQ(dir.Read("a.ini"), "[S]\r\na=\r\nb=2\r\n");
@@ -67,7 +67,7 @@ TEST(ProfileWrite, ANullValueRemovesTheKeyAnEmptyOneKeepsIt) {
 class ProfileWriteLineEnds : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ProfileWriteLineEnds, AnExistingFileKeepsItsLineEnds) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string nl = GetParam();
   const auto f = dir.Write("a.ini", "[A]" + nl + "k=1" + nl);
   ASSERT_TRUE(WritePrivateProfileString("A", "n", std::string("2"), f));
@@ -78,7 +78,7 @@ TEST_P(ProfileWriteLineEnds, AnExistingFileKeepsItsLineEnds) {
 INSTANTIATE_TEST_SUITE_P(CrLfLfCr, ProfileWriteLineEnds, ::testing::Values("\r\n", "\n", "\r"));
 
 TEST(ProfileWrite, KeepsPermissionsAndSymbolicLinksAndLeavesNoTemporaryFile) {
-  TempFolder dir;
+  ScratchFolder dir;
   const auto f = dir.Write("real.ini", "[S]\nk=1\n");
   ASSERT_EQ(chmod(f.c_str(), 0640), 0);
   ASSERT_EQ(symlink(f.c_str(), dir.File("link.ini").c_str()), 0);
@@ -93,7 +93,7 @@ TEST(ProfileWrite, KeepsPermissionsAndSymbolicLinksAndLeavesNoTemporaryFile) {
 }
 
 TEST(ProfileWrite, AWriteThatCannotSucceedIsReportedAndChangesNothing) {
-  TempFolder dir;
+  ScratchFolder dir;
   const std::string before = "[S]\r\nk=1\r\n";
   const auto f = dir.Write("a.ini", before);
   EXPECT_FALSE(WritePrivateProfileString("S", "k", std::string("a\r\n[X]"), f));

@@ -9,7 +9,7 @@
 
 #include "orvano/catalog/catalog_files.h"
 #include "orvano/host/app_path.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::catalog {
 namespace {
@@ -46,7 +46,7 @@ TEST(ShippedCatalogFolders, TheProgramsFolderThenTheDataFolders) {
 }
 
 TEST(ShippedCatalogFolders, AFolderTheHostSetIsTheOnlyPlace) {
-  testing::TempFolder component, data;
+  test_support::ScratchFolder component, data;
   std::filesystem::create_directory(data.File("orvano"));
   data.Write("orvano/ovAdrKit.def", "[M]\r\nE=;9;0;1;1;0;0;1;1;0;0\r\n");
   setenv("XDG_DATA_DIRS", data.Path().c_str(), 1);

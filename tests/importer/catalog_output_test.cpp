@@ -5,7 +5,7 @@
 #include "orvano/catalog/lookup.h"
 #include "orvano/host/app_path.h"
 #include "orvano/importer/catalog_check.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::importer {
 namespace {
@@ -53,7 +53,7 @@ TEST(CatalogFile, SectionsPerBrandInWindows1252WithCrLf) {
 
 // What the importer writes is what the library's lookup reads back.
 TEST(CatalogFile, LookupReadsTheWrittenRecords) {
-  testing::ScratchFolder folder;
+  test_support::ScratchFolder folder;
   folder.Write("ovAdrKit.def", CatalogFileBytes({Sample("Zweckform", "3475", "A; B"),
                                                  Sample("Zweckform", "3490")}));
   host::SetAppPath(folder.Path());

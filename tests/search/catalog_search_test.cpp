@@ -7,7 +7,7 @@
 
 #include "orvano/host/app_path.h"
 #include "orvano/search/catalog_search.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::search {
 namespace {
@@ -111,7 +111,7 @@ TEST(CatalogSearch, EquivalentsAreOtherBrandsOfTheSameSheetWithinTheTolerance) {
 }
 
 TEST(CatalogSearch, LoadsTheShippedCatalogAndTheUsersLabels) {
-  catalog::testing::TempFolder app, data;
+  test_support::ScratchFolder app, data;
   app.Write("ovAdrKit.def", "[Avery]\r\nL7163=Adress;9;0;2;7;4,65;15,15;99,1;38,1;2,5;0\r\n");
   data.Write("ovAdrKit.usr",
              "[Benutzerdefiniert]\r\nEigen=;9;0;2;7;4,65;15,15;99,1;38,1;2,5;0\r\n");

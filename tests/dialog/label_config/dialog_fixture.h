@@ -21,20 +21,20 @@
 
 namespace orvano::testing {
 
-class TempFolder {
+class ScratchFolder {
  public:
-  TempFolder() {
+  ScratchFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "orvano-dialog-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
     path_ = pattern;
   }
-  ~TempFolder() {
+  ~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::string& Path() const { return path_; }
   void Write(const std::string& name, const std::string& text) const {
@@ -141,7 +141,7 @@ class LabelConfigTest : public ::testing::Test {
     return catalog::ReadProfileString(folder_.Path() + "/" + file, section, key, "");
   }
 
-  TempFolder folder_;
+  ScratchFolder folder_;
   host::headless::HeadlessPlatform platform_{15, 15};
   frmLabelConfig dialog_;
 };

@@ -1,34 +1,32 @@
 // A fresh folder per test, removed afterwards; files are written and read as raw bytes.
 #pragma once
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-namespace orvano::catalog::testing {
+namespace orvano::test_support {
 
-class TempFolder {
+class ScratchFolder {
  public:
-  TempFolder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "orvano-catalog-XXXXXX").string();
+  ScratchFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "orvano-test-XXXXXX").string();
     path_ = mkdtemp(tmpl.data()) ? tmpl : std::string();
   }
-  ~TempFolder() {
+  ~ScratchFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::string& Path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-  // Written to a new file renamed into place, as an editor saving safely would.
+  // Written to a new file renamed into place, as an editor saving safely would, so that a reader
+  // keyed on the file's identity sees a new file.
   std::string Write(const std::string& name, const std::string& bytes) const {
     const std::string target = File(name);
     const std::string temp = target + ".new";
@@ -50,4 +48,4 @@ class TempFolder {
   std::string path_;
 };
 
-}  // namespace orvano::catalog::testing
+}  // namespace orvano::test_support
