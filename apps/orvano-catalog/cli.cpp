@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "orvano/catalog/file_io.h"
@@ -108,26 +106,14 @@ bool Refused(catalog::FileState state, catalog::ReadRefusal refusal, int error,
 }  // namespace
 
 bool WriteAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-      reason = "cannot create " + temp;
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(temp.c_str());
-      reason = "cannot write " + temp;
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    reason = ec.message();
+  // The catalog's own safe write: under its lock, flushed to disk, renamed into place, with the
+  // replaced file's permissions; a link is followed so that it survives.
+  catalog::FileLock lock;
+  catalog::FileIdentity written;
+  errno = 0;
+  if (lock.Acquire(catalog::ResolveLinks(path), true) != catalog::FileState::Ok ||
+      !lock.Replace(bytes, written)) {
+    reason = "cannot write " + path + (errno != 0 ? std::string(": ") + std::strerror(errno) : "");
     return false;
   }
   return true;

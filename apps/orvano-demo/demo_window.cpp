@@ -166,20 +166,22 @@ QStringList DemoWindow::Restore(qt::PropertyFile& file) {
   if (!saved) {
     StartFresh();
   } else {
+    // The widgets refuse without throwing; the refusal's text comes through errorOccurred.
+    QString refusal;
+    const auto heard = connect(labelSelect_, &qt::ControlWidget::errorOccurred, this,
+                               [&refusal](const QString& message) { refusal = message; });
+    const QString name = labelSelect_->labelName();
+    if (!name.trimmed().isEmpty() && !labelSelect_->setLabelName(name))
+      ignored << QStringLiteral("LabelSelect1.LabelName (%1)").arg(refusal);
+    // Not through the check: a start label of a large sheet lies above its number range.
     try {
-      if (!labelSelect_->labelName().trimmed().isEmpty())
-        labelSelect_->setLabelName(labelSelect_->labelName());
-    } catch (const host::Error& e) {
-      ignored
-          << QStringLiteral("LabelSelect1.LabelName (%1)").arg(QString::fromStdString(e.what()));
-    }
-    try {
-      // Not through the check: a start label of a large sheet lies above its number range.
-      labelSelect_->setLabelID(
-          file.Bag(kDemoBag).ReadProperty("StartLabel", std::int32_t{0}).ToLong());
-    } catch (const host::Error& e) {
+      if (!labelSelect_->setLabelID(
+              file.Bag(kDemoBag).ReadProperty("StartLabel", std::int32_t{0}).ToLong()))
+        ignored << QStringLiteral("Demo.StartLabel (%1)").arg(refusal);
+    } catch (const host::Error& e) {  // a stored value of the wrong type
       ignored << QStringLiteral("Demo.StartLabel (%1)").arg(QString::fromStdString(e.what()));
     }
+    disconnect(heard);
     restore(*addressLabel_);
     restore(*preview_);
     sender_->setText(Text(demo, "ReturnAddress", addressLabel_->returnAddress()));
@@ -203,12 +205,9 @@ QStringList DemoWindow::Restore(qt::PropertyFile& file) {
 
 void DemoWindow::StartFresh() {
   if (const auto first = FirstAddressLabel()) {
-    try {
-      labelSelect_->setBrand(QString::fromStdString(first->brand));
-      labelSelect_->setLabelName(QString::fromStdString(first->name));
-    } catch (const host::Error& e) {
-      statusBar()->showMessage(QString::fromStdString(e.what()));
-    }
+    // A refusal reaches the status bar through errorOccurred.
+    labelSelect_->setBrand(QString::fromStdString(first->brand));
+    labelSelect_->setLabelName(QString::fromStdString(first->name));
   }
   sender_->setText(kSampleSender);
   heading_->setText(kSampleHeading);
