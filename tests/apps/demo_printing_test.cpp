@@ -2,22 +2,20 @@
 // will take; a bad list is refused and the one loaded before stays.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QStatusBar>
-#include <QTemporaryDir>
 
 #include "demo_window.h"
 #include "orvano/host/error.h"
 #include "orvano/qt/widgets/label_select_widget.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::demo {
 namespace {
 
 TEST(DemoPrinting, StatusFollowsStartLabelStockAndAddressList) {
-  QTemporaryDir data;
-  ASSERT_TRUE(data.isValid());
+  const test_support::ScratchFolder data;
   qt::PropertyFile file;
-  DemoWindow window(data.path());
+  DemoWindow window(QString::fromStdString(data.Path()));
   window.Restore(file);
   qt::LabelSelectWidget& ls = *window.labelSelect();
   auto status = [&] { return window.statusBar()->currentMessage().toStdString(); };
@@ -33,31 +31,23 @@ TEST(DemoPrinting, StatusFollowsStartLabelStockAndAddressList) {
   // One address more than a sheet holds: two sheets.
   const int perSheet = ls.cols() * ls.rows();
   ASSERT_GT(perSheet, 0);
-  QByteArray csv = "Name;Ort\r\n";
-  for (int i = 0; i <= perSheet; ++i) csv += "Name " + QByteArray::number(i) + ";Ort\r\n";
-  const QString good = data.filePath(QStringLiteral("gut.csv"));
-  QFile f(good);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(csv);
-  f.close();
+  std::string csv = "Name;Ort\r\n";
+  for (int i = 0; i <= perSheet; ++i) csv += "Name " + std::to_string(i) + ";Ort\r\n";
+  const QString good = QString::fromStdString(data.Write("gut.csv", csv));
   const std::string expected =
       "Der Druck beginnt beim 1. Etikett. " + std::to_string(perSheet + 1) +
       " Adressen: " + std::to_string(perSheet + 1) + " Etiketten auf 2 Bögen.";
   EXPECT_EQ(window.LoadAddresses(good).toStdString(), expected);
 
-  QFile bad(data.filePath(QStringLiteral("schlecht.csv")));
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-  bad.write("a;b\r\n1;2;3\r\n");
-  bad.close();
   try {
-    window.LoadAddresses(bad.fileName());
+    window.LoadAddresses(QString::fromStdString(data.Write("schlecht.csv", "a;b\r\n1;2;3\r\n")));
     ADD_FAILURE() << "a row wider than the header was read";
   } catch (const host::Error& e) {
     EXPECT_STREQ(e.what(), "Zeile 2: 3 Spalten, die Kopfzeile hat 2.");
   }
   EXPECT_EQ(status(), expected);
 
-  const qt::PrintReport report = window.PrintTo(data.filePath(QStringLiteral("x.pdf")));
+  const qt::PrintReport report = window.PrintTo(QString::fromStdString(data.File("x.pdf")));
   EXPECT_EQ(report.labels, perSheet + 1);
   EXPECT_EQ(report.sheets, 2);
 }

@@ -3,50 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
 #include "orvano/host/error.h"
-#include "orvano/model/enums.h"
-#include "orvano/qt/print/label_printer.h"
+#include "orvano/qt/print/calibration_sheet.h"
 #include "orvano/qt/print/print_report_text.h"
-#include "pdf_words.h"
+#include "printout.h"
 
 namespace orvano::qt::testing {
 namespace {
-
-// The address layout LabelSelect hands out for an 88.9 x 46.56 mm label with the stored-nothing
-// defaults: sender line 7 pt at 2/1 mm, heading 10 pt bold, address 10 pt from 13.36667 mm.
-LabelDef AddressSheet() {
-  LabelDef def;
-  def.SetPageFormat(ovPageFormatA4);
-  def.SetCols(2);
-  def.SetRows(6);
-  def.SetBorderLeft(12.29);
-  def.SetBorderTop(8.8);
-  def.SetLabelWidth(88.9);
-  def.SetLabelHeight(46.56);
-  def.SetSpaceWidth(7.62);
-  auto add = [&](const char* name, double top, double height, int points, bool bold) {
-    auto f = def.Fields()->Add(ovFieldTypeDataField, name, name);
-    f->SetFieldLeft(2);
-    f->SetFieldTop(top);
-    f->SetFieldWidth(84.9);
-    f->SetFieldHeight(height);
-    f->SetFontName("Arial");
-    f->SetFontSize(points);
-    f->SetFontBold(host::ToFlag(bold));
-  };
-  add("ReturnAddress", 1, 7.43889, 7, false);
-  add("LabelHeading", 8.43889, 4.92778, 10, true);
-  add("Address", 13.36667, 32.19333, 10, false);
-  return def;
-}
 
 FieldTexts SampleTexts() {
   FieldTexts texts;
@@ -69,46 +39,41 @@ class LabelPrinterTest : public ::testing::Test {
   QString pdf_;
 };
 
+// The labels the words starting with the prefix lie on, each checked to start in its column.
+std::vector<int> LabelsOf(const std::vector<Word>& words, const QString& prefix, double dx = 0,
+                          double dy = 0) {
+  std::vector<int> labels;
+  for (const Word& w : words) {
+    if (!w.text.startsWith(prefix)) continue;
+    const double x = w.xMin / kPointsPerMm - dx - 12.29 - 2, y = w.yMin / kPointsPerMm - dy - 8.8;
+    const int col = static_cast<int>(std::lround(x / (88.9 + 7.62)));
+    EXPECT_NEAR(x, col * (88.9 + 7.62), 0.5) << w.text.toStdString();
+    // The first line starts where the field does.
+    if (!w.text.startsWith(QStringLiteral("Weg"))) {
+      EXPECT_NEAR(std::fmod(y, 46.56), 13.36667, 2) << w.text.toStdString();
+    }
+    labels.push_back(static_cast<int>(std::floor(y / 46.56)) * 2 + col);
+  }
+  return labels;
+}
+
 TEST_F(LabelPrinterTest, OnePageWithTheAddressOnEveryLabelFromTheStartLabel) {
   PrintOptions options;
   options.startLabel = 3;  // second row, right column
   PrintSheetToPdf(pdf_, AddressSheet(), SampleTexts(), options);
-
-  const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf_});
-  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
-      << info.toStdString();
-  EXPECT_TRUE(
-      info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
-      << info.toStdString();
-
-  std::vector<Word> erika;
-  for (const Word& w : WordsOf(pdf_)) {
-    if (w.text == QStringLiteral("Erika")) erika.push_back(w);
-  }
-  ASSERT_EQ(erika.size(), 9u);  // labels 3 to 11
-  // Label 3: left 12.29 + 88.9 + 7.62 mm, top 8.8 + 46.56 mm; the address 2 mm and 13.37 mm in.
-  const double left = (12.29 + 88.9 + 7.62 + 2) * kPointsPerMm;
-  const double top = (8.8 + 46.56 + 13.36667) * kPointsPerMm;
-  EXPECT_NEAR(erika[0].xMin, left, 1.5);
-  EXPECT_NEAR(erika[0].yMin, top, 3.0);
-  EXPECT_LT(erika[0].yMax, top + 12);
-  // The last label: right column, bottom row.
-  EXPECT_NEAR(erika.back().xMin, left, 1.5);
-  EXPECT_NEAR(erika.back().yMin, (8.8 + 5 * 46.56 + 13.36667) * kPointsPerMm, 3.0);
-}
-
-TEST_F(LabelPrinterTest, SenderLineAndHeadingSitAboveTheAddress) {
-  PrintOptions options;
-  options.startLabel = 11;
-  PrintSheetToPdf(pdf_, AddressSheet(), SampleTexts(), options);
+  ExpectPages(pdf_, 1, "595\\S* x 842");
   const std::vector<Word> words = WordsOf(pdf_);
-  ASSERT_EQ(words.size(), 8u);  // one label: 1 + 1 + 6 words
-  const double labelTop = (8.8 + 5 * 46.56) * kPointsPerMm;
+  ASSERT_EQ(words.size(), 9u * 8u);  // labels 3 to 11 with 1 + 1 + 6 words
+  EXPECT_EQ(LabelsOf(words, QStringLiteral("Erika")),
+            (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  // Label 3 alone in its row: sender line 1 mm and heading 8.44 mm below its top, then the address.
+  const double labelTop = (8.8 + 46.56) * kPointsPerMm;
   EXPECT_EQ(words[0].text, QStringLiteral("Absenderzeile"));
   EXPECT_NEAR(words[0].yMin, labelTop + 1 * kPointsPerMm, 2.5);
   EXPECT_EQ(words[1].text, QStringLiteral("Persönlich"));
   EXPECT_NEAR(words[1].yMin, labelTop + 8.43889 * kPointsPerMm, 3.0);
   EXPECT_EQ(words[2].text, QStringLiteral("Erika"));
+  EXPECT_LT(words[2].yMax, labelTop + 13.36667 * kPointsPerMm + 12);  // 10 pt, not more
 }
 
 TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
@@ -116,10 +81,7 @@ TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
   def.SetPageFormat(ovPageFormatA5);
   def.SetLandscape(host::kTrue);
   PrintSheetToPdf(pdf_, def, SampleTexts(), {});
-  const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf_});
-  EXPECT_TRUE(
-      info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 420"))))
-      << info.toStdString();
+  ExpectPages(pdf_, 1, "595\\S* x 420");
 
   def.SetPageFormat(0);
   def.SetPageWidth(-1);
@@ -135,50 +97,26 @@ TEST_F(LabelPrinterTest, LandscapeA5AndBadPageSizes) {
                host::Error);
 }
 
-std::vector<FieldTexts> Records(const QStringList& names) {
-  std::vector<FieldTexts> records;
-  for (const QString& name : names) {
-    FieldTexts t;
-    t.Set(QStringLiteral("Address"), name + QStringLiteral("\nHauptstraße 5\n12345 Musterstadt"));
-    records.push_back(t);
-  }
-  return records;
-}
-
-// Where each word starting with the prefix lies: its label number on a 2 x 6 sheet.
-std::vector<int> LabelsOf(const std::vector<Word>& words, const QString& prefix, double dx = 0,
-                          double dy = 0) {
-  std::vector<int> labels;
-  for (const Word& w : words) {
-    if (!w.text.startsWith(prefix)) continue;
-    const double x = w.xMin / kPointsPerMm - dx - 12.29 - 2, y = w.yMin / kPointsPerMm - dy - 8.8;
-    const int col = static_cast<int>(std::lround(x / (88.9 + 7.62)));
-    const int row = static_cast<int>(std::floor(y / 46.56));
-    EXPECT_NEAR(x, col * (88.9 + 7.62), 0.5) << w.text.toStdString();
-    labels.push_back(row * 2 + col);
-  }
-  return labels;
-}
-
+// The merge job the print server test sends through CUPS, then moved by an offset.
 TEST_F(LabelPrinterTest, RecordsFillLabelsFromTheStartLabelThenTheNextSheetFromLabelOne) {
   PrintOptions options;
   options.startLabel = 9;
-  options.offset = {1.5, -1};
-  const PrintReport report =
-      PrintToPdf(pdf_, AddressSheet(),
-                 Records({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Cora"),
-                          QStringLiteral("Dirk"), QStringLiteral("Emil")}),
-                 options);
-  EXPECT_EQ(report.labels, 5);
-  EXPECT_EQ(report.sheets, 2);
-  EXPECT_TRUE(report.cut.empty() && report.shrunk.empty());
-  EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf_}).contains(QStringLiteral("Pages:")));
-  const auto first = WordsOf(pdf_, 1), second = WordsOf(pdf_, 2);
-  EXPECT_EQ(LabelsOf(first, QStringLiteral("Anna"), 1.5, -1), std::vector<int>{9});
-  EXPECT_EQ(LabelsOf(first, QStringLiteral("Cora"), 1.5, -1), std::vector<int>{11});
-  EXPECT_EQ(LabelsOf(second, QStringLiteral("Dirk"), 1.5, -1), std::vector<int>{0});
-  EXPECT_EQ(LabelsOf(second, QStringLiteral("Emil"), 1.5, -1), std::vector<int>{1});
-  EXPECT_EQ(LabelsOf(second, QStringLiteral("Hauptstra"), 1.5, -1), (std::vector<int>{0, 1}));
+  for (const double dx : {0.0, 1.5}) {
+    options.offset = {dx, -dx};
+    const PrintReport report = PrintToPdf(pdf_, AddressSheet(), MergedRecords(), options);
+    EXPECT_EQ(report.labels, 5);
+    EXPECT_EQ(report.sheets, 2);
+    EXPECT_TRUE(report.cut.empty() && report.shrunk.empty());
+    ExpectPages(pdf_, 2, "595\\S* x 842");
+    const auto first = WordsOf(pdf_, 1), second = WordsOf(pdf_, 2);
+    EXPECT_EQ(LabelsOf(first, QStringLiteral("Anna"), dx, -dx), std::vector<int>{9});
+    EXPECT_EQ(LabelsOf(first, QStringLiteral("Bert"), dx, -dx), std::vector<int>{10});
+    EXPECT_EQ(LabelsOf(first, QStringLiteral("Cora"), dx, -dx), std::vector<int>{11});
+    EXPECT_EQ(LabelsOf(second, QStringLiteral("Dirk"), dx, -dx), std::vector<int>{0});
+    EXPECT_EQ(LabelsOf(second, QStringLiteral("Emil"), dx, -dx), std::vector<int>{1});
+    EXPECT_EQ(LabelsOf(first, QStringLiteral("Weg"), dx, -dx), (std::vector<int>{9, 10, 11}));
+    EXPECT_EQ(LabelsOf(second, QStringLiteral("Weg"), dx, -dx), (std::vector<int>{0, 1}));
+  }
 
   // Column by column, two labels each: label 9 is the right column's fourth (row 3), so Anna
   // takes rows 3 and 4 there, Bert row 5 and then the next sheet's first label. LabelsOf counts
@@ -186,8 +124,8 @@ TEST_F(LabelPrinterTest, RecordsFillLabelsFromTheStartLabelThenTheNextSheetFromL
   options.direction = ovTopBottom;
   options.labelsPerRecord = 2;
   options.offset = {};
-  const PrintReport columns = PrintToPdf(
-      pdf_, AddressSheet(), Records({QStringLiteral("Anna"), QStringLiteral("Bert")}), options);
+  const PrintReport columns =
+      PrintToPdf(pdf_, AddressSheet(), {MergedRecords()[0], MergedRecords()[1]}, options);
   EXPECT_EQ(columns.labels, 4);
   EXPECT_EQ(columns.sheets, 2);
   EXPECT_EQ(LabelsOf(WordsOf(pdf_, 1), QStringLiteral("Anna")), (std::vector<int>{7, 9}));
@@ -312,6 +250,24 @@ TEST_F(LabelPrinterTest, LongJobsReportProgressAndCanBeCancelled) {
   EXPECT_EQ(seen, (std::vector<std::int64_t>{12, 24}));
   EXPECT_EQ(report.sheets, 2);
   EXPECT_FALSE(QFile::exists(pdf_)) << "a cancelled PDF is not left half written";
+}
+
+// The calibration sheet: one page of the stock with a frame per label, shifted by the stored
+// offset so a second print shows what is left.
+TEST_F(LabelPrinterTest, CalibrationSheetIsOnePageOfTheStockWithItsInstructions) {
+  LabelDef def = AddressSheet();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf_);
+  printer.setFullPage(true);
+  PrintCalibrationSheet(printer, def, {1, 2});
+  ExpectPages(pdf_, 1, "595\\S* x 842");
+  const auto words = WordsOf(pdf_);
+  EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const Word& w) {
+    return w.text.contains(QStringLiteral("Kalibrierbogen"));
+  }));
+  def.SetLabelWidth(0);
+  EXPECT_ANY_THROW(PrintCalibrationSheet(printer, def, {}));
 }
 
 }  // namespace

@@ -2,44 +2,37 @@
 // a LabelSelectWidget takes the choice.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "orvano/host/app_path.h"
 #include "orvano/qt/widgets/label_search_dialog.h"
 #include "orvano/qt/widgets/label_select_widget.h"
+#include "support/scratch_folder.h"
 #include "widget_test_support.h"
 
 namespace orvano::qt::testing {
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 QString Cell(const LabelSearchDialog& d, int row, int column) {
   return d.table()->model()->index(row, column).data().toString();
 }
 
 TEST(LabelSearchDialog, TypingFiltersEnterOrADoubleClickChoosesAndTheWidgetTakesIt) {
-  QTemporaryDir app, data;
-  WriteFile(app.filePath(QStringLiteral("ovAdrKit.def")),
+  const test_support::ScratchFolder app, folder;
+  const QString data = QString::fromStdString(folder.Path());
+  app.Write("ovAdrKit.def",
             "[Avery]\r\nL7163=Adressen;9;0;2;7;4,65;15,15;99,1;38,1;2,5;0\r\n"
             "L7160=Adressen;9;0;3;7;7,2;15,15;63,5;38,1;2,5;0\r\n"
             "[Herma]\r\n4677=;9;0;3;7;7,2;15,15;63,5;38,1;2,5;0\r\n");
-  WriteFile(data.filePath(QStringLiteral("ovAdrKit.usr")),
-            "[Benutzerdefiniert]\r\nEigen=;11;0;2;4;0;0;105;37;0;0\r\n");
-  host::SetAppPath(app.path().toStdString());
+  folder.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\nEigen=;11;0;2;4;0;0;105;37;0;0\r\n");
+  host::SetAppPath(app.Path());
 
-  LabelSearchDialog dialog(data.path());
+  LabelSearchDialog dialog(data);
   LabelSelectWidget widget;
-  widget.setDataFolder(data.path());
+  widget.setDataFolder(data);
   connectToLabelSelect(&dialog, &widget);
   QSignalSpy chosen(&dialog, &LabelSearchDialog::labelChosen);
   EXPECT_EQ(dialog.resultCount(), 4);

@@ -1,6 +1,6 @@
-// The start label by keyboard: Tab gives the sheet picture the focus, the arrow keys, Home and
-// End move the frame in grid terms, and Space or Enter choose the framed label with exactly the
-// events and the picture of a click on it.
+// The start label by mouse and keyboard: a click moves the marker and signals; Tab gives the
+// sheet picture the focus, the arrow keys, Home and End move the frame in grid terms, and Space
+// or Enter choose the framed label with exactly the events and the picture of a click on it.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -14,6 +14,13 @@
 
 namespace orvano::qt::testing {
 namespace {
+
+// The marker's 3-pixel red outline runs down the left edge of the label it sits on.
+bool MarkerOn(const QImage& image, const SheetRect& r) {
+  const int top = static_cast<int>(r.top + r.height / 4),
+            bottom = static_cast<int>(r.top + 3 * r.height / 4);
+  return ColumnShare(image, static_cast<int>(r.left) + 1, top, bottom, IsRed) > 0.9;
+}
 
 // A field, then the chooser: Tab from the field reaches the sheet picture.
 struct Form {
@@ -29,6 +36,12 @@ struct Form {
     ShowActive(window);
   }
   QWidget* Sheet() const { return select->container().Widget(); }
+  void Click(int id) {
+    const SheetRect r = select->control().LabelRect(id);
+    QTest::mouseClick(
+        Sheet(), Qt::LeftButton, {},
+        QPoint(static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 3)));
+  }
   void TabIn() {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Tab);
@@ -70,16 +83,17 @@ TEST(SheetKeys, SpaceOrEnterChooseExactlyAsAClickDoes) {
     Form byKeys(ovLeftRight), byMouse(ovLeftRight);
     QSignalSpy keyClicks(byKeys.select, &LabelSelectWidget::labelClick);
     QSignalSpy mouseClicks(byMouse.select, &LabelSelectWidget::labelClick);
+    const SheetRect first = byMouse.select->control().LabelRect(0),
+                    fourth = byMouse.select->control().LabelRect(3);  // row 2, right column
+    ASSERT_TRUE(MarkerOn(Grab(*byMouse.select), first));
 
     byKeys.TabIn();
     QTest::keyClick(byKeys.Sheet(), Qt::Key_Down);
     QTest::keyClick(byKeys.Sheet(), Qt::Key_Right);
     QTest::keyClick(byKeys.Sheet(), key);
-    const SheetRect r = byMouse.select->control().LabelRect(3);
-    QTest::mouseClick(
-        byMouse.Sheet(), Qt::LeftButton, {},
-        QPoint(static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2)));
-
+    byMouse.Click(3);
+    ASSERT_EQ(mouseClicks.count(), 1);
+    EXPECT_EQ(mouseClicks.at(0).at(0).toInt(), 3);
     EXPECT_TRUE(keyClicks == mouseClicks);
     EXPECT_EQ(byKeys.select->labelID(), 3);
     EXPECT_EQ(byKeys.Sheet()->accessibleDescription(),
@@ -87,18 +101,23 @@ TEST(SheetKeys, SpaceOrEnterChooseExactlyAsAClickDoes) {
     // Without the focus frame, the two pictures are the same: the marker moved alike.
     byKeys.field->setFocus();
     byMouse.field->setFocus();
-    EXPECT_EQ(Grab(*byKeys.select), Grab(*byMouse.select));
+    const QImage picture = Grab(*byMouse.select);
+    EXPECT_TRUE(MarkerOn(picture, fourth));
+    EXPECT_FALSE(MarkerOn(picture, first));
+    EXPECT_EQ(Grab(*byKeys.select), picture);
   }
 }
 
-TEST(SheetKeys, WithoutTheMarkerSpaceChoosesNothingLikeAClick) {
+TEST(SheetKeys, WithoutTheMarkerNeitherSpaceNorAClickChooses) {
   Form form(ovLeftRight);
   form.select->setAllowMarquee(false);
   QSignalSpy clicks(form.select, &LabelSelectWidget::labelClick);
   form.TabIn();
   QTest::keyClick(form.Sheet(), Qt::Key_Right);
   QTest::keyClick(form.Sheet(), Qt::Key_Space);
+  form.Click(1);
   EXPECT_EQ(clicks.count(), 0);
+  EXPECT_FALSE(MarkerOn(Grab(*form.select), form.select->control().LabelRect(1)));
   EXPECT_EQ(form.select->labelID(), -1);
   EXPECT_EQ(form.Sheet()->accessibleDescription(), "Etikett 2, Zeile 1, Spalte 2");
 }

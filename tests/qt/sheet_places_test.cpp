@@ -2,6 +2,7 @@
 // not fit a page.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "orvano/model/enums.h"
@@ -25,26 +26,19 @@ TEST(SheetPlaces, FromTheStartLabelOnInFillOrder) {
   const SheetGeometry def = TwoBySix();
   const auto rows = All(def, 3, ovLeftRight);
   ASSERT_EQ(rows.size(), 9u);
-  EXPECT_EQ(rows[0].number, 3);
-  EXPECT_EQ(rows[0].column, 1);
-  EXPECT_EQ(rows[0].row, 1);
   EXPECT_DOUBLE_EQ(rows[0].mm.left(), 12.29 + 88.9 + 7.62);
   EXPECT_DOUBLE_EQ(rows[0].mm.top(), 8.8 + 46.56);
-  EXPECT_EQ(rows[1].number, 4);
-  EXPECT_EQ(rows[1].column, 0);
-
   // Top to bottom: label 3 is the fourth of the left column, then the column goes on.
   const auto columns = All(def, 3, ovTopBottom);
   ASSERT_EQ(columns.size(), 9u);
-  EXPECT_EQ(columns[0].column, 0);
-  EXPECT_EQ(columns[0].row, 3);
-  EXPECT_EQ(columns[3].column, 1);
-  EXPECT_EQ(columns[3].row, 0);
-}
-
-TEST(SheetPlaces, StartLabelOutsideTheGridPrintsTheWholeSheet) {
-  const SheetGeometry def = TwoBySix();
-  EXPECT_EQ(All(def, -1, ovLeftRight).size(), 12u);
+  EXPECT_EQ(rows[0].number, 3);
+  EXPECT_EQ(rows[1].number, 4);
+  for (const auto& [place, column, row] :
+       {std::tuple{rows[0], 1, 1}, {rows[1], 0, 2}, {columns[0], 0, 3}, {columns[3], 1, 0}}) {
+    EXPECT_EQ(place.column, column);
+    EXPECT_EQ(place.row, row);
+  }
+  EXPECT_EQ(All(def, -1, ovLeftRight).size(), 12u);  // a start outside the grid: the whole sheet
   EXPECT_EQ(All(def, 12, ovLeftRight).size(), 12u);
 }
 

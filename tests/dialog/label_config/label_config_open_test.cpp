@@ -1,8 +1,10 @@
 // Opening the dialog: its widgets, the catalog lists and the cascade of selections, the tab strip,
 // and the change to the custom brand that a new page format or a typed name makes.
-#include "dialog_fixture.h"
+#include <tuple>
 
-namespace orvano::testing {
+#include "support/dialog_user.h"
+
+namespace orvano::test_support {
 namespace {
 
 using Items = std::vector<std::string>;
@@ -11,36 +13,32 @@ TEST_F(LabelConfigTest, WidgetsCarryTheirCaptionsAccessKeysAndItems) {
   Open(
       "Avery Zweckform", "L7163",
       [](DialogUser& u) {
-        const std::vector<std::pair<std::string, std::string>> captions = {
-            {"lblBrands", "Etiketten&marke:"},
-            {"lblLabels", "Etiketten&name:"},
-            {"lblFormat", "Seiten&format:"},
-            {"lblBorderTop", "&Oberer Rand:"},
-            {"lblBorderLeft", "&Linker Rand:"},
-            {"lblSpaceVertical", "&Vertikalabstand:"},
-            {"lblSpaceHorizontal", "Ho&rizontalabstand:"},
-            {"lblLabelHeight", "Etiketten&höhe:"},
-            {"lblLabelWidth", "Etiketten&breite:"},
-            {"lblCols", "Etiketten je &Zeile:"},
-            {"lblRows", "Etiketten je &Spalte:"},
-            {"lblLabelBorderTop", "&Oberer Rand:"},
-            {"lblLabelBorderBottom", "&Unterer Rand:"},
-            {"lblLabelBorderLeft", "&Linker Rand:"},
-            {"lblLabelBorderRight", "&Rechter Rand:"},
-            {"lblLabelHeadingSpace", "Abstand vor Versandanweisung::"},
-            {"lblAddressSpace", "Abstand vor Adresse:"},
-            {"lblFontSize", "&Schriftgrad:"},
-            {"lblReturnAddressFormat", "Absenderzeile:"},
-            {"lblWithLabelHeading", "Versandanweisung:"}};
+        // Name, caption, and the tab it sits on (-1: above the tabs).
+        const std::tuple<const char*, const char*, int> captions[] = {
+            {"lblBrands", "Etiketten&marke:", -1},
+            {"lblLabels", "Etiketten&name:", -1},
+            {"lblFormat", "Seiten&format:", 0},
+            {"lblBorderTop", "&Oberer Rand:", 0},
+            {"lblBorderLeft", "&Linker Rand:", 0},
+            {"lblSpaceVertical", "&Vertikalabstand:", 0},
+            {"lblSpaceHorizontal", "Ho&rizontalabstand:", 0},
+            {"lblLabelHeight", "Etiketten&höhe:", 0},
+            {"lblLabelWidth", "Etiketten&breite:", 0},
+            {"lblCols", "Etiketten je &Zeile:", 0},
+            {"lblRows", "Etiketten je &Spalte:", 0},
+            {"lblLabelBorderTop", "&Oberer Rand:", 1},
+            {"lblLabelBorderBottom", "&Unterer Rand:", 1},
+            {"lblLabelBorderLeft", "&Linker Rand:", 1},
+            {"lblLabelBorderRight", "&Rechter Rand:", 1},
+            {"lblLabelHeadingSpace", "Abstand vor Versandanweisung::", 1},
+            {"lblAddressSpace", "Abstand vor Adresse:", 1},
+            {"lblFontSize", "&Schriftgrad:", 1},
+            {"lblReturnAddressFormat", "Absenderzeile:", 1},
+            {"lblWithLabelHeading", "Versandanweisung:", 1}};
         auto& strip = dynamic_cast<host::headless::HeadlessTabStrip&>(u.Tabs());
-        for (const auto& [name, caption] : captions) {
+        for (const auto& [name, caption, tab] : captions) {
           EXPECT_EQ(u.Form().Get<host::Label>(name).Caption(), caption) << name;
-          const bool addressTab = name.starts_with("lblLabelB") || name == "lblLabelHeadingSpace" ||
-                                  name == "lblAddressSpace" || name == "lblFontSize" ||
-                                  name == "lblReturnAddressFormat" || name == "lblWithLabelHeading";
-          if (name != "lblBrands" && name != "lblLabels") {
-            EXPECT_EQ(strip.TabOf(*u.Form().Find(name)), addressTab ? 1 : 0) << name;
-          }
+          EXPECT_EQ(tab < 0 ? tab : strip.TabOf(*u.Form().Find(name)), tab) << name;
         }
         EXPECT_EQ(u.Tabs().TabCaption(0), "Sei&tenlayout");
         EXPECT_EQ(u.Tabs().TabCaption(1), "A&dresslayout");
@@ -86,13 +84,15 @@ TEST_F(LabelConfigTest, OpensOnTheCallersLabelWithPitchesInItsFields) {
     EXPECT_EQ(u.List("cboLabels").Items(),
               (Items{"L7163 Adressetiketten", "L7160 Kleine Etiketten"}));
     EXPECT_EQ(u.List("cboLabels").ListIndex(), 1);
-    EXPECT_EQ(u.Text("txtBorderLeft"), " 7,2 mm");
-    EXPECT_EQ(u.Text("txtBorderTop"), " 15,15 mm");
-    EXPECT_EQ(u.Text("txtSpaceHorizontal"), " 66 mm");  // width 63,5 plus gap 2,5
-    EXPECT_EQ(u.Text("txtLabelWidth"), " 63,5 mm");
-    EXPECT_EQ(u.Text("txtSpaceVertical"), " 38,1 mm");
-    EXPECT_EQ(u.Text("txtCols"), " 3");
-    EXPECT_EQ(u.Text("txtRows"), " 7");
+    // The pitch, 66 mm, is width 63,5 plus gap 2,5.
+    for (const auto& [field, shown] : {std::pair{"txtBorderLeft", " 7,2 mm"},
+                                       {"txtBorderTop", " 15,15 mm"},
+                                       {"txtSpaceHorizontal", " 66 mm"},
+                                       {"txtLabelWidth", " 63,5 mm"},
+                                       {"txtSpaceVertical", " 38,1 mm"},
+                                       {"txtCols", " 3"},
+                                       {"txtRows", " 7"}})
+      EXPECT_EQ(u.Text(field), shown) << field;
     EXPECT_EQ(u.List("cboFormat").ListIndex(), 0);
     EXPECT_EQ(dialog_.Preview1().SpaceHorizontal(), 66);
     EXPECT_EQ(dialog_.Preview1().Cols(), 3);
@@ -106,10 +106,29 @@ TEST_F(LabelConfigTest, OpensOnTheCallersLabelWithPitchesInItsFields) {
   EXPECT_EQ(dialog_.LabelName(), "l7160");
 }
 
-TEST_F(LabelConfigTest, UnknownBrandOrLabelFallsBackToTheFirst) {
+TEST_F(LabelConfigTest, UnknownBrandOrLabelFallsBackToTheFirstAndTheFormatIsShown) {
+  dialog_.SetDataFolder("  ");  // blank: the user's files lie in the component's folder
+  const struct {
+    const char *brand, *name, *shownBrand, *shownLabel;
+    bool canDelete;
+    std::int32_t format;  // A5 landscape is the fourth
+    const char* width;
+  } rows[] = {
+      {"Unbekannt", "L7160", " Avery Zweckform", "L7160 Kleine Etiketten", false, 0, " 63,5 mm"},
+      {"Herma", "gibt es nicht", " Herma", "4360 Postkarten", false, 3, " 90 mm"},
+      {" BENUTZERDEFINIERT ", "zweites", " Benutzerdefiniert", "Zweites", true, 0, " 100 mm"},
+  };
+  for (const auto& row : rows) {
+    Open(row.brand, row.name, [&](DialogUser& u) {
+      EXPECT_EQ(u.Text("cboBrands"), row.shownBrand);
+      EXPECT_EQ(u.Text("cboLabels"), row.shownLabel);
+      EXPECT_EQ(u.Button("btnDelete").Enabled(), row.canDelete);
+      EXPECT_EQ(u.List("cboFormat").ListIndex(), row.format);
+      EXPECT_EQ(u.Text("txtLabelWidth"), row.width);
+    });
+  }
+  EXPECT_EQ(dialog_.DataFolder(), folder_.Path());
   Open("Unbekannt", "L7160", [](DialogUser& u) {
-    EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
-    EXPECT_EQ(u.Text("cboLabels"), "L7160 Kleine Etiketten");
     // Another brand preselects its first label, and coming back the name opened with.
     u.ChooseItem("cboBrands", " Herma");
     EXPECT_EQ(u.Text("cboLabels"), "4360 Postkarten");
@@ -117,30 +136,14 @@ TEST_F(LabelConfigTest, UnknownBrandOrLabelFallsBackToTheFirst) {
     u.ChooseItem("cboBrands", " Avery Zweckform");
     EXPECT_EQ(u.Text("cboLabels"), "L7160 Kleine Etiketten");
   });
-  Open("Herma", "gibt es nicht",
-       [](DialogUser& u) { EXPECT_EQ(u.Text("cboLabels"), "4360 Postkarten"); });
 }
 
-TEST_F(LabelConfigTest, CustomLabelOpensWithDeleteEnabled) {
-  dialog_.SetDataFolder("  ");  // blank: the user's files lie in the component's folder
-  Open(" BENUTZERDEFINIERT ", "zweites", [](DialogUser& u) {
-    EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
-    EXPECT_EQ(u.List("cboLabels").Items(), (Items{"Mein Etikett", "Zweites"}));
-    EXPECT_EQ(u.Text("cboLabels"), "Zweites");
-    EXPECT_TRUE(u.Button("btnDelete").Enabled());
-    EXPECT_EQ(u.Text("txtLabelWidth"), " 100 mm");
-  });
-  EXPECT_EQ(dialog_.DataFolder(), folder_.Path());
-}
-
-TEST_F(LabelConfigTest, FormatOfTheLabelIsShownAndAChosenOneMakesACustomLabel) {
+TEST_F(LabelConfigTest, AChosenFormatMakesACustomLabel) {
   Open("Herma", "4360", [](DialogUser& u) {
-    EXPECT_EQ(u.List("cboFormat").ListIndex(), 3);  // A5 landscape
-    EXPECT_EQ(u.Text("cboBrands"), " Herma");
     u.ChooseItem("cboFormat", " A5 (148 x 210 mm)");
     EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
     EXPECT_EQ(u.Text("cboLabels"), "");
-    EXPECT_EQ(u.List("cboLabels").ListCount(), 2);  // the custom labels, none selected
+    EXPECT_EQ(u.List("cboLabels").Items(), (Items{"Mein Etikett", "Zweites"}));  // none chosen
     EXPECT_FALSE(u.Button("btnDelete").Enabled());
     EXPECT_EQ(u.Text("txtLabelWidth"), " 90 mm");  // the fields keep the catalog's values
     EXPECT_EQ(u.Text("txtSpaceVertical"), " 62 mm");
@@ -185,12 +188,13 @@ TEST_F(LabelConfigTest, AddressTabOnlyForAddressLabels) {
   Open(
       "Avery Zweckform", "L7163",
       [&](DialogUser& u) {
-        EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 3 mm");
-        EXPECT_EQ(u.Text("txtLabelBorderTop"), " 4 mm");
-        EXPECT_EQ(u.Text("txtLabelBorderRight"), " 5 mm");
-        EXPECT_EQ(u.Text("txtLabelBorderBottom"), " 6 mm");
-        EXPECT_EQ(u.Text("txtLabelHeadingSpace"), " 1,5 mm");
-        EXPECT_EQ(u.Text("cboFontSize"), "14 pt");
+        for (const auto& [field, shown] : {std::pair{"txtLabelBorderLeft", " 3 mm"},
+                                           {"txtLabelBorderTop", " 4 mm"},
+                                           {"txtLabelBorderRight", " 5 mm"},
+                                           {"txtLabelBorderBottom", " 6 mm"},
+                                           {"txtLabelHeadingSpace", " 1,5 mm"},
+                                           {"cboFontSize", "14 pt"}})
+          EXPECT_EQ(u.Text(field), shown) << field;
         EXPECT_EQ(u.List("cboReturnAddressFormat").ListIndex(), 1);
         EXPECT_EQ(u.List("cboWithLabelHeading").ListIndex(), 1);
         EXPECT_EQ(dialog_.Preview1().FontSize(), 14);
@@ -209,14 +213,15 @@ TEST_F(LabelConfigTest, AddressTabOnlyForAddressLabels) {
 
         // A label without a stored layout shows the defaults.
         u.ChooseItem("cboLabels", "L7160 Kleine Etiketten");
-        EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 2 mm");
-        EXPECT_EQ(u.Text("txtLabelBorderBottom"), " 1 mm");
-        EXPECT_EQ(u.Text("cboFontSize"), "10 pt");
-        EXPECT_EQ(u.Text("cboReturnAddressFormat"), " 2-zeilig");
-        EXPECT_EQ(u.Text("cboWithLabelHeading"), " Ja");
+        for (const auto& [field, shown] : {std::pair{"txtLabelBorderLeft", " 2 mm"},
+                                           {"txtLabelBorderBottom", " 1 mm"},
+                                           {"cboFontSize", "10 pt"},
+                                           {"cboReturnAddressFormat", " 2-zeilig"},
+                                           {"cboWithLabelHeading", " Ja"}})
+          EXPECT_EQ(u.Text(field), shown) << field;
       },
       true);
 }
 
 }  // namespace
-}  // namespace orvano::testing
+}  // namespace orvano::test_support

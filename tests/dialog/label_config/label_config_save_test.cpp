@@ -1,9 +1,9 @@
 // The buttons: OK with its checks and the records it writes, the overwrite question, New, Delete
 // (kept after Cancel), Cancel and the close box, and a user file that cannot be written.
-#include "dialog_fixture.h"
 #include "orvano/dialog/label_config/messages.h"
+#include "support/dialog_user.h"
 
-namespace orvano::testing {
+namespace orvano::test_support {
 namespace {
 
 using label_config::kTitle;
@@ -24,7 +24,7 @@ class SaveTest : public LabelConfigTest {
 
 TEST_F(SaveTest, EditedCatalogLabelIsSavedAndLaterDeletedForGood) {
   Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.SpinUp("BorderLeft");  // 4,65 + 1 rounds to 6
+    u.Spin("BorderLeft", true);  // 4,65 + 1 rounds to 6
     EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
     u.TypeName("Meine Adressen");
     u.Click("btnOK");
@@ -38,16 +38,12 @@ TEST_F(SaveTest, EditedCatalogLabelIsSavedAndLaterDeletedForGood) {
 
   frmLabelConfig again(platform_);
   again.SetDataFolder(folder_.Path());
-  again.SetBrand("Benutzerdefiniert");
-  again.SetLabelName("Meine Adressen");
-  platform_.QueueUser([&](host::headless::HeadlessDialog& window) {
-    DialogUser u(window);
+  Open(again, "Benutzerdefiniert", "Meine Adressen", [&](DialogUser& u) {
     EXPECT_EQ(u.Text("cboLabels"), "Meine Adressen");
     platform_.QueueAnswer(host::msgbox::kYes);
     u.Click("btnDelete");
     u.Click("btnCancel");
   });
-  again.Show();
   EXPECT_FALSE(again.Result());
   EXPECT_EQ(Stored("ovAdrKit.usr", "Benutzerdefiniert", "Meine Adressen"), "");
 }
@@ -229,4 +225,4 @@ TEST_F(SaveTest, UnwritableAddressLayoutUndoesTheCustomLabel) {
 }
 
 }  // namespace
-}  // namespace orvano::testing
+}  // namespace orvano::test_support

@@ -1,16 +1,11 @@
-// The settings dialog on the headless host with its own catalog folder (the component's folder,
-// which also serves as data folder unless a test says otherwise) and a scripted user.
+// The settings dialog driven like a user: on the headless host with its own catalog folder (the
+// component's folder, also the data folder unless a test says otherwise), and in Qt tests the
+// real dialog with QTest clicks and typing.
 #pragma once
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,40 +13,18 @@
 #include "orvano/dialog/label_config/label_config.h"
 #include "orvano/host/app_path.h"
 #include "orvano/host/headless/headless.h"
+#include "support/scratch_folder.h"
 
-namespace orvano::testing {
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#endif
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "orvano-dialog-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::string& Path() const { return path_; }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream out(path_ + "/" + name, std::ios::binary);
-    out << text;
-  }
-  // The file's text, or empty when it is missing.
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
- private:
-  std::string path_;
-};
+namespace orvano::test_support {
 
 // The shipped catalog of every dialog test: two brands, one of them with an A5 landscape sheet.
 inline constexpr const char* kShippedCatalog =
@@ -67,7 +40,7 @@ inline constexpr const char* kCustomLabels =
     "Mein Etikett=;9;0;2;8;0;0;105;37;0;0\r\n"
     "Zweites=;9;0;1;1;10;10;100;100;0;0\r\n";
 
-// The user's hands inside the open dialog.
+// The user's hands inside the open headless dialog.
 class DialogUser {
  public:
   explicit DialogUser(host::headless::HeadlessDialog& dialog) : dialog_(dialog) {}
@@ -89,22 +62,22 @@ class DialogUser {
 
   // Types into a field and leaves it, as a person moving on with the mouse would.
   void Enter(const std::string& field, const std::string& text) {
-    Form().Type(Box(field), text);
+    if (dynamic_cast<host::TextBox*>(Form().Find(field)))
+      Form().Type(Box(field), text);
+    else
+      Form().Type(List(field), text);
     Form().Blur();
   }
   void TypeName(const std::string& name) { Form().Type(List("cboLabels"), name); }
   void Choose(const std::string& list, std::int32_t index) { Form().Choose(List(list), index); }
-  // Chooses the item with that text.
   void ChooseItem(const std::string& list, const std::string& item) {
     const std::int32_t index = List(list).FindItem(item);
     if (index < 0) throw std::logic_error("no item " + item);
     Choose(list, index);
   }
-  void SpinUp(const std::string& field) {
-    Form().SpinUp(Form().Get<host::Spinner>("UpDown" + field));
-  }
-  void SpinDown(const std::string& field) {
-    Form().SpinDown(Form().Get<host::Spinner>("UpDown" + field));
+  void Spin(const std::string& field, bool up) {
+    auto& spinner = Form().Get<host::Spinner>("UpDown" + field);
+    up ? Form().SpinUp(spinner) : Form().SpinDown(spinner);
   }
   void Click(const std::string& button) { Form().Click(Button(button)); }
 
@@ -125,20 +98,24 @@ class LabelConfigTest : public ::testing::Test {
   // Opens the dialog on a label and plays the user while it is open; returns once it closed.
   void Open(const std::string& brand, const std::string& name,
             const std::function<void(DialogUser&)>& play, bool asAddressLabel = false) {
-    dialog_.SetBrand(brand);
-    dialog_.SetLabelName(name);
-    dialog_.SetAsAddressLabel(asAddressLabel);
+    Open(dialog_, brand, name, play, asAddressLabel);
+  }
+  void Open(frmLabelConfig& dialog, const std::string& brand, const std::string& name,
+            const std::function<void(DialogUser&)>& play, bool asAddressLabel = false) {
+    dialog.SetBrand(brand);
+    dialog.SetLabelName(name);
+    dialog.SetAsAddressLabel(asAddressLabel);
     platform_.QueueUser([&](host::headless::HeadlessDialog& window) {
       DialogUser user(window);
       play(user);
     });
-    dialog_.Show();
+    dialog.Show();
   }
 
   // The value of a key in one of the folder's files, as the catalog reads it.
   std::string Stored(const std::string& file, const std::string& section,
                      const std::string& key) const {
-    return catalog::ReadProfileString(folder_.Path() + "/" + file, section, key, "");
+    return catalog::ReadProfileString(folder_.File(file), section, key, "");
   }
 
   ScratchFolder folder_;
@@ -146,4 +123,55 @@ class LabelConfigTest : public ::testing::Test {
   frmLabelConfig dialog_;
 };
 
-}  // namespace orvano::testing
+#ifdef QT_WIDGETS_LIB
+// The user's hands on the real dialog: once it is the active modal window, `play` runs inside
+// its loop with QTest clicks and typing. A message box that turns up is noted and answered, so a
+// failing save cannot hang the test; after ten seconds the dialog is cancelled.
+class QtDialogUser {
+ public:
+  explicit QtDialogUser(std::function<void(QtDialogUser&)> play) : play_(std::move(play)) {
+    QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
+    poll_.start(50);
+  }
+  bool Played() const { return played_; }
+  const QStringList& Messages() const { return messages_; }
+  QDialog& Dialog() { return *dialog_; }
+  void Click(const char* button) {
+    QTest::mouseClick(dialog_->findChild<QPushButton*>(QString::fromLatin1(button)),
+                      Qt::LeftButton);
+  }
+  // Types where the cursor is.
+  void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      messages_ << box->text();
+      box->reject();
+      return;
+    }
+    dialog_ = qobject_cast<QDialog*>(modal);
+    if (dialog_ == nullptr || played_ || !dialog_->isVisible()) {
+      if (dialog_ != nullptr && ++ticks_ > 200) dialog_->reject();
+    } else if (!dialog_->isActiveWindow()) {
+      // Until it is active nothing in it has the focus (a slow build gets here first).
+      QApplication::setActiveWindow(dialog_);
+      dialog_->activateWindow();
+      if (++ticks_ > 200) dialog_->reject();
+    } else {
+      played_ = true;
+      play_(*this);
+    }
+  }
+
+  std::function<void(QtDialogUser&)> play_;
+  QTimer poll_;
+  QDialog* dialog_ = nullptr;
+  bool played_ = false;
+  int ticks_ = 0;
+  QStringList messages_;
+};
+#endif
+
+}  // namespace orvano::test_support
