@@ -43,68 +43,56 @@ class LabelDefLookup : public ::testing::Test {
   test_support::ComponentFolder folder_{component_.Path()};
 };
 
-TEST_F(LabelDefLookup, AFoundLabelFillsTheStockAndThePageSizeInEitherOrder) {
-  LabelDef def;
-  def.SetBrand("Zweckform");
-  def.SetLabelName("3475");
-  EXPECT_EQ(def.Description(), "Adressetiketten 70 x 36");
-  EXPECT_EQ(def.LandscapeFlag(), 1);
-  EXPECT_EQ(StockOf(def), (Stock{9, -1, 297, 210, 3, 8, 0, 4.5, 70, 36, 2.5, 0}));
-  LabelDef nameFirst;
-  nameFirst.SetLabelName("3659");
-  EXPECT_EQ(nameFirst.Cols(), 0);  // brand still empty: nothing looked up yet
-  nameFirst.SetBrand("Zweckform");
-  EXPECT_EQ(nameFirst.Description(), "");
-  EXPECT_EQ(StockOf(nameFirst), (Stock{11, 0, 148.5, 210, 2, 5, 0, 10.5, 99.1, 57, 0, 3}));
-}
-
-TEST_F(LabelDefLookup, AnUnknownLabelBrandOrCatalogClearsOnlyTheDescription) {
+// Each case starts from the preset, sets brand and name (or name and brand), and shows the
+// description and stock afterwards. A blank brand or name looks nothing up; an unknown label,
+// brand or catalog clears only the description; the custom brand alone reads the data folder.
+TEST_F(LabelDefLookup, BrandAndLabelNameLookTheLabelUp) {
+  WriteShippedCatalog(data_, {{"Zweckform", {"3475=falsch;11;0;9;9;9;9;9;9;9;9"}}});
+  const Stock found{9, -1, 297, 210, 3, 8, 0, 4.5, 70, 36, 2.5, 0};
+  const std::string name = "Adressetiketten 70 x 36";
   const struct {
-    const char *brand, *name;
-    bool catalog;
-  } cases[] = {{"Zweckform", "9999", true}, {"Herma", "3475", true}, {"Zweckform", "3475", false}};
+    const char *brand, *label;
+    bool nameFirst, catalog, data;
+    std::string description;
+    Stock stock;
+  } cases[] = {
+      {"Zweckform", "3475", false, true, false, name, found},
+      {"Zweckform", "3475", false, true, true, name, found},
+      {"Zweckform",
+       "3659",
+       true,
+       true,
+       false,
+       "",
+       {11, 0, 148.5, 210, 2, 5, 0, 10.5, 99.1, 57, 0, 3}},
+      {"Zweckform", "9999", false, true, false, "", kPreset},
+      {"Herma", "3475", false, true, false, "", kPreset},
+      {"Zweckform", "3475", false, false, false, "", kPreset},
+      {"   ", "3475", true, true, false, "vorher", kPreset},
+      {"Zweckform", "  ", false, true, false, "vorher", kPreset},
+      {" benutzerDEFINIERT ", "Eigen", false, true, false, "", kPreset},  // no user file there
+      {" benutzerDEFINIERT ",
+       "Eigen",
+       false,
+       true,
+       true,
+       "",
+       {9, 0, 210, 297, 2, 8, 0, 0, 105, 37, 0, 0}},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.brand) + "/" + c.name);
-    // Without the shipped catalog (a folder that holds none) the lookup is no error either.
-    host::SetAppPath(c.catalog ? component_.Path() : data_.Path());
+    SCOPED_TRACE(std::string(c.brand) + "/" + c.label + (c.data ? " with data" : ""));
+    host::SetAppPath(c.catalog ? component_.Path() : data_.File("none"));
     LabelDef def;
     Preset(def);
+    if (c.data) def.SetDataFolder(data_.Path());
+    if (c.nameFirst) def.SetLabelName(c.label);
+    EXPECT_EQ(StockOf(def), kPreset);  // neither the folder nor a name without a brand looks up
     def.SetBrand(c.brand);
-    EXPECT_NO_THROW(def.SetLabelName(c.name));
-    EXPECT_EQ(def.Description(), "");
-    EXPECT_EQ(StockOf(def), kPreset);
+    if (!c.nameFirst) def.SetLabelName(c.label);
+    EXPECT_EQ(def.Description(), c.description);
+    EXPECT_EQ(StockOf(def), c.stock);
+    EXPECT_EQ(def.Brand() + "|" + def.LabelName(), std::string(c.brand) + "|" + c.label);
   }
-}
-
-TEST_F(LabelDefLookup, ABlankBrandOrLabelNameChangesNothingElse) {
-  LabelDef def;
-  Preset(def);
-  def.SetLabelName("3475");
-  def.SetBrand("   ");
-  EXPECT_EQ(def.Description() + "|" + def.Brand(), "vorher|   ");
-  EXPECT_EQ(StockOf(def), kPreset);
-  def.SetBrand("Zweckform");
-  Preset(def);
-  def.SetLabelName("  ");
-  EXPECT_EQ(def.Description() + "|" + def.LabelName(), "vorher|  ");
-  EXPECT_EQ(StockOf(def), kPreset);
-}
-
-TEST_F(LabelDefLookup, OnlyTheCustomBrandReadsTheDataFolderWhenTheLookupRuns) {
-  LabelDef def;
-  def.SetBrand(" benutzerDEFINIERT ");
-  def.SetLabelName("Eigen");  // blank data folder: the component's folder, which has no user file
-  EXPECT_EQ(def.Cols(), 0);
-  def.SetDataFolder(data_.Path());
-  EXPECT_EQ(def.Cols(), 0);  // setting the folder alone looks nothing up
-  def.SetLabelName("Eigen");
-  EXPECT_EQ(def.Description(), "");
-  EXPECT_EQ(StockOf(def), (Stock{9, 0, 210, 297, 2, 8, 0, 0, 105, 37, 0, 0}));
-  data_.Write(catalog::kShippedCatalogFile, "[Zweckform]\r\n3475=falsch;11;0;9;9;9;9;9;9;9;9\r\n");
-  def.SetBrand("Zweckform");
-  def.SetLabelName("3475");
-  EXPECT_EQ(def.Description(), "Adressetiketten 70 x 36");
-  EXPECT_EQ(def.Cols(), 3);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 namespace orvano::catalog {
 namespace {
 
+using test_support::ProfileText;
 using test_support::ScratchFolder;
-using Outcomes = std::vector<std::pair<std::string, ImportOutcome>>;
 
 std::vector<ExchangeLabel> Parsed(const std::string& bytes) {
   std::string reason;
@@ -19,13 +19,15 @@ std::vector<ExchangeLabel> Parsed(const std::string& bytes) {
   return labels.value_or(std::vector<ExchangeLabel>{});
 }
 
-Outcomes Import(const std::string& folder, const std::vector<ExchangeLabel>& labels,
-                ImportOptions options = {}, std::vector<std::string>* reasons = nullptr) {
-  Outcomes out;
-  for (const ImportItem& i : ImportUserLabels(folder, labels, options)) {
-    out.emplace_back(i.Name, i.Outcome);
-    if (reasons) reasons->push_back(i.Reason);
-  }
+// Each label's name and outcome, and the reason where one is given.
+std::string Import(const std::string& folder, const std::vector<ExchangeLabel>& labels,
+                   ImportOptions options = {}) {
+  static const char* const kNames[] = {"Added",    "Replaced", "Unchanged",
+                                       "Conflict", "Refused",  "Failed"};
+  std::string out;
+  for (const ImportItem& i : ImportUserLabels(folder, labels, options))
+    out += i.Name + " " + kNames[static_cast<int>(i.Outcome)] +
+           (i.Reason.empty() ? "" : " (" + i.Reason + ")") + "; ";
   return out;
 }
 
@@ -41,60 +43,49 @@ TEST(LabelExchange, ExportThenImportIntoAnEmptyFolderWritesTheSameBytes) {
   ASSERT_TRUE(SaveAddressLayout(from.Path(), kCustomBrand, "Müller 3x7", layout));
   const std::string exported = ExportUserLabels(from.Path());
   EXPECT_EQ(exported.substr(0, 3), "\xEF\xBB\xBF");
-
-  EXPECT_EQ(Import(to.Path(), Parsed(exported)),
-            (Outcomes{{"Müller 3x7", ImportOutcome::Added}, {"Ordner", ImportOutcome::Added}}));
+  EXPECT_EQ(Import(to.Path(), Parsed(exported)), "Müller 3x7 Added; Ordner Added; ");
   for (const char* file : {kCustomLabelFile, kAddressLayoutFile})
     EXPECT_EQ(to.Read(file), from.Read(file)) << file;
   EXPECT_NE(to.Read(kCustomLabelFile).find("M\xFCller"), std::string::npos);  // still 1252
-  // Importing again finds everything in place.
-  EXPECT_EQ(Import(to.Path(), Parsed(exported)), (Outcomes{{"Müller 3x7", ImportOutcome::Unchanged},
-                                                           {"Ordner", ImportOutcome::Unchanged}}));
+  EXPECT_EQ(Import(to.Path(), Parsed(exported)), "Müller 3x7 Unchanged; Ordner Unchanged; ");
 }
 
 TEST(LabelExchange, AConflictingImportChangesNothingUnlessAsked) {
   ScratchFolder data;
-  test_support::WriteCustomLabels(data, {"A=;9;0;2;8;0;0;105;37;0;0", "B=;9;0;2;8;0;0;105;37;0;0"});
+  WriteCustomLabels(data, {"A=;9;0;2;8;0;0;105;37;0;0", "B=;9;0;2;8;0;0;105;37;0;0"});
   WriteAddressLayouts(data, {{kCustomBrand, {"B=2;1;2;1;0;0;10;2; 1"}}});
   const std::string usrBytes = data.Read(kCustomLabelFile),
                     adrBytes = data.Read(kAddressLayoutFile);
   // A with other measurements; B the same sheet written otherwise, but another layout.
   const std::vector<ExchangeLabel> incoming = {
       {"a", ";9;0;2;8;0;0;105;36;0;0", std::nullopt},
-      {"B", ";9;0;2;8;0,0;0;105,0;37;0;0", "2;1;2;1;0;0;12;2; 1"},
-  };
-  std::vector<std::string> reasons;
-  EXPECT_EQ(Import(data.Path(), incoming, {}, &reasons),
-            (Outcomes{{"a", ImportOutcome::Conflict}, {"B", ImportOutcome::Conflict}}));
-  EXPECT_EQ(reasons, (std::vector<std::string>{"stored with other measurements",
-                                               "stored with another address layout"}));
-  EXPECT_EQ(Import(data.Path(), incoming, {true, true}),
-            (Outcomes{{"a", ImportOutcome::Replaced}, {"B", ImportOutcome::Replaced}}));
+      {"B", ";9;0;2;8;0,0;0;105,0;37;0;0", "2;1;2;1;0;0;12;2; 1"}};
+  EXPECT_EQ(Import(data.Path(), incoming),
+            "a Conflict (stored with other measurements); "
+            "B Conflict (stored with another address layout); ");
+  EXPECT_EQ(Import(data.Path(), incoming, {true, true}), "a Replaced; B Replaced; ");
   EXPECT_EQ(data.Read(kCustomLabelFile), usrBytes);  // neither a conflict nor a dry run writes
   EXPECT_EQ(data.Read(kAddressLayoutFile), adrBytes);
-
   Import(data.Path(), incoming, {true, false});
   EXPECT_EQ(data.Read(kCustomLabelFile),
-            test_support::ProfileText(
+            ProfileText(
                 {{kCustomBrand, {"A=;9;0;2;8;0;0;105;36;0;0", "B=;9;0;2;8;0,0;0;105,0;37;0;0"}}}));
   EXPECT_EQ(data.Read(kAddressLayoutFile),
-            test_support::ProfileText({{kCustomBrand, {"B=2;1;2;1;0;0;12;2; 1"}}}));
+            ProfileText({{kCustomBrand, {"B=2;1;2;1;0;0;12;2; 1"}}}));
 }
 
 TEST(LabelExchange, NamesWindows1252CannotHoldAreReportedAndBadInputRefused) {
   ScratchFolder data;
-  test_support::WriteCustomLabels(data, {"M\xFCller=;9;0;2;8;0;0;105;37;0;0"});
+  WriteCustomLabels(data, {"M\xFCller=;9;0;2;8;0;0;105;37;0;0"});
   const std::string usr = data.Read(kCustomLabelFile);
-  std::vector<std::string> reasons;
-  EXPECT_EQ(Import(data.Path(),
-                   {{"Łódź", ";9;0;2;8;0;0;105;37;0;0", std::nullopt},
-                    {"Kurz", ";9;0;2;8", std::nullopt},
-                    {"Neu", ";9;0;1;1;0;0;210;297;0;0", std::nullopt}},
-                   {}, &reasons),
-            (Outcomes{{"Łódź", ImportOutcome::Refused},
-                      {"Kurz", ImportOutcome::Refused},
-                      {"Neu", ImportOutcome::Added}}));
-  EXPECT_NE(reasons[0].find("Windows-1252"), std::string::npos);
+  const std::string outcomes =
+      Import(data.Path(), {{"Łódź", ";9;0;2;8;0;0;105;37;0;0", std::nullopt},
+                           {"Kurz", ";9;0;2;8", std::nullopt},
+                           {"Neu", ";9;0;1;1;0;0;210;297;0;0", std::nullopt}});
+  EXPECT_TRUE(outcomes.starts_with("Łódź Refused (")) << outcomes;
+  EXPECT_NE(outcomes.find("Windows-1252"), std::string::npos);
+  EXPECT_NE(outcomes.find("Kurz Refused ("), std::string::npos);
+  EXPECT_TRUE(outcomes.ends_with("Neu Added; "));
   EXPECT_EQ(data.Read(kCustomLabelFile), usr + "Neu=;9;0;1;1;0;0;210;297;0;0\r\n");
   std::string reason;
   EXPECT_FALSE(ParseExchangeFile("[Avery]\r\nL7163=;9;0;2;7;0;0;99,1;38,1;0;0\r\n", reason));

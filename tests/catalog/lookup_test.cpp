@@ -2,6 +2,8 @@
 // alone when not found.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orvano/catalog/lookup.h"
 #include "support/catalog_files.h"
 
@@ -28,39 +30,35 @@ class Lookup : public ::testing::Test {
   test_support::ComponentFolder component{app.Path()};
 };
 
+// The custom brand in any case reads the data folder ("D"), a blank one the component's; any
+// other brand the shipped catalog, whatever the data folder holds. A number beyond 32 bits leaves
+// only its output alone; a label not found clears only the description.
 TEST_F(Lookup, ALabelRecordReadsIntoEveryOutputFromTheFileOfItsBrand) {
+  WriteShippedCatalog(data, {{"Zweckform", {"3475=;11;0;1;1;0;0;1;1;0;0"}}});
+  const LabelStock none{"", -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
   const struct {
     const char *brand, *name, *data;
+    std::int32_t status;
     LabelStock expected;
   } cases[] = {
-      {"Zweckform", "3475", "", {"", 9, 1, 2, 5, 0, 10.5, 99.1, 57, 0, 3}},
-      {"zweckform", "3490", "", {"70 x 36; matt", 9, 0, 3, 8, 0, 4.5, 70, 36, 0, 0}},
-      // The custom brand in any case reads the data folder, a blank one the component's.
-      {"  benutzerDEFINIERT ", "Meins", "D", {"", 9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}},
-      {"Benutzerdefiniert", "Meins", "   ", {"", 9, 0, 2, 8, 0, 0, 105, 37, 0, 0}},
-      // A number beyond 32 bits leaves only its output alone.
-      {"Zweckform", "huge", "", {"x", 9, 0, -1, 5, 1, 1, 1, 1, 0, 0}},
+      {"Zweckform", "3475", "D", kFound, {"", 9, 1, 2, 5, 0, 10.5, 99.1, 57, 0, 3}},
+      {"zweckform", "3490", "", kFound, {"70 x 36; matt", 9, 0, 3, 8, 0, 4.5, 70, 36, 0, 0}},
+      {"  benutzerDEFINIERT ",
+       "Meins",
+       "D",
+       kFound,
+       {"", 9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}},
+      {"Benutzerdefiniert", "Meins", "   ", kFound, {"", 9, 0, 2, 8, 0, 0, 105, 37, 0, 0}},
+      {"Zweckform", "huge", "", kFound, {"x", 9, 0, -1, 5, 1, 1, 1, 1, 0, 0}},
+      {"Zweckform", "nope", "", kNotFound, none},
+      {"Nobody", "3475", "", kNotFound, none},
+      {"Zweckform", "blank", "", kNotFound, none},
   };
   for (const auto& c : cases) {
     LabelStock s;
-    EXPECT_EQ(s.Lookup(c.brand, c.name, c.data == std::string("D") ? data.Path() : c.data), kFound);
+    EXPECT_EQ(s.Lookup(c.brand, c.name, c.data == std::string("D") ? data.Path() : c.data),
+              c.status);
     EXPECT_EQ(s, c.expected) << c.name;
-  }
-  // Any other brand reads the shipped catalog, whatever the data folder holds.
-  data.Write(kShippedCatalogFile, "[Zweckform]\r\n3475=;11;0;1;1;0;0;1;1;0;0\r\n");
-  LabelStock s;
-  EXPECT_EQ(s.Lookup("Zweckform", "3475", data.Path()), kFound);
-  EXPECT_EQ(s.format, 9);
-}
-
-TEST_F(Lookup, ALabelNotFoundClearsOnlyTheDescription) {
-  LabelStock untouched;
-  untouched.description = "";
-  for (const auto& [brand, name] : std::vector<std::pair<std::string, std::string>>{
-           {"Zweckform", "nope"}, {"Nobody", "3475"}, {"Zweckform", "blank"}}) {
-    LabelStock s;
-    EXPECT_EQ(s.Lookup(brand, name), kNotFound);
-    EXPECT_EQ(s, untouched) << name;
   }
   host::SetAppPath(app.File("missing"));
   EXPECT_EQ(LabelStock().Lookup("Zweckform", "3475"), kNotFound);
@@ -71,35 +69,30 @@ struct Layout {
   std::int32_t font = -1, format = -1;
   host::Flag withHeading = 5;
   bool operator==(const Layout&) const = default;
+  std::int32_t Lookup(const std::string& brand, const std::string& name, const std::string& data) {
+    return LookupAddressLayout(brand, name, data, left, top, bottom, right, heading, address, font,
+                               format, withHeading);
+  }
 };
 
 TEST_F(Lookup, AnAddressLayoutStoresRightBeforeBottomAndFallsBackToTheDefaults) {
-  const Layout defaults{2, 1, 1, 2, 0, 0, 10, 2, host::kTrue};
-  const struct {
-    const char* name;
-    std::string data;
-    std::int32_t status;
-    Layout expected;
-  } cases[] = {
-      {"3475", data.Path(), kFound, {3, 1.5, 2.5, 4, 1, 0.5, 12, 1, host::kFalse}},
+  const Layout defaults{2, 1, 1, 2, 0, 0, 10, 2, host::kTrue},
+      stored{3, 1.5, 2.5, 4, 1, 0.5, 12, 1, host::kFalse};  // a short record has no heading
+  const std::tuple<const char*, std::string, std::int32_t, Layout> cases[] = {
+      {"3475", data.Path(), kFound, stored},
+      {"short", data.Path(), kFound, stored},
       {"yes", data.Path(), kFound, {0, 0, 0, 0, 0, 0, 9, 0, host::kTrue}},
-      {"short", data.Path(), kFound, {3, 1.5, 2.5, 4, 1, 0.5, 12, 1, host::kFalse}},
       {"nope", data.Path(), kNotFound, defaults},
       {"blank", data.Path(), kNotFound, defaults},
       {"3475", data.File("elsewhere"), kNotFound, defaults},
-  };
-  for (const auto& c : cases) {
+      {"3475", "", kNotFound, defaults}};  // a blank data folder means the component's folder
+  for (const auto& [name, folder, status, expected] : cases) {
     Layout l;
-    EXPECT_EQ(LookupAddressLayout("Zweckform", c.name, c.data, l.left, l.top, l.bottom, l.right,
-                                  l.heading, l.address, l.font, l.format, l.withHeading),
-              c.status);
-    EXPECT_EQ(l, c.expected) << c.name;
+    EXPECT_EQ(l.Lookup("Zweckform", name, folder), status);
+    EXPECT_EQ(l, expected) << name;
   }
-  host::SetAppPath(data.Path());  // a blank data folder means the component's folder
-  Layout l;
-  EXPECT_EQ(LookupAddressLayout("zweckform", "3475", "", l.left, l.top, l.bottom, l.right,
-                                l.heading, l.address, l.font, l.format, l.withHeading),
-            kFound);
+  host::SetAppPath(data.Path());
+  EXPECT_EQ(Layout().Lookup("zweckform", "3475", ""), kFound);
 }
 
 }  // namespace

@@ -33,27 +33,20 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
                            "[A]\nk=first\nK=second\n[S]\nplain = \t a b \t\n"
                            "dq=  \"  a;b  \"  \nsq='x'\nmixed=\"x'\none=\"\ntwice=\"\"x\"\"\n"
                            "empty=\nEtikett\n; note=2\n[broken\nz=3\n[a]\nk=third\nm=later\n");
+  // Names match without case and surrounding blanks; the first matching section and key win,
+  // a repeated section is not searched; values are trimmed and lose one pair of matching quotes;
+  // present but empty is not the default; "[broken" is no header; a default loses its trailing
+  // blanks.
+  // clang-format off
   const struct {
     const char *section, *key, *expected, *def = "-";
   } cases[] = {
-      {"herma etiketten", "4360", ";9;0"},  // names match without case and surrounding blanks
-      {"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
-      {"Herma", "4360", "-"},
-      {"A", "k", "first"},  // the first matching section and key win; a repeat is not searched
-      {"A", "m", "-"},
-      {"S", "plain", "a b"},  // trimmed, and one pair of matching quotes taken off
-      {"S", "dq", "  a;b  "},
-      {"S", "sq", "x"},
-      {"S", "mixed", "\"x'"},
-      {"S", "one", "\""},
-      {"S", "twice", "\"x\""},
-      {"S", "empty", ""},  // present but empty: not the default
-      {"S", "top", "-"},   // before the first section
-      {"S", "Etikett", "-"},
-      {"S", "z", "3"},        // "[broken" is no header
-      {"T", "k", "d", "d "},  // the default loses its trailing blanks
-      {"S", "x", "", ""},
-  };
+      {"herma etiketten", "4360", ";9;0"}, {"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
+      {"Herma", "4360", "-"}, {"A", "k", "first"}, {"A", "m", "-"}, {"S", "plain", "a b"},
+      {"S", "dq", "  a;b  "}, {"S", "sq", "x"}, {"S", "mixed", "\"x'"}, {"S", "one", "\""},
+      {"S", "twice", "\"x\""}, {"S", "empty", ""}, {"S", "top", "-"}, {"S", "Etikett", "-"},
+      {"S", "z", "3"}, {"T", "k", "d", "d "}, {"S", "x", "", ""}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(Get(f, c.section, c.key, c.def), c.expected) << c.key;
   EXPECT_EQ(Get(dir.File("none.ini"), "S", "k", " d  "), " d");
   for (const std::string nl : {"\r\n", "\n", "\r"}) {
@@ -95,6 +88,9 @@ TEST(ProfileWrite, ReplacesAppendsAndRemovesKeepingEveryOtherByte) {
   EXPECT_TRUE(Put(f, "S", "zz", std::nullopt));  // removing what is not there is no failure
   EXPECT_TRUE(Put(dir.File("none.ini"), "S", "zz", std::nullopt));
   EXPECT_EQ(dir.EntryCount(), 1u);
+  dir.Write("a.ini", "[S]");  // no line end at all: CR LF between lines, none at the end
+  ASSERT_TRUE(Put(f, "S", "k", "v"));
+  EXPECT_EQ(dir.Read("a.ini"), "[S]\r\nk=v");
   for (const std::string nl : {"\r\n", "\n", "\r"}) {  // an existing file keeps its line ends
     dir.Write("a.ini", "[A]" + nl + "k=1" + nl);
     ASSERT_TRUE(Put(f, "A", "n", "2") && Put(f, "B", "m", "3"));

@@ -54,7 +54,7 @@ TEST(ProfileProcesses, WriterKilledDuringFirstSaveLeavesNoFile) {
 
 // Temps of earlier writers with our pid (a container restarts with the same one) or a dead one,
 // in the old and the new naming, are removed by the next save instead of refusing it.
-TEST(ProfileProcesses, StaleTempsNeitherRefuseASaveNorStay) {
+TEST(ProfileProcesses, StaleTempsNeitherRefuseASaveNorStayAndTempNamesAreRecognised) {
   ScratchFolder dir;
   const auto f = dir.Write("ovAdrKit.usr", "[Benutzerdefiniert]\r\n");
   const pid_t dead = Spawn([] { return true; });
@@ -70,9 +70,7 @@ TEST(ProfileProcesses, StaleTempsNeitherRefuseASaveNorStay) {
   EXPECT_EQ(dir.EntryCount(), 3u);
   for (const char* kept : {".ovAdrKit.usr.bak", ".ovAdrKit.adr.1.0.tmp"})
     EXPECT_EQ(dir.Read(kept), "kept") << kept;
-}
-
-TEST(ProfileProcesses, TempNamesDifferAndAreRecognised) {
+  // Temp names differ, and only ours are recognised.
   const std::string a = TempPathFor("/d/ovAdrKit.usr"), b = TempPathFor("/d/ovAdrKit.usr");
   EXPECT_NE(a, b);
   EXPECT_TRUE(IsTempNameFor("/d/ovAdrKit.usr", a.substr(3)));
