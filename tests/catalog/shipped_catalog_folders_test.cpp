@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "orvano/catalog/catalog_files.h"
-#include "orvano/host/app_path.h"
-#include "support/scratch_folder.h"
+#include "support/catalog_files.h"
 
 namespace orvano::catalog {
 namespace {
@@ -27,11 +26,7 @@ TEST(ShippedCatalogFolders, TheProgramsFolderThenTheDataFolders) {
   };
   for (const auto& c : cases) {
     const std::string shown = c.xdg ? c.xdg : "(unset)";
-    if (c.xdg) {
-      setenv("XDG_DATA_DIRS", c.xdg, 1);
-    } else {
-      unsetenv("XDG_DATA_DIRS");
-    }
+    c.xdg ? setenv("XDG_DATA_DIRS", c.xdg, 1) : unsetenv("XDG_DATA_DIRS");
     const std::vector<std::string> folders = ShippedCatalogFolders();
     // The program's folder, the installed data folder (unless it is one of the XDG ones), then
     // each XDG folder once.
@@ -50,13 +45,12 @@ TEST(ShippedCatalogFolders, AFolderTheHostSetIsTheOnlyPlace) {
   std::filesystem::create_directory(data.File("orvano"));
   data.Write("orvano/ovAdrKit.def", "[M]\r\nE=;9;0;1;1;0;0;1;1;0;0\r\n");
   setenv("XDG_DATA_DIRS", data.Path().c_str(), 1);
-  host::SetAppPath(component.Path());
+  test_support::ComponentFolder folder(component.Path());
   EXPECT_EQ(ShippedCatalogFolders(), std::vector<std::string>{component.Path()});
   // Missing there, the catalog is missing: the path still names the component's folder.
   EXPECT_EQ(ShippedCatalogPath(), component.Path() + "/ovAdrKit.def");
   component.Write("ovAdrKit.def", "");
   EXPECT_EQ(ShippedCatalogPath(), component.Path() + "/ovAdrKit.def");
-  host::SetAppPath("");
   unsetenv("XDG_DATA_DIRS");
 }
 

@@ -1,11 +1,12 @@
+// What the importer writes, and the check of a catalog file.
 #include "orvano/importer/catalog_output.h"
 
 #include <gtest/gtest.h>
 
-#include "orvano/catalog/lookup.h"
-#include "orvano/host/app_path.h"
+#include <string>
+
 #include "orvano/importer/catalog_check.h"
-#include "support/scratch_folder.h"
+#include "support/catalog_files.h"
 
 namespace orvano::importer {
 namespace {
@@ -23,11 +24,8 @@ Product Sample(std::string brand, std::string part, std::string description = "A
   return p;
 }
 
-TEST(CatalogRecordText, FieldsInNumberText) {
+TEST(CatalogRecordText, FieldsInNumberTextAndDescriptionsThatCannotBreakTheRecord) {
   EXPECT_EQ(CatalogRecord(Sample("B", "1")), "Adressetiketten;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
-}
-
-TEST(CatalogRecordText, DescriptionsCannotBreakTheRecord) {
   EXPECT_EQ(DescriptionField("CD; DVD"), "\"CD; DVD\"");
   EXPECT_EQ(DescriptionField("5\" disks"), "5' disks");
   EXPECT_EQ(DescriptionField("two\r\nlines\t"), "two  lines");
@@ -43,11 +41,8 @@ TEST(CatalogFile, SectionsPerBrandInWindows1252WithCrLf) {
   EXPECT_NE(bytes.find("[Zweck]\r\n1=Gr\xF6\xDF"
                        "e;"),
             std::string::npos);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') {
-      EXPECT_EQ(bytes[i - 1], '\r') << "bare line feed at " << i;
-    }
-  }
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    EXPECT_TRUE(bytes[i] != '\n' || bytes[i - 1] == '\r') << "bare line feed at " << i;
   EXPECT_TRUE(CheckCatalog(bytes).Problems.empty());
 }
 
@@ -56,36 +51,85 @@ TEST(CatalogFile, LookupReadsTheWrittenRecords) {
   test_support::ScratchFolder folder;
   folder.Write("ovAdrKit.def", CatalogFileBytes({Sample("Zweckform", "3475", "A; B"),
                                                  Sample("Zweckform", "3490")}));
-  host::SetAppPath(folder.Path());
-  std::string description;
-  std::int32_t format = 0, landscape = 5, cols = 0, rows = 0;
-  double left = 0, top = 0, width = 0, height = 0, gapW = 0, gapH = 9;
-  const std::int32_t status =
-      catalog::LookupLabel("zweckform", "3475", "", description, format, landscape, cols, rows,
-                           left, top, width, height, gapW, gapH);
-  host::SetAppPath("");
-  ASSERT_EQ(status, catalog::kFound);
-  EXPECT_EQ(description, "A; B");
-  EXPECT_EQ(format, 9);
-  EXPECT_EQ(landscape, 0);
-  EXPECT_EQ(cols, 3);
-  EXPECT_EQ(rows, 7);
-  EXPECT_DOUBLE_EQ(left, 7.5);
-  EXPECT_DOUBLE_EQ(top, 15.15);
-  EXPECT_DOUBLE_EQ(width, 63.5);
-  EXPECT_DOUBLE_EQ(height, 38.1);
-  EXPECT_DOUBLE_EQ(gapW, 2.5);
-  EXPECT_DOUBLE_EQ(gapH, 0);
+  test_support::ComponentFolder component(folder.Path());
+  test_support::LabelStock s;
+  ASSERT_EQ(s.Lookup("zweckform", "3475"), catalog::kFound);
+  EXPECT_EQ(s, (test_support::LabelStock{"A; B", 9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}));
 }
 
 TEST(CatalogNames, WhatASectionOrKeyCanHold) {
-  EXPECT_TRUE(UsableBrand("Online Labels"));
-  EXPECT_FALSE(UsableBrand("A]B"));
-  EXPECT_FALSE(UsableBrand("x\ny"));
-  EXPECT_TRUE(UsablePart("A4/24/MKII"));
-  for (const char* part : {"a=b", "[x", ";x", " padded", "", "\xE2\x98\x83"}) {
+  EXPECT_TRUE(UsableBrand("Online Labels") && UsablePart("A4/24/MKII"));
+  EXPECT_FALSE(UsableBrand("A]B") || UsableBrand("x\ny"));
+  for (const char* part : {"a=b", "[x", ";x", " padded", "", "\xE2\x98\x83"})
     EXPECT_FALSE(UsablePart(part)) << part;  // the snowman has no Windows-1252 byte
-  }
+}
+
+std::vector<int> Lines(const CatalogCheck& c) {
+  std::vector<int> lines;
+  for (const CatalogProblem& p : c.Problems) lines.push_back(p.Line);
+  return lines;
+}
+
+std::string MessageAt(const CatalogCheck& c, int line) {
+  for (const CatalogProblem& p : c.Problems)
+    if (p.Line == line) return p.Message;
+  return "";
+}
+
+TEST(CatalogCheckFinds, NothingInASoundFile) {
+  const CatalogCheck c = CheckCatalog(
+      "; comment\r\n\r\n[Marke]\r\nA = ;9;0;2;8;0;0;105;37;0;0\r\n"
+      "B=\"Text; mit Semikolon\";11;1;3;3;5;5;63,5;45;2,5;2\r\n"
+      "C=quoted;9;0;\"3\";7;\"7,5\";15,15;63.5;38,1;2,5;0\r\n"
+      "[Andere]\nA=;9;1;1;1;0;0;297;210;0;0\n");
+  EXPECT_TRUE(c.Problems.empty()) << c.Problems.front().Line << ": " << c.Problems.front().Message;
+  EXPECT_EQ(c.Sections, 2);
+  EXPECT_EQ(c.Records, 4);
+}
+
+TEST(CatalogCheckFinds, MalformedLinesWithTheirNumbers) {
+  const CatalogCheck c = CheckCatalog(
+      "X=;9;0;1;1;0;0;10;10;0;0\n"  // 1 before any section
+      "[Marke\n"                    // 2 no closing bracket
+      "[Marke]\n"                   // 3
+      "just text\n"                 // 4 no "="
+      "=;9;0;1;1;0;0;10;10;0;0\n"   // 5 no name
+      "A=;9;0;1;1;0;0;10;10;0\n"    // 6 ten fields
+      "a=;9;0;1;1;0;0;10;10;0;0\n"  // 7 repeats A
+      "[MARKE]\n"                   // 8 repeats the section
+      "[]\n");                      // 9 empty name
+  EXPECT_EQ(Lines(c), (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(MessageAt(c, 6), "record has 10 fields, expected 11");
+  EXPECT_NE(MessageAt(c, 7).find("repeats line 6"), std::string::npos);
+  EXPECT_NE(MessageAt(c, 8).find("repeats line 3"), std::string::npos);
+}
+
+TEST(CatalogCheckFinds, WrongValuesInRecords) {
+  const CatalogCheck c = CheckCatalog(
+      "[M]\n"
+      "fmt=;8;0;1;1;0;0;10;10;0;0\n"        // 2 no A4/A5
+      "land=;9;2;1;1;0;0;10;10;0;0\n"       // 3 landscape 2
+      "cols=;9;0;0;1;0;0;10;10;0;0\n"       // 4 no columns
+      "half=;9;0;1,5;1;0;0;10;10;0;0\n"     // 5 half a column
+      "text=;9;0;1;1;0;0;zehn;10;0;0\n"     // 6 text for a width
+      "empty=;9;0;1;1;0;0;10;;0;0\n"        // 7 empty height
+      "neg=;9;0;1;1;-1;0;10;10;0;0\n"       // 8 negative border
+      "zero=;9;0;1;1;0;0;0;10;0;0\n"        // 9 zero width
+      "wide=;9;0;3;1;0;0;70,01;10;0;0\n"    // 10 0.03 mm too wide
+      "high=;11;1;1;3;0;0;10;50;0;0\n"      // 11 A5 landscape: 150 > 148.5
+      "fits=;11;0;2;1;0,5;0;74;10;0;0\n");  // 12 exactly 148.5
+  EXPECT_EQ(Lines(c), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(MessageAt(c, 10), "grid is 210,03 mm wide, the page only 210 mm");
+  EXPECT_EQ(MessageAt(c, 11), "grid is 150 mm high, the page only 148,5 mm");
+  EXPECT_EQ(MessageAt(c, 6), "field 8 (label width) is no number: \"zehn\"");
+  EXPECT_EQ(MessageAt(c, 7), "field 9 (label height) is empty");
+}
+
+TEST(CatalogCheckFinds, RecordsTheLookupWouldCutAndLinesEndedAnyWay) {
+  const std::string description(2100, 'x');
+  EXPECT_EQ(Lines(CheckCatalog("[M]\nA=" + description + ";9;0;1;1;0;0;10;10;0;0\n")),
+            std::vector<int>{2});
+  EXPECT_EQ(Lines(CheckCatalog("[M]\rA=;9;0;1;1;0;0;10;10;0;0\rB=x\r\n")), std::vector<int>{3});
 }
 
 }  // namespace

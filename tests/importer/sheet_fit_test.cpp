@@ -1,18 +1,30 @@
+// Lengths in the database's units, and grids fitted to the page in whole hundredths.
 #include "orvano/importer/sheet_fit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
+#include "orvano/importer/length_units.h"
 #include "orvano/importer/product.h"
 
 namespace orvano::importer {
 namespace {
 
-std::int64_t Hundredths(double mm) { return std::llround(mm * 100); }
+TEST(LengthUnits, ConvertEveryUnitToMillimetres) {
+  // Points when no unit is given; a pica is 12 points; exponents as the database writes them.
+  const std::pair<const char*, double> cases[] = {
+      {"72pt", 25.4}, {"72", 25.4},      {"1in", 25.4}, {"105mm", 105},       {"2.1cm", 21},
+      {"6pc", 25.4},  {" 3.5 mm ", 3.5}, {"-2mm", -2},  {"3.93386e-16pt", 0}, {"1e1mm", 10}};
+  for (const auto& [text, mm] : cases)
+    EXPECT_NEAR(ParseLengthMm(text).value_or(1e9), mm, 1e-14) << text;
+}
 
-std::int64_t Extent(const Axis& a, std::int32_t count) {
-  return Hundredths(a.Offset) + count * Hundredths(a.Size) + (count - 1) * Hundredths(a.Gap);
+TEST(LengthUnits, RefuseWhatIsNoLength) {
+  for (const char* bad :
+       {"", "  ", "mm", "12px", "12 m m", "abc", "inf", "nan", "infmm", "1e999", "--1", "0x10"})
+    EXPECT_FALSE(ParseLengthMm(bad).has_value()) << bad;
 }
 
 TEST(SheetFit, PageSizesOfTheCatalogFormats) {
@@ -23,34 +35,30 @@ TEST(SheetFit, PageSizesOfTheCatalogFormats) {
   EXPECT_EQ(PageHeightMm(kFormatA5, 1), 148.5);
 }
 
-TEST(SheetFit, RoundsToHundredths) {
-  // Avery 7160 across, from points: x0 21.2, width 181.4, pitch 187.2.
-  const Axis exact{21.2 * 25.4 / 72, 181.4 * 25.4 / 72, 5.8 * 25.4 / 72};
-  const auto fitted = FitAxis(exact, 3, 210);
-  ASSERT_TRUE(fitted);
-  EXPECT_DOUBLE_EQ(fitted->Offset, 7.48);
-  EXPECT_DOUBLE_EQ(fitted->Size, 63.99);
-  EXPECT_DOUBLE_EQ(fitted->Gap, 2.05);
+std::vector<std::int64_t> Micrometres(const Axis& a) {
+  return {std::llround(a.Offset * 1000), std::llround(a.Size * 1000), std::llround(a.Gap * 1000)};
 }
 
-// Sizes that fill the page exactly round up past it; the gap gives the room back first.
-TEST(SheetFit, RoundingNeverPushesTheGridOffThePage) {
-  const auto gapTaken = FitAxis({0, 69.996, 0.006}, 3, 210);
-  ASSERT_TRUE(gapTaken);
-  EXPECT_EQ(Extent(*gapTaken, 3), 21000);
-  EXPECT_DOUBLE_EQ(gapTaken->Size, 70);
-  EXPECT_DOUBLE_EQ(gapTaken->Gap, 0);
-
-  const auto offsetTaken = FitAxis({0.3, 69.996, 0}, 3, 210.29);
-  ASSERT_TRUE(offsetTaken);
-  EXPECT_EQ(Extent(*offsetTaken, 3), 21029);
-  EXPECT_DOUBLE_EQ(offsetTaken->Offset, 0.29);
-
-  // A grid overhanging within the tolerance is pulled in, the label made slightly smaller.
-  const auto sizeTaken = FitAxis({0, 70.2028, 0}, 3, 210);
-  ASSERT_TRUE(sizeTaken);
-  EXPECT_EQ(Extent(*sizeTaken, 3), 21000);
-  EXPECT_DOUBLE_EQ(sizeTaken->Size, 70);
+TEST(SheetFit, RoundsToHundredthsWithoutPushingTheGridOffThePage) {
+  // Avery 7160 across, from points. Sizes that fill the page exactly round up past it: the gap
+  // gives the room back first, then the offset; a grid overhanging within the tolerance is pulled
+  // in, the label made slightly smaller. A single label has no gap.
+  const double pt = 25.4 / 72;
+  const struct {
+    Axis exact;
+    std::int32_t count;
+    double page;
+    Axis fitted;
+  } cases[] = {{{21.2 * pt, 181.4 * pt, 5.8 * pt}, 3, 210, {7.48, 63.99, 2.05}},
+               {{0, 69.996, 0.006}, 3, 210, {0, 70, 0}},
+               {{0.3, 69.996, 0}, 3, 210.29, {0.29, 70, 0}},
+               {{0, 70.2028, 0}, 3, 210, {0, 70, 0}},
+               {{5, 200, 50}, 1, 210, {5, 200, 0}}};
+  for (const auto& c : cases) {
+    const auto fitted = FitAxis(c.exact, c.count, c.page);
+    ASSERT_TRUE(fitted) << c.exact.Size;
+    EXPECT_EQ(Micrometres(*fitted), Micrometres(c.fitted)) << c.exact.Size;
+  }
 }
 
 TEST(SheetFit, RefusesGridsThatDoNotFit) {
@@ -62,12 +70,6 @@ TEST(SheetFit, RefusesGridsThatDoNotFit) {
   EXPECT_FALSE(FitAxis({0, 10, 0}, 0, 210));
   EXPECT_FALSE(FitAxis({0, NAN, 0}, 1, 210));
   EXPECT_FALSE(FitAxis({0, 1e300, 0}, 1, 210));
-}
-
-TEST(SheetFit, ASingleLabelHasNoGap) {
-  const auto one = FitAxis({5, 200, 50}, 1, 210);
-  ASSERT_TRUE(one);
-  EXPECT_EQ(one->Gap, 0);
 }
 
 }  // namespace

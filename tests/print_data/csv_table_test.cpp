@@ -11,67 +11,34 @@
 namespace orvano::print_data {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+// The separator and header, then each row after the file line it starts on.
+std::string Shown(const CsvTable& t) {
+  std::string out(1, t.Separator);
+  const auto cells = [&](const std::vector<std::string>& v) {
+    for (const std::string& cell : v) out += "[" + cell + "]";
+  };
+  cells(t.Header);
+  for (std::size_t i = 0; i < t.Rows.size(); ++i) {
+    out += " " + std::to_string(t.RowLines.at(i)) + ":";
+    cells(t.Rows[i]);
+  }
+  return out;
+}
 
 TEST(CsvTable, ReadsWhatSpreadsheetsWrite) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    char separator;
-    std::vector<std::string> header;
-    Rows rows;
-    std::vector<std::int64_t> lines;
+  const std::pair<std::string, std::string> cases[] = {
+      {"Name,Ort\r\nErika,Köln\r\nMax,Bonn\r\n", ",[Name][Ort] 2:[Erika][Köln] 3:[Max][Bonn]"},
+      // Semicolons win over commas in the header.
+      {"Name;Ort, Land;PLZ\nA;B, C;1\n", ";[Name][Ort, Land][PLZ] 2:[A][B, C][1]"},
+      {"a,b\n\"x,y\",\"sagt \"\"hi\"\"\"\n\"zwei\r\nZeilen\",z\n",
+       ",[a][b] 2:[x,y][sagt \"hi\"] 3:[zwei\nZeilen][z]"},
+      // Blank lines skipped, the last line without an end, empty cells.
+      {"a;b\n\n;x\r\ny;", ";[a][b] 3:[][x] 4:[y][]"},
+      {"\xEF\xBB\xBFStraße\nA\n", ",[Straße] 2:[A]"},
+      {"Stra\xDF\x65\nM\xFCller\n", ",[Straße] 2:[Müller]"},  // Windows-1252
+      {"a\rb\rc", ",[a] 2:[b] 3:[c]"},
   };
-  const Case cases[] = {
-      {"commas, CR LF",
-       "Name,Ort\r\nErika,Köln\r\nMax,Bonn\r\n",
-       ',',
-       {"Name", "Ort"},
-       {{"Erika", "Köln"}, {"Max", "Bonn"}},
-       {2, 3}},
-      {"semicolons win over commas in the header",
-       "Name;Ort, Land;PLZ\nA;B, C;1\n",
-       ';',
-       {"Name", "Ort, Land", "PLZ"},
-       {{"A", "B, C", "1"}},
-       {2}},
-      {"quotes: separator, doubled quote, line break",
-       "a,b\n\"x,y\",\"sagt \"\"hi\"\"\"\n"
-       "\"zwei\r\nZeilen\",z\n",
-       ',',
-       {"a", "b"},
-       {{"x,y", "sagt \"hi\""}, {"zwei\nZeilen", "z"}},
-       {2, 3}},
-      {"blank lines skipped, last line without end, empty cells",
-       "a;b\n\n;x\r\ny;",
-       ';',
-       {"a", "b"},
-       {{"", "x"}, {"y", ""}},
-       {3, 4}},
-      {"Windows-1252 and a UTF-8 mark",
-       "\xEF\xBB\xBFStra\xC3\x9F"
-       "e\nA\n",
-       ',',
-       {"Straße"},
-       {{"A"}},
-       {2}},
-      {"Windows-1252",
-       "Stra\xDF"
-       "e\nM\xFCller\n",
-       ',',
-       {"Straße"},
-       {{"Müller"}},
-       {2}},
-      {"CR only", "a\rb\rc", ',', {"a"}, {{"b"}, {"c"}}, {2, 3}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CsvTable t = ParseCsv(c.bytes);
-    EXPECT_EQ(t.Separator, c.separator);
-    EXPECT_EQ(t.Header, c.header);
-    EXPECT_EQ(t.Rows, c.rows);
-    EXPECT_EQ(t.RowLines, c.lines);
-  }
+  for (const auto& [bytes, shown] : cases) EXPECT_EQ(Shown(ParseCsv(bytes)), shown);
 }
 
 TEST(CsvTable, BadFilesNameTheLine) {
@@ -85,13 +52,12 @@ TEST(CsvTable, BadFilesNameTheLine) {
       {"a,b\n\"1\n2\",3,4\n", "Zeile 2: 3 Spalten, die Kopfzeile hat 2."},
   };
   for (const auto& [bytes, message] : cases) {
-    SCOPED_TRACE(bytes);
     try {
       ParseCsv(bytes);
-      ADD_FAILURE() << "accepted";
+      ADD_FAILURE() << "accepted " << bytes;
     } catch (const host::Error& e) {
       EXPECT_EQ(e.Kind(), host::ErrorKind::TypeMismatch);
-      EXPECT_EQ(std::string(e.what()).rfind(message, 0), 0u) << e.what();
+      EXPECT_TRUE(std::string(e.what()).starts_with(message)) << e.what();
     }
   }
 }

@@ -1,0 +1,272 @@
+// The model: LabelDef, its page size and line heights, the address fields placed on it, and the
+// field collection.
+#include "orvano/model/label_def.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "orvano/host/error.h"
+#include "orvano/model/address_fields.h"
+#include "orvano/model/field_defs.h"
+#include "orvano/model/label_lookup.h"
+#include "orvano/model/model_classes.h"
+#include "orvano/model/page_format.h"
+
+namespace orvano {
+namespace {
+
+host::ErrorKind KindOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const host::Error& e) {
+    return e.Kind();
+  }
+  return host::ErrorKind::Overflow;  // none raised
+}
+
+TEST(PageSize, A4AndA5InBothOrientationsOtherCodesLeaveTheOutputsAlone) {
+  // clang-format off
+  const struct {
+    std::int32_t format, landscape;
+    double width, height;  // from 200 x 250
+  } cases[] = {{ovPageFormatA4, 0, 210, 297}, {ovPageFormatA4, 1, 297, 210},
+               {ovPageFormatA4, -1, 297, 210}, {ovPageFormatA4, 7, 297, 210},
+               {ovPageFormatA5, 0, 148.5, 210}, {ovPageFormatA5, 1, 210, 148.5},
+               {ovPageFormatA5, -1, 210, 148.5}, {ovPageFormatA5, 7, 210, 148.5},
+               {0, 1, 200, 250}, {8, 0, 200, 250}, {3, 1, 200, 250}, {10, 0, 200, 250},
+               {-9, 1, 200, 250}};
+  // clang-format on
+  for (const auto& c : cases) {
+    double width = 200, height = 250;
+    GetPageSize(c.format, c.landscape, width, height);
+    EXPECT_EQ(std::pair(width, height), std::pair(c.width, c.height))
+        << c.format << " / " << c.landscape;
+  }
+}
+
+TEST(LineHeight, KnownSizesTheExactDoublesOfItsStepsAndZeroPoints) {
+  EXPECT_NEAR(LineHeightFromFontSize(8), 4.1222, 5e-5);
+  EXPECT_NEAR(LineHeightFromFontSize(9), 4.525, 5e-5);
+  EXPECT_NEAR(LineHeightFromFontSize(72), 29.9, 1e-12);
+  // The four steps in their order. 12 * 25.4 / 72 would end in ...325, and adding the leading
+  // and the 5 % in one sum would end 10 pt in ...777: placed fields would drift by a bit.
+  EXPECT_EQ(LineHeightFromFontSize(12), 5.733333333333334);
+  EXPECT_EQ(LineHeightFromFontSize(10), 4.927777777777778);
+  EXPECT_EQ(LineHeightFromFontSize(3), 2.1083333333333334);
+  EXPECT_LT(LineHeightFromFontSize(-10), 0);  // no error
+  EXPECT_EQ(KindOf([] { LineHeightFromFontSize(0); }), host::ErrorKind::DivisionByZero);
+}
+
+TEST(LabelDef, StartsEmptySizesThePageStoresLandscapeAsOneAndRefusesNullFields) {
+  LabelDef def;
+  EXPECT_EQ((std::vector<double>{double(def.PageFormat()), double(def.Landscape()), def.PageWidth(),
+                                 def.PageHeight()}),
+            (std::vector<double>{0, host::kFalse, 0, 0}));
+  ASSERT_NE(def.Fields(), nullptr);
+  EXPECT_EQ(def.Fields()->Count(), 0);
+  def.SetLandscape(host::kTrue);
+  EXPECT_EQ(def.PageWidth(), 0);  // no format yet, nothing to size
+  def.SetPageFormat(ovPageFormatA5);
+  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(210.0, 148.5));
+  def.SetLandscape(host::kFalse);  // back to portrait swaps again
+  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(148.5, 210.0));
+  def.SetLandscape(host::kTrue);
+  def.SetPageFormat(ovPageFormatA4);
+  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(297.0, 210.0));
+  def.SetPageWidth(100), def.SetPageHeight(160);  // another format keeps the size the host set
+  def.SetPageFormat(3);
+  def.SetLandscape(host::kFalse);
+  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(100.0, 160.0));
+  for (host::Flag given : {host::kTrue, host::Flag{1}, host::Flag{7}}) {
+    def.SetLandscape(host::kFalse);
+    def.SetLandscape(given);
+    EXPECT_EQ(std::pair(def.Landscape(), def.LandscapeFlag()), std::pair(host::kTrue, 1)) << given;
+  }
+  def.SetLandscape(host::kFalse);
+  EXPECT_EQ(std::pair(def.Landscape(), def.LandscapeFlag()), std::pair(host::kFalse, 0));
+  auto mine = std::make_shared<FieldDefs>();
+  def.SetFields(mine);
+  EXPECT_EQ(def.Fields(), mine);
+  EXPECT_EQ(KindOf([&] { def.SetFields(nullptr); }), host::ErrorKind::ObjectRequired);
+  EXPECT_EQ(def.Fields(), mine);
+}
+
+// The model knows only the hook: whatever lookup is installed gets the texts as given and the
+// stored stock, and its answer is taken with the page size recomputed.
+TEST(LabelDef, RunsTheInstalledLookupOrNone) {
+  static std::string seen;
+  SetLabelLookup([](const std::string& brand, const std::string& name, const std::string& folder,
+                    std::string& description, SheetGeometry& sheet) {
+    seen = brand + "|" + name + "|" + folder + "|" + std::to_string(sheet.Cols);
+    description = "gefunden";
+    sheet.PageFormat = ovPageFormatA5, sheet.Landscape = 1, sheet.Rows = 7;
+    return true;
+  });
+  LabelDef def;
+  def.SetCols(3);
+  def.SetDataFolder("/daten");
+  def.SetBrand(" Marke ");
+  EXPECT_EQ(seen, "");  // no label name yet
+  def.SetLabelName("L1");
+  EXPECT_EQ(seen, " Marke |L1|/daten|3");
+  EXPECT_EQ(def.Description(), "gefunden");
+  EXPECT_EQ((std::vector<double>{double(def.Rows()), def.PageWidth(), def.PageHeight()}),
+            (std::vector<double>{7, 210, 148.5}));
+  SetLabelLookup(nullptr);
+  def.SetLabelName("L2");
+  EXPECT_EQ(def.Description() + std::to_string(def.Rows()), "gefunden7");
+}
+
+LabelDef Label(double width, double height, std::int32_t fontSize = 0) {
+  LabelDef def;
+  def.SetLabelWidth(width);
+  def.SetLabelHeight(height);
+  AddressFieldLayout layout;
+  layout.FontSize = fontSize;
+  AddAddressFields(def, layout);
+  return def;
+}
+
+// The layout that applies when none is stored, on an 88.9 x 46.56 mm label: name, place to five
+// decimals and points of each field.
+TEST(AddressFields, DefaultLayoutPlacesThreeFields) {
+  LabelDef def = Label(88.9, 46.56, AddressFieldLayout{}.FontSize);
+  FieldDefs& f = *def.Fields();
+  ASSERT_EQ(f.Count(), 3);
+  EXPECT_EQ(f.Item(1)->FieldSource(), "ReturnAddress");
+  EXPECT_EQ(f.Item(2)->FontBold(), host::kTrue);
+  EXPECT_EQ(f.Item(3)->FontName(), "Arial");
+  EXPECT_EQ((std::vector<host::Flag>{f.Item(1)->CanShrink(), f.Item(3)->CanGrow(),
+                                     f.Item(3)->CanShrink()}),
+            (std::vector<host::Flag>{host::kTrue, host::kTrue, host::kFalse}));
+  const auto r = [](double v) { return std::round(v * 1e5) / 1e5; };
+  std::vector<std::tuple<std::string, double, double, double, double, int>> places;
+  for (const auto& field : f)
+    places.emplace_back(field->FieldName(), r(field->FieldLeft()), r(field->FieldTop()),
+                        r(field->FieldWidth()), r(field->FieldHeight()), field->FontSize());
+  EXPECT_EQ(places, (decltype(places){{"ReturnAddress", 2, 1, 84.9, 7.43889, 7},
+                                      {"LabelHeading", 2, 8.43889, 84.9, 4.92778, 10},
+                                      {"Address", 2, 13.36667, 84.9, 32.19333, 10}}));
+}
+
+TEST(AddressFields, FontSizeRulesOfSenderAndAddress) {
+  for (const auto& [font, sender, main] : {std::tuple{6, 6, 6}, {12, 7, 12}, {0, 7, 10}}) {
+    LabelDef def = Label(70, 37, font);
+    EXPECT_EQ((std::vector<std::int32_t>{def.Fields()->Item("ReturnAddress")->FontSize(),
+                                         def.Fields()->Item("LabelHeading")->FontSize(),
+                                         def.Fields()->Item("Address")->FontSize()}),
+              (std::vector<std::int32_t>{sender, main, main}))
+        << font;
+  }
+}
+
+std::vector<std::string> Names(const FieldDefs& fields) {
+  std::vector<std::string> names;
+  for (const auto& field : fields) names.push_back(field->FieldName());
+  return names;
+}
+
+class FieldDefsAB : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    a_ = fields_.Add(ovFieldTypeDataField, "A", "Name");
+    b_ = fields_.Add(ovFieldTypeDataField, "B", "Street");
+  }
+  FieldDefs fields_;
+  std::shared_ptr<FieldDef> a_, b_;
+};
+
+TEST_F(FieldDefsAB, ItemByPositionKeyOrVariantNullWithoutMatch) {
+  // A text that looks like a number is still a key.
+  // clang-format off
+  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {
+      {std::int32_t{1}, a_}, {std::int32_t{2}, b_}, {"b", b_}, {1.0, a_}, {"a", a_},
+      {std::int32_t{3}, {}}, {std::int32_t{0}, {}}, {std::int32_t{-1}, {}}, {"C", {}}, {"", {}},
+      {"2", {}}, {{}, {}}, {1e12, {}}};
+  // clang-format on
+  for (const auto& [key, field] : cases) EXPECT_EQ(fields_.Item(key), field) << key.ToString();
+  EXPECT_EQ(fields_.Item(2), b_);
+  EXPECT_EQ(fields_.Item(-1), nullptr);
+  EXPECT_EQ(fields_.Item("b"), b_);
+  EXPECT_EQ(fields_.Item("C"), nullptr);
+}
+
+TEST_F(FieldDefsAB, AFailedAddOrRemoveLeavesTheCollectionAlone) {
+  EXPECT_EQ(KindOf([&] { fields_.Add(ovFieldTypeCaption, "a"); }), host::ErrorKind::DuplicateKey);
+  EXPECT_EQ(fields_.Item("A")->FieldType(), ovFieldTypeDataField);
+  EXPECT_EQ(KindOf([&] { fields_.Remove(0); }), host::ErrorKind::InvalidProcedureCall);
+  EXPECT_EQ(KindOf([&] { fields_.Remove(3); }), host::ErrorKind::InvalidProcedureCall);
+  EXPECT_EQ(KindOf([&] { fields_.Remove("C"); }), host::ErrorKind::InvalidProcedureCall);
+  EXPECT_EQ(Names(fields_), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(FieldDefsAB, RemoveClosesTheGapAndFreesTheName) {
+  fields_.Add(ovFieldTypeDataField, "C");
+  fields_.Remove("b");
+  EXPECT_EQ(Names(fields_), (std::vector<std::string>{"A", "C"}));
+  EXPECT_EQ(fields_.Item("c"), fields_.Item(2));
+  EXPECT_NO_THROW(fields_.Add(ovFieldTypeDataField, "B"));
+  fields_.Remove(host::Variant(std::int32_t{1}));
+  fields_.Remove(1);
+  EXPECT_EQ(Names(fields_), std::vector<std::string>{"B"});
+  fields_.RemoveAll();
+  fields_.RemoveAll();  // on an empty collection too
+  EXPECT_EQ(fields_.Item(1), nullptr);
+  EXPECT_EQ(a_->FieldSource(), "Name");  // still usable by whoever holds it
+}
+
+TEST(FieldDefs, EnumerationVisitsInTheOrderOfAddingUndisturbedByChanges) {
+  FieldDefs fields;
+  const std::vector<std::string> expected{"ReturnAddress", "LabelHeading", "Address", "Zusatz"};
+  for (const std::string& name : expected) fields.Add(ovFieldTypeDataField, name);
+  EXPECT_EQ(Names(fields), expected);
+  std::vector<std::string> snapshot;
+  for (const auto& field : fields.NewEnum()) {
+    snapshot.push_back(field->FieldName());
+    fields.RemoveAll();
+  }
+  EXPECT_EQ(snapshot, expected);
+}
+
+TEST(FieldDefs, ANewFieldHasItsCreationValuesAndAnyTrueFlagReadsBackAsMinusOne) {
+  FieldDefs fields;
+  auto field = fields.Add(ovFieldTypeCaption, "Absender");
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->FieldType(), ovFieldTypeCaption);
+  EXPECT_EQ(field->FieldName() + "|" + field->FieldSource() + "|" + field->FontName(),
+            "Absender||");
+  // clang-format off
+  EXPECT_EQ((std::vector<double>{field->FieldLeft(), field->FieldTop(), field->FieldWidth(),
+                field->FieldHeight(), double(field->FontSize()), double(field->FontBold()),
+                double(field->FontItalic()), double(field->FontUnderline()),
+                double(field->TextAlign()), double(field->CanShrink()), double(field->CanGrow())}),
+            (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, ovTextAlignDefault, 0, 0}));
+  // clang-format on
+  field->SetFontBold(1);
+  field->SetFontItalic(host::kTrue);
+  field->SetCanGrow(7);
+  EXPECT_EQ((std::vector<host::Flag>{field->FontBold(), field->FontItalic(), field->CanGrow()}),
+            std::vector<host::Flag>(3, host::kTrue));
+  field->SetFontBold(host::kFalse);
+  EXPECT_EQ(field->FontBold(), host::kFalse);
+}
+
+TEST(ModelClasses, EachNameCreatesItsClassAndHostCreatedPartsWorkTogether) {
+  host::ClassFactory factory;
+  RegisterModelClasses(factory);
+  auto def = factory.CreateAs<LabelDef>("Orvano.LabelDef");
+  auto fields = factory.CreateAs<FieldDefs>("Orvano.FieldDefs");
+  ASSERT_TRUE(def && fields && def->Fields());
+  EXPECT_NE(factory.CreateAs<FieldDef>("Orvano.FieldDef"), nullptr);
+  fields->Add(ovFieldTypeCaption, "Heading")->SetFontBold(host::kTrue);
+  def->SetFields(fields);
+  EXPECT_EQ(def->Fields()->Item("heading")->FontBold(), host::kTrue);
+}
+
+}  // namespace
+}  // namespace orvano
