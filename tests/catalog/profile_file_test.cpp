@@ -37,16 +37,25 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
   // a repeated section is not searched; values are trimmed and lose one pair of matching quotes;
   // present but empty is not the default; "[broken" is no header; a default loses its trailing
   // blanks.
-  // clang-format off
   const struct {
     const char *section, *key, *expected, *def = "-";
-  } cases[] = {
-      {"herma etiketten", "4360", ";9;0"}, {"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
-      {"Herma", "4360", "-"}, {"A", "k", "first"}, {"A", "m", "-"}, {"S", "plain", "a b"},
-      {"S", "dq", "  a;b  "}, {"S", "sq", "x"}, {"S", "mixed", "\"x'"}, {"S", "one", "\""},
-      {"S", "twice", "\"x\""}, {"S", "empty", ""}, {"S", "top", "-"}, {"S", "Etikett", "-"},
-      {"S", "z", "3"}, {"T", "k", "d", "d "}, {"S", "x", "", ""}};
-  // clang-format on
+  } cases[] = {{"herma etiketten", "4360", ";9;0"},
+               {"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
+               {"Herma", "4360", "-"},
+               {"A", "k", "first"},
+               {"A", "m", "-"},
+               {"S", "plain", "a b"},
+               {"S", "dq", "  a;b  "},
+               {"S", "sq", "x"},
+               {"S", "mixed", "\"x'"},
+               {"S", "one", "\""},
+               {"S", "twice", "\"x\""},
+               {"S", "empty", ""},
+               {"S", "top", "-"},
+               {"S", "Etikett", "-"},
+               {"S", "z", "3"},
+               {"T", "k", "d", "d "},
+               {"S", "x", "", ""}};
   for (const auto& c : cases) EXPECT_EQ(Get(f, c.section, c.key, c.def), c.expected) << c.key;
   EXPECT_EQ(Get(dir.File("none.ini"), "S", "k", " d  "), " d");
   for (const std::string nl : {"\r\n", "\n", "\r"}) {

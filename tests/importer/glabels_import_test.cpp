@@ -56,51 +56,63 @@ Outcome OutcomeOf(const ImportReport& r, const std::string& brand, const std::st
 
 TEST(GlabelsImport, EveryTemplateBecomesAProductOrASkipWithItsReason) {
   const std::string a4 = "size=\"A4\"";
-  // clang-format off
-  const ImportReport r = Import({
-      Rect("B", "a4") + Rect("B", "letter", "size=\"US-Letter\"") + Rect("B", "a3", "size=\"A3\"") +
-      Rect("B", "a5", "size=\"A5\"", "width=\"148mm\" height=\"210mm\"",
-           "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"") +
-      Rect("B", "portrait", "size=\"Other\" width=\"595pt\" height=\"842pt\"") +
-      Rect("B", "landscape", "size=\"Other\" width=\"297.4mm\" height=\"209.6mm\"",
-           "width=\"99mm\" height=\"70mm\"",
-           "nx=\"3\" ny=\"3\" x0=\"0\" y0=\"0\" dx=\"99mm\" dy=\"70mm\"") +
-      Rect("B", "almost", "size=\"Other\" width=\"210mm\" height=\"296mm\"") +
-      "<Template brand=\"B\" part=\"round\" size=\"A4\"><Label-round id=\"0\" radius=\"10mm\">"
-      "<Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/></Label-round></Template>\n"
-      "<Template brand=\"B\" part=\"two\" size=\"A4\"><Label-rectangle id=\"0\" width=\"10mm\" "
-      "height=\"10mm\"><Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/><Layout nx=\"1\" ny=\"1\" "
-      "x0=\"50mm\" y0=\"0\"/></Label-rectangle></Template>\n" +
-      Rect("B", "nx", a4, kLabel, "nx=\"three\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") +
-      Rect("B", "unit", a4, "width=\"70furlong\" height=\"37mm\"") +
-      Rect("B", "gap", a4, "width=\"63.5mm\" height=\"38.1mm\"",
-           "nx=\"3\" ny=\"7\" x0=\"7.2mm\" y0=\"15.15mm\" dx=\"66mm\" dy=\"38.1mm\"") +
-      Rect("B", "overlap", a4, kLabel,
-           "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"37mm\"") +
-      Rect("B", "hair", a4, "width=\"70mm\" height=\"37.05mm\"") +
-      Rect("B", "wide", a4, "width=\"75mm\" height=\"37mm\"",
-           "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"75mm\" dy=\"37mm\"") +
-      Equiv("B", "L2", "L1") + Equiv("B", "L3", "l2", " _description=\"Own\"") +
-      Equiv("B", "nowhere", "X") + Equiv("B", "c1", "c2") + Equiv("B", "c2", "c1") +
-      Equiv("Other", "brand", "letter") + Equiv("B", "asLetter", "letter"),
-      Rect("B", "L1")});  // equivalents reach across files and chain
-  // clang-format on
+  const ImportReport r = Import(
+      {Rect("B", "a4") + Rect("B", "letter", "size=\"US-Letter\"") +
+           Rect("B", "a3", "size=\"A3\"") +
+           Rect("B", "a5", "size=\"A5\"", "width=\"148mm\" height=\"210mm\"",
+                "nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"") +
+           Rect("B", "portrait", "size=\"Other\" width=\"595pt\" height=\"842pt\"") +
+           Rect("B", "landscape", "size=\"Other\" width=\"297.4mm\" height=\"209.6mm\"",
+                "width=\"99mm\" height=\"70mm\"",
+                "nx=\"3\" ny=\"3\" x0=\"0\" y0=\"0\" dx=\"99mm\" dy=\"70mm\"") +
+           Rect("B", "almost", "size=\"Other\" width=\"210mm\" height=\"296mm\"") +
+           "<Template brand=\"B\" part=\"round\" size=\"A4\"><Label-round id=\"0\" radius=\"10mm\">"
+           "<Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/></Label-round></Template>\n"
+           "<Template brand=\"B\" part=\"two\" size=\"A4\"><Label-rectangle id=\"0\" "
+           "width=\"10mm\" "
+           "height=\"10mm\"><Layout nx=\"1\" ny=\"1\" x0=\"0\" y0=\"0\"/><Layout nx=\"1\" ny=\"1\" "
+           "x0=\"50mm\" y0=\"0\"/></Label-rectangle></Template>\n" +
+           Rect("B", "nx", a4, kLabel,
+                "nx=\"three\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") +
+           Rect("B", "unit", a4, "width=\"70furlong\" height=\"37mm\"") +
+           Rect("B", "gap", a4, "width=\"63.5mm\" height=\"38.1mm\"",
+                "nx=\"3\" ny=\"7\" x0=\"7.2mm\" y0=\"15.15mm\" dx=\"66mm\" dy=\"38.1mm\"") +
+           Rect("B", "overlap", a4, kLabel,
+                "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"60mm\" dy=\"37mm\"") +
+           Rect("B", "hair", a4, "width=\"70mm\" height=\"37.05mm\"") +
+           Rect("B", "wide", a4, "width=\"75mm\" height=\"37mm\"",
+                "nx=\"3\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"75mm\" dy=\"37mm\"") +
+           Equiv("B", "L2", "L1") + Equiv("B", "L3", "l2", " _description=\"Own\"") +
+           Equiv("B", "nowhere", "X") + Equiv("B", "c1", "c2") + Equiv("B", "c2", "c1") +
+           Equiv("Other", "brand", "letter") + Equiv("B", "asLetter", "letter"),
+       Rect("B", "L1")});  // equivalents reach across files and chain
   // A custom size that matches A4 is A4; a label a hair taller than its pitch takes the pitch's
   // height; equivalents stay within their brand.
   const Outcome onA4{kFormatA4, 0, 3, 8, 0, 0, 70, 37, 0, 0};
   using enum SkipReason;
-  // clang-format off
   const std::pair<const char*, Outcome> cases[] = {
-      {"a4", onA4}, {"portrait", onA4}, {"hair", onA4}, {"L1", onA4}, {"L2", onA4}, {"L3", onA4},
+      {"a4", onA4},
+      {"portrait", onA4},
+      {"hair", onA4},
+      {"L1", onA4},
+      {"L2", onA4},
+      {"L3", onA4},
       {"a5", {kFormatA5, 0, 1, 1, 0, 0, 148, 210, 0, 0}},
       {"landscape", {kFormatA4, 1, 3, 3, 0, 0, 99, 70, 0, 0}},
       {"gap", {kFormatA4, 0, 3, 7, 7.2, 15.15, 63.5, 38.1, 2.5, 0}},
-      {"letter", Skip(PaperSize)}, {"a3", Skip(PaperSize)}, {"almost", Skip(PaperSize)},
-      {"asLetter", Skip(PaperSize)}, {"round", Skip(Shape)}, {"two", Skip(LayoutCount)},
-      {"nx", Skip(Measurements)}, {"unit", Skip(Measurements)}, {"overlap", Skip(Overlap)},
-      {"wide", Skip(OutsidePage)}, {"nowhere", Skip(EquivMissing)}, {"c1", Skip(EquivMissing)},
+      {"letter", Skip(PaperSize)},
+      {"a3", Skip(PaperSize)},
+      {"almost", Skip(PaperSize)},
+      {"asLetter", Skip(PaperSize)},
+      {"round", Skip(Shape)},
+      {"two", Skip(LayoutCount)},
+      {"nx", Skip(Measurements)},
+      {"unit", Skip(Measurements)},
+      {"overlap", Skip(Overlap)},
+      {"wide", Skip(OutsidePage)},
+      {"nowhere", Skip(EquivMissing)},
+      {"c1", Skip(EquivMissing)},
       {"c2", Skip(EquivMissing)}};
-  // clang-format on
   for (const auto& [part, expected] : cases) EXPECT_EQ(OutcomeOf(r, "B", part), expected) << part;
   EXPECT_EQ(OutcomeOf(r, "Other", "brand"), Skip(EquivMissing));
   EXPECT_EQ(r.Products.size() + r.Skipped.size(), std::size(cases) + 1);
@@ -146,12 +158,16 @@ TEST(GlabelsImport, MalformedFilesBecomeProblemsOthersAreIgnored) {
 }
 
 TEST(NaturalOrder, NumbersByValueLettersWithoutCaseTotalSoSortingIsRepeatable) {
-  // clang-format off
   const std::pair<const char*, const char*> less[] = {
-      {"2", "10"}, {"L7160", "L7651"}, {"L2", "L10"}, {"1271", "01293"}, {"3474", "3474A"},
-      {"apli", "Avery"}, {"DECAdry", "Dymo"}, {"Zweckform", "zz"},
+      {"2", "10"},
+      {"L7160", "L7651"},
+      {"L2", "L10"},
+      {"1271", "01293"},
+      {"3474", "3474A"},
+      {"apli", "Avery"},
+      {"DECAdry", "Dymo"},
+      {"Zweckform", "zz"},
       {"99999999999999999999998", "99999999999999999999999"}};
-  // clang-format on
   for (const auto& [a, b] : less)
     EXPECT_TRUE(NaturalLess(a, b) && !NaturalLess(b, a)) << a << " " << b;
   EXPECT_NE(NaturalCompare("A", "a") * NaturalCompare("7", "07"), 0);

@@ -30,17 +30,22 @@ host::ErrorKind KindOf(const std::function<void()>& call) {
 }
 
 TEST(PageSize, A4AndA5InBothOrientationsOtherCodesLeaveTheOutputsAlone) {
-  // clang-format off
   const struct {
     std::int32_t format, landscape;
     double width, height;  // from 200 x 250
-  } cases[] = {{ovPageFormatA4, 0, 210, 297}, {ovPageFormatA4, 1, 297, 210},
-               {ovPageFormatA4, -1, 297, 210}, {ovPageFormatA4, 7, 297, 210},
-               {ovPageFormatA5, 0, 148.5, 210}, {ovPageFormatA5, 1, 210, 148.5},
-               {ovPageFormatA5, -1, 210, 148.5}, {ovPageFormatA5, 7, 210, 148.5},
-               {0, 1, 200, 250}, {8, 0, 200, 250}, {3, 1, 200, 250}, {10, 0, 200, 250},
+  } cases[] = {{ovPageFormatA4, 0, 210, 297},
+               {ovPageFormatA4, 1, 297, 210},
+               {ovPageFormatA4, -1, 297, 210},
+               {ovPageFormatA4, 7, 297, 210},
+               {ovPageFormatA5, 0, 148.5, 210},
+               {ovPageFormatA5, 1, 210, 148.5},
+               {ovPageFormatA5, -1, 210, 148.5},
+               {ovPageFormatA5, 7, 210, 148.5},
+               {0, 1, 200, 250},
+               {8, 0, 200, 250},
+               {3, 1, 200, 250},
+               {10, 0, 200, 250},
                {-9, 1, 200, 250}};
-  // clang-format on
   for (const auto& c : cases) {
     double width = 200, height = 250;
     GetPageSize(c.format, c.landscape, width, height);
@@ -183,12 +188,19 @@ class FieldDefsAB : public ::testing::Test {
 
 TEST_F(FieldDefsAB, ItemByPositionKeyOrVariantNullWithoutMatch) {
   // A text that looks like a number is still a key.
-  // clang-format off
-  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {
-      {std::int32_t{1}, a_}, {std::int32_t{2}, b_}, {"b", b_}, {1.0, a_}, {"a", a_},
-      {std::int32_t{3}, {}}, {std::int32_t{0}, {}}, {std::int32_t{-1}, {}}, {"C", {}}, {"", {}},
-      {"2", {}}, {{}, {}}, {1e12, {}}};
-  // clang-format on
+  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {{std::int32_t{1}, a_},
+                                                                       {std::int32_t{2}, b_},
+                                                                       {"b", b_},
+                                                                       {1.0, a_},
+                                                                       {"a", a_},
+                                                                       {std::int32_t{3}, {}},
+                                                                       {std::int32_t{0}, {}},
+                                                                       {std::int32_t{-1}, {}},
+                                                                       {"C", {}},
+                                                                       {"", {}},
+                                                                       {"2", {}},
+                                                                       {{}, {}},
+                                                                       {1e12, {}}};
   for (const auto& [key, field] : cases) EXPECT_EQ(fields_.Item(key), field) << key.ToString();
   EXPECT_EQ(fields_.Item(2), b_);
   EXPECT_EQ(fields_.Item(-1), nullptr);
@@ -240,13 +252,12 @@ TEST(FieldDefs, ANewFieldHasItsCreationValuesAndAnyTrueFlagReadsBackAsMinusOne) 
   EXPECT_EQ(field->FieldType(), ovFieldTypeCaption);
   EXPECT_EQ(field->FieldName() + "|" + field->FieldSource() + "|" + field->FontName(),
             "Absender||");
-  // clang-format off
   EXPECT_EQ((std::vector<double>{field->FieldLeft(), field->FieldTop(), field->FieldWidth(),
-                field->FieldHeight(), double(field->FontSize()), double(field->FontBold()),
-                double(field->FontItalic()), double(field->FontUnderline()),
-                double(field->TextAlign()), double(field->CanShrink()), double(field->CanGrow())}),
+                                 field->FieldHeight(), double(field->FontSize()),
+                                 double(field->FontBold()), double(field->FontItalic()),
+                                 double(field->FontUnderline()), double(field->TextAlign()),
+                                 double(field->CanShrink()), double(field->CanGrow())}),
             (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, ovTextAlignDefault, 0, 0}));
-  // clang-format on
   field->SetFontBold(1);
   field->SetFontItalic(host::kTrue);
   field->SetCanGrow(7);

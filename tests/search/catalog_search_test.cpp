@@ -49,7 +49,6 @@ TEST(CatalogSearch, FindsByTextSizePerSheetAndFormatRankedAsAUserExpects) {
   // The exact number first, then the shorter name holding it; a size in either orientation, the
   // closest first; a tighter tolerance leaves the 0.3 mm wider label out; criteria combine;
   // umlauts fold; every word must match somewhere; the user's labels are searched too.
-  // clang-format off
   const std::pair<SearchQuery, const char*> cases[] = {
       {{.Text = "7163"}, "Herma 7163, Avery L7163, Avery L7163-100"},
       {{.Width = 38.1, .Height = 63.5}, "Avery L7160, Zweckform 3490, Märker A5-21, Herma 4677"},
@@ -57,11 +56,11 @@ TEST(CatalogSearch, FindsByTextSizePerSheetAndFormatRankedAsAUserExpects) {
        "Avery L7160, Zweckform 3490, Märker A5-21"},
       {{.PerSheet = 21}, "Avery L7160, Herma 4677, Zweckform 3490, Märker A5-21"},
       {{.PageFormat = PageFormatFromText("a5")}, "Märker A5-21"},
-      {{.Text = "avery", .PerSheet = 21}, "Avery L7160"}, {{.Text = "FÜR"}, "Zweckform 3490"},
+      {{.Text = "avery", .PerSheet = 21}, "Avery L7160"},
+      {{.Text = "FÜR"}, "Zweckform 3490"},
       {{.Text = "herma 7163"}, "Herma 7163"},
       {{.Width = 63.5, .Height = 33.9}, "Benutzerdefiniert Mein Etikett"},
       {QueryFromText("avery 38,1 x 63.5mm"), "Avery L7160"}};
-  // clang-format on
   for (const auto& [query, expected] : cases) EXPECT_EQ(Names(Shelf().Find(query)), expected);
   EXPECT_EQ(Shelf().Find({}).size(), Shelf().Entries().size());
 }
