@@ -15,32 +15,17 @@ class AddressLayoutTest : public PreviewTest {
   std::vector<Primitive> DottedBoxes() {
     std::vector<Primitive> boxes;
     for (const Primitive& p : Repaint())
-      if (p.style == kDot) boxes.push_back(p);
+      if (p.style == host::DrawStyle::Dot) boxes.push_back(p);
     return boxes;
   }
 };
 
 // Start values on 320 x 240 pixels: background, frame, label face, the three boxes.
-const std::vector<Expected> kStartPicture = {
-    {0, 0, 319, 239, kBack, kFill},
-    {0, 0, 319, 239, 0, kBox},
-    {17, 45, 301, 192, kWhiteFace, kFill},
-    {20, 44, 299, 44, 0, kLine},
-    {16, 48, 16, 190, 0, kLine},
-    {20, 193, 299, 193, 0, kLine},
-    {302, 48, 302, 190, 0, kLine},
-    {18, 45, 20, 45, 0, kLine},
-    {17, 46, 17, 48, 0, kLine},
-    {299, 45, 301, 45, 0, kLine},
-    {301, 46, 301, 48, 0, kLine},
-    {17, 190, 17, 192, 0, kLine},
-    {18, 192, 20, 192, 0, kLine},
-    {301, 190, 301, 192, 0, kLine},
-    {299, 192, 301, 192, 0, kLine},
-    {22, 50, 295, 74, 0, kBox, kDot},
-    {22, 77, 295, 93, 0, kBox, kDot},
-    {22, 96, 295, 187, 0, kBox, kDot},
-};
+const std::vector<Primitive> kStartPicture = Drawn(
+    "F0,0,319,239:F0F0F0 B0,0,319,239 F17,45,301,192:FFFFFF L20,44,299,44 L16,48,16,190 "
+    "L20,193,299,193 L302,48,302,190 L18,45,20,45 L17,46,17,48 L299,45,301,45 L301,46,301,48 "
+    "L17,190,17,192 L18,192,20,192 L301,190,301,192 L299,192,301,192 D22,50,295,74 "
+    "D22,77,295,93 D22,96,295,187");
 
 TEST_F(AddressLayoutTest, WorkedExampleLayout) {
   const PreviewLayoutState& s = preview->Layout();
@@ -58,8 +43,8 @@ TEST_F(AddressLayoutTest, WorkedExampleLayout) {
 }
 
 TEST_F(AddressLayoutTest, WorkedExamplePrimitivesInOrder) {
-  EXPECT_EQ(Repaint(), ToPrimitives(kStartPicture));
-  EXPECT_EQ(site.GetSurface().GetDrawStyle(), kSolid);
+  EXPECT_EQ(Repaint(), kStartPicture);
+  EXPECT_EQ(site.GetSurface().GetDrawStyle(), host::DrawStyle::Solid);
 }
 
 TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
@@ -81,9 +66,8 @@ TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
   EXPECT_EQ(Caption("lblLabelHeading").GetFont().name, "Arial");
   EXPECT_TRUE(Caption("lblLabelHeading").GetFont().bold);
   for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblHeight", "lblRows",
-                           "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"}) {
+                           "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
-  }
 }
 
 TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
@@ -91,30 +75,13 @@ TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
     ovReturnAddressFormatConstants format;
     host::Flag heading;
     std::int32_t headingGap, addressGap;
-    std::vector<Expected> boxes;  // sender, heading, address; a part that is off has no height
+    const char* boxes;  // sender, heading, address; a part that is off has no height
   };
-  const Case cases[] = {{ovReturnAddressNone,
-                         host::kTrue,
-                         0,
-                         3,
-                         {{22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 66, 0, kBox, kDot},
-                          {22, 69, 295, 187, 0, kBox, kDot}}},
-                        // Without a heading the address keeps its gap below the sender.
-                        {ovReturnAddressDoubleLine,
-                         host::kFalse,
-                         0,
-                         3,
-                         {{22, 50, 295, 74, 0, kBox, kDot},
-                          {22, 74, 295, 74, 0, kBox, kDot},
-                          {22, 77, 295, 187, 0, kBox, kDot}}},
-                        {ovReturnAddressNone,
-                         host::kFalse,
-                         0,
-                         0,
-                         {{22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 187, 0, kBox, kDot}}}};
+  // Without a heading the address keeps its gap below the sender.
+  const Case cases[] = {
+      {ovReturnAddressNone, host::kTrue, 0, 3, "D22,50,295,50 D22,50,295,66 D22,69,295,187"},
+      {ovReturnAddressDoubleLine, host::kFalse, 0, 3, "D22,50,295,74 D22,74,295,74 D22,77,295,187"},
+      {ovReturnAddressNone, host::kFalse, 0, 0, "D22,50,295,50 D22,50,295,50 D22,50,295,187"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.format << " / " << c.heading);
     preview->SetReturnAddressFormat(c.format);
@@ -124,8 +91,8 @@ TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
     EXPECT_EQ(s.HeadingHeight == 0, c.heading == host::kFalse);
     EXPECT_EQ(s.HeadingGap, c.headingGap);
     EXPECT_EQ(s.AddressGap, c.addressGap);
-    EXPECT_EQ(DottedBoxes(), ToPrimitives(c.boxes));
-    EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), c.boxes[2].y1);
+    EXPECT_EQ(DottedBoxes(), Drawn(c.boxes));
+    EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), Drawn(c.boxes)[2].y1);
   }
   // Only -1 switches the heading on.
   preview->SetWithLabelHeading(1);
@@ -145,7 +112,7 @@ TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
   preview->SetLabelBorderLeft(60);
   preview->SetLabelBorderRight(30);  // 90 of 88.9
   const auto drawing = Repaint();
-  EXPECT_EQ(drawing, ToPrimitives({kStartPicture.begin(), kStartPicture.begin() + 15}));
+  EXPECT_EQ(drawing, std::vector(kStartPicture.begin(), kStartPicture.begin() + 15));
   for (const char* name : {"lblReturnAddress", "lblLabelHeading", "lblAddress"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
 }
@@ -153,7 +120,7 @@ TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
 TEST_F(AddressLayoutTest, AddressPushedBelowTheInnerBottomIsLeftOut) {
   preview->SetAddressSpace(30);  // 96 pixels: the address would start at 189
   const auto boxes = DottedBoxes();
-  EXPECT_EQ(boxes, ToPrimitives({kStartPicture[15], kStartPicture[16]}));
+  EXPECT_EQ(boxes, (std::vector{kStartPicture[15], kStartPicture[16]}));
   EXPECT_FALSE(Caption("lblAddress").Visible());
   EXPECT_TRUE(Caption("lblReturnAddress").Visible());
   EXPECT_TRUE(Caption("lblLabelHeading").Visible());

@@ -1,15 +1,65 @@
-// Where the page layout's captions go, which of them show, and the frame over everything.
+// The captions the control is built from, where the page layout puts them, which of them show,
+// and the frame over everything.
+#include "orvano/host/headless/headless_widgets.h"
 #include "preview_fixture.h"
 
 namespace orvano::preview_test {
 namespace {
 
 using PageCaptionsTest = PreviewTest;
+using host::headless::HeadlessLabel;
 
 const char* const kPageCaptions[] = {"lblBorderLeft",      "lblBorderTop",    "lblCols",
                                      "lblHeight",          "lblRows",         "lblWidth",
                                      "lblSpaceHorizontal", "lblSpaceVertical"};
 const char* const kSampleCaptions[] = {"lblReturnAddress", "lblLabelHeading", "lblAddress"};
+
+TEST_F(PageCaptionsTest, TextsFontsWidthsAndBackgrounds) {
+  EXPECT_EQ(site.GetFont().name, "Tahoma");
+  EXPECT_FLOAT_EQ(site.GetFont().size, 8.25f);
+  struct Design {
+    const char *name, *caption;
+    float width;       // design twips over 15 twips per pixel; 0: the layout decides
+    host::Color back;  // what the caption sits on
+  };
+  for (const Design& d :
+       {Design{"lblBorderLeft", "Linker Rand", 51, kBack},
+        Design{"lblSpaceHorizontal", "Horizontalabstand", 76, kBack},
+        Design{"lblSpaceVertical", "Vertikalabstand", 68, kBack},
+        Design{"lblBorderTop", "Oberer Rand", 56, kBack},
+        Design{"lblHeight", "Höhe", 24, kWhiteFace}, Design{"lblWidth", "Breite", 28, kWhiteFace},
+        Design{"lblCols", "Etiketten pro Zeile", 78, kBack},
+        Design{"lblRows", "Etiketten pro Spalte", 0, kBack}}) {
+    SCOPED_TRACE(d.name);
+    auto& c = site.Get<HeadlessLabel>(d.name);
+    EXPECT_EQ(c.Caption(), d.caption);
+    if (d.width > 0) {
+      EXPECT_FLOAT_EQ(c.Width(), d.width);
+    }
+    EXPECT_EQ(c.BackColor(), d.back);
+    EXPECT_EQ(c.GetFont().name, "Tahoma");
+    EXPECT_FLOAT_EQ(c.GetFont().size, 6.75f);
+    EXPECT_FALSE(c.Transparent());
+  }
+  for (const char* name : kSampleCaptions) {
+    auto& c = site.Get<HeadlessLabel>(name);
+    EXPECT_EQ(c.GetFont().name, "Arial") << name;
+    EXPECT_TRUE(c.Transparent()) << name;
+    EXPECT_EQ(c.GetFont().bold, std::string(name) == "lblLabelHeading") << name;
+  }
+}
+
+TEST_F(PageCaptionsTest, SampleTextsWithTheSenderOnOneLineUnlessTwoAreAsked) {
+  EXPECT_EQ(Caption("lblLabelHeading").Caption(), "VERSANDANWEISUNG");
+  EXPECT_EQ(Caption("lblAddress").Caption(), "Z1\r\nZ2\r\nZ3\r\nZ4\r\nZ5\r\nZ6\r\nZ7\r\nZ8\r\nZ9");
+  const std::string sender = "Konrad Probehaus GmbH & Co. KG";
+  EXPECT_EQ(Caption("lblReturnAddress").Caption(), sender + "\r\nProbeweg 5 - 12345 Probestadt");
+  for (auto format : {ovReturnAddressNone, ovReturnAddressSingleLine,
+                      static_cast<ovReturnAddressFormatConstants>(7)}) {
+    preview->SetReturnAddressFormat(format);
+    EXPECT_EQ(Caption("lblReturnAddress").Caption(), sender + " - Probeweg 5 - 12345 Probestadt");
+  }
+}
 
 TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   // Sheet piece Top 76, Left 68, Height 113, Width 207; first label 91, 89, 78, 150.
@@ -60,9 +110,12 @@ TEST_F(PageCaptionsTest, APitchCaptionShowsOnlyWithASecondColumnOrRow) {
   expectShown(true, true, true);
 }
 
-TEST_F(PageCaptionsTest, FrameCoversTheControlInFrontOfEverything) {
+TEST_F(PageCaptionsTest, TransparentFrameCoversTheControlInFrontOfEverything) {
   site.Resize(400, 300);
-  host::Label& frame = Caption("Frame");
+  auto& frame = site.Get<HeadlessLabel>("Frame");
+  EXPECT_TRUE(frame.Border());
+  EXPECT_TRUE(frame.Transparent());
+  EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
   EXPECT_EQ((std::vector<float>{frame.Left(), frame.Top(), frame.Width(), frame.Height()}),
             (std::vector<float>{0, 0, 400, 300}));
   EXPECT_EQ(site.StackingOrder().back(), "Frame");
