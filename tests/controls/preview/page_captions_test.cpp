@@ -1,5 +1,7 @@
 // The captions the control is built from, where the page layout puts them, which of them show,
 // and the frame over everything.
+#include <tuple>
+
 #include "orvano/host/headless/headless_widgets.h"
 #include "preview_fixture.h"
 
@@ -87,60 +89,40 @@ TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   }
 }
 
+// The pitch captions need a second column or row; the sample captions belong to the address
+// layout only, also after a visit there.
 TEST_F(PageCaptionsTest, APitchCaptionShowsOnlyWithASecondColumnOrRow) {
-  const auto expectShown = [&](bool page, bool horizontal, bool vertical) {
-    for (const char* name : kPageCaptions) {
-      const std::string n = name;
-      const bool want = n == "lblSpaceHorizontal" ? horizontal
-                        : n == "lblSpaceVertical" ? vertical
-                                                  : page;
-      EXPECT_EQ(Caption(name).Visible(), want) << name;
+  for (auto [cols, rows, layout, horizontal, vertical] : {std::tuple{2, 6, 0, true, true},
+                                                          {1, 6, 0, false, true},
+                                                          {3, 1, 0, true, false},
+                                                          {3, 2, 1, true, true}}) {
+    preview->SetCols(cols);
+    preview->SetRows(rows);
+    if (layout) preview->SetPreviewLayout(ovPreviewAddressLayout);
+    preview->SetPreviewLayout(ovPreviewPageLayout);
+    for (const std::string name : kPageCaptions) {
+      EXPECT_EQ(Caption(name).Visible(), name == "lblSpaceHorizontal" ? horizontal
+                                         : name == "lblSpaceVertical" ? vertical
+                                                                      : true)
+          << name << " " << cols << " x " << rows;
     }
     for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;
-  };
-  expectShown(true, true, true);
-  preview->SetCols(1);
-  expectShown(true, false, true);
-  preview->SetCols(3);
-  preview->SetRows(1);
-  expectShown(true, true, false);
-  preview->SetRows(2);
-  preview->SetPreviewLayout(ovPreviewAddressLayout);
-  preview->SetPreviewLayout(ovPreviewPageLayout);  // back from the address layout
-  expectShown(true, true, true);
+  }
 }
 
+// Another layout code moves and hides no caption; the frame still covers the control.
 TEST_F(PageCaptionsTest, TransparentFrameCoversTheControlInFrontOfEverything) {
-  site.Resize(400, 300);
   auto& frame = site.Get<HeadlessLabel>("Frame");
-  EXPECT_TRUE(frame.Border());
-  EXPECT_TRUE(frame.Transparent());
+  EXPECT_TRUE(frame.Border() && frame.Transparent());
   EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
-  EXPECT_EQ((std::vector<float>{frame.Left(), frame.Top(), frame.Width(), frame.Height()}),
-            (std::vector<float>{0, 0, 400, 300}));
   EXPECT_EQ(site.StackingOrder().back(), "Frame");
-}
-
-TEST_F(PageCaptionsTest, OtherLayoutCodeMovesAndHidesNoCaptionButStretchesTheFrame) {
-  struct Placed {
-    float left, top, width, height;
-    bool visible;
-    bool operator==(const Placed&) const = default;
-  };
   preview->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(2));
-  std::vector<Placed> before;
-  for (const char* name : kPageCaptions) {
-    host::Label& c = Caption(name);
-    before.push_back({c.Left(), c.Top(), c.Width(), c.Height(), c.Visible()});
-  }
-  site.Resize(500, 400);
-  for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
-    host::Label& c = Caption(kPageCaptions[i]);
-    const Placed now{c.Left(), c.Top(), c.Width(), c.Height(), c.Visible()};
-    EXPECT_TRUE(now == before[i]) << kPageCaptions[i];
-  }
-  EXPECT_FLOAT_EQ(Caption("Frame").Width(), 500);
-  EXPECT_FLOAT_EQ(Caption("Frame").Height(), 400);
+  std::vector<std::vector<float>> before;
+  for (const char* name : kPageCaptions) before.push_back(Box(name));
+  site.Resize(400, 300);
+  EXPECT_EQ(Box("Frame"), (std::vector<float>{0, 0, 400, 300, 1}));
+  for (std::size_t i = 0; i < std::size(kPageCaptions); ++i)
+    EXPECT_EQ(Box(kPageCaptions[i]), before[i]) << kPageCaptions[i];
 }
 
 TEST_F(PageCaptionsTest, ControlTooNarrowForRowsCaptionKeepsItsWidth) {

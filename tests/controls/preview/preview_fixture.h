@@ -48,6 +48,10 @@ class PreviewTest : public ::testing::Test {
         preview(std::make_unique<Preview>(site)) {}
 
   host::Label& Caption(const std::string& name) const { return site.Get<host::Label>(name); }
+  std::vector<float> Box(const std::string& name) const {
+    const host::Label& c = Caption(name);
+    return {c.Left(), c.Top(), c.Width(), c.Height(), float(c.Visible())};
+  }
 
   // What one Paint from the host draws now.
   std::vector<Primitive> Repaint() {
