@@ -62,17 +62,6 @@ TEST_F(LabelSelectConfigTest, CaptionClickOpensTheDialogOnTheCurrentLabel) {
   EXPECT_EQ(changed_, std::vector<std::string>{"Avery/L7160"});
 }
 
-TEST_F(LabelSelectConfigTest, CancelledDialogKeepsTheLabelAndStillReports) {
-  User([](host::headless::HeadlessDialog& d) {
-    d.Form().Choose(List(d, "cboLabels"), 1);
-    d.PressEscape();
-  });
-  Control().ShowConfig();
-  EXPECT_EQ(Control().LabelName(), "L7163");
-  EXPECT_EQ(Control().Cols(), 2);
-  EXPECT_EQ(changed_, std::vector<std::string>{"Avery/L7163"});
-}
-
 TEST_F(LabelSelectConfigTest, SavedCustomLabelAndAddressLayoutComeBackThroughTheFiles) {
   Control().SetAddressLabel(host::kTrue);
   User([](host::headless::HeadlessDialog& d) {

@@ -40,6 +40,8 @@ TEST_F(SheetPictureTest, DefaultStockInTheStandardSizeHoldsToThePixel) {
   EXPECT_EQ(Path(2).y1, 11 + 30 + 6);
   EXPECT_EQ(Path(2).y2, 70 + 30 - 6);
   EXPECT_EQ(Arrow(1).BorderWidth(), 9);
+  Control().SetSpaceHeight(5);  // a vertical gap lengthens the pitch
+  EXPECT_GT(Control().LabelRect(2).top, 11 + 59 + 5);
 }
 
 TEST_F(SheetPictureTest, RowsFilledLeftToRightEndInARightPointingHead) {

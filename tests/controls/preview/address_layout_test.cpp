@@ -27,44 +27,24 @@ const std::vector<Primitive> kStartPicture = Drawn(
     "L17,190,17,192 L18,192,20,192 L301,190,301,192 L299,192,301,192 D22,50,295,74 "
     "D22,77,295,93 D22,96,295,187");
 
-TEST_F(AddressLayoutTest, WorkedExampleLayout) {
+// Labels: X 22, W 273; Y1 50, Y2 77, Y3 96; the address reaches the inner bottom 187.
+TEST_F(AddressLayoutTest, WorkedExampleLayoutPictureAndSampleCaptions) {
   const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.AreaWidth, 287);
-  EXPECT_EQ(s.AreaHeight, 215);
-  EXPECT_EQ(s.ExtentX, 89);
-  EXPECT_EQ(s.ExtentY, 47);
+  EXPECT_EQ((std::vector<int>{s.AreaWidth, s.AreaHeight, s.ExtentX, s.ExtentY,
+                              s.ReturnAddressHeight, s.HeadingHeight, s.HeadingGap, s.AddressGap}),
+            (std::vector<int>{287, 215, 89, 47, 24, 16, 3, 3}));
   EXPECT_NEAR(s.PixelsPerMm, 3.22472, 1e-5);
   EXPECT_EQ(s.PageRect, (PixelRect{44, 16, 152, 287}));  // Left 16.5 rounds to even
   EXPECT_EQ(s.Label1Rect, (PixelRect{44, 16, 150, 287}));
-  EXPECT_EQ(s.ReturnAddressHeight, 24);
-  EXPECT_EQ(s.HeadingHeight, 16);
-  EXPECT_EQ(s.HeadingGap, 3);
-  EXPECT_EQ(s.AddressGap, 3);
-}
-
-TEST_F(AddressLayoutTest, WorkedExamplePrimitivesInOrder) {
   EXPECT_EQ(Repaint(), kStartPicture);
   EXPECT_EQ(site.GetSurface().GetDrawStyle(), host::DrawStyle::Solid);
-}
-
-TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
-  struct Place {
-    const char* name;
-    float top, height, points;
-  };
-  // X 22, W 273; Y1 50, Y2 77, Y3 96; the address reaches the inner bottom 187.
-  for (const Place& p : {Place{"lblReturnAddress", 50, 24, 6}, Place{"lblLabelHeading", 77, 16, 9},
-                         Place{"lblAddress", 96, 91, 9}}) {
-    host::Label& c = Caption(p.name);
-    EXPECT_FLOAT_EQ(c.Left(), 22) << p.name;
-    EXPECT_FLOAT_EQ(c.Width(), 273) << p.name;
-    EXPECT_FLOAT_EQ(c.Top(), p.top) << p.name;
-    EXPECT_FLOAT_EQ(c.Height(), p.height) << p.name;
-    EXPECT_FLOAT_EQ(c.GetFont().size, p.points) << p.name;
-    EXPECT_TRUE(c.Visible()) << p.name;
-  }
-  EXPECT_EQ(Caption("lblLabelHeading").GetFont().name, "Arial");
-  EXPECT_TRUE(Caption("lblLabelHeading").GetFont().bold);
+  EXPECT_EQ(Box("lblReturnAddress"), (std::vector<float>{22, 50, 273, 24, 1}));
+  EXPECT_EQ(Box("lblLabelHeading"), (std::vector<float>{22, 77, 273, 16, 1}));
+  EXPECT_EQ(Box("lblAddress"), (std::vector<float>{22, 96, 273, 91, 1}));
+  EXPECT_EQ((std::vector<float>{Caption("lblReturnAddress").GetFont().size,
+                                Caption("lblLabelHeading").GetFont().size,
+                                Caption("lblAddress").GetFont().size}),
+            (std::vector<float>{6, 9, 9}));
   for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblHeight", "lblRows",
                            "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
@@ -119,21 +99,19 @@ TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
 
 TEST_F(AddressLayoutTest, AddressPushedBelowTheInnerBottomIsLeftOut) {
   preview->SetAddressSpace(30);  // 96 pixels: the address would start at 189
-  const auto boxes = DottedBoxes();
-  EXPECT_EQ(boxes, (std::vector{kStartPicture[15], kStartPicture[16]}));
+  EXPECT_EQ(DottedBoxes(), (std::vector{kStartPicture[15], kStartPicture[16]}));
   EXPECT_FALSE(Caption("lblAddress").Visible());
-  EXPECT_TRUE(Caption("lblReturnAddress").Visible());
-  EXPECT_TRUE(Caption("lblLabelHeading").Visible());
+  EXPECT_TRUE(Caption("lblReturnAddress").Visible() && Caption("lblLabelHeading").Visible());
 }
 
 TEST_F(AddressLayoutTest, FontSizeZeroKeepsThePreviousLineHeights) {
   preview->SetFontSize(0);
-  const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.ReturnAddressHeight, 24);
-  EXPECT_EQ(s.HeadingHeight, 16);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
+  EXPECT_EQ(preview->Layout().HeadingHeight, 16);
   // Font size 0 is refused by the captions, which keep theirs.
-  EXPECT_FLOAT_EQ(Caption("lblReturnAddress").GetFont().size, 6);
-  EXPECT_FLOAT_EQ(Caption("lblAddress").GetFont().size, 9);
+  EXPECT_EQ((std::vector<float>{Caption("lblReturnAddress").GetFont().size,
+                                Caption("lblAddress").GetFont().size}),
+            (std::vector<float>{6, 9}));
   // Switched off parts still get height 0.
   preview->SetReturnAddressFormat(ovReturnAddressNone);
   preview->SetWithLabelHeading(host::kFalse);
