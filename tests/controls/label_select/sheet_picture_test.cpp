@@ -42,6 +42,8 @@ TEST_F(SheetPictureTest, DefaultStockInTheStandardSizeHoldsToThePixel) {
   EXPECT_EQ(Arrow(1).BorderWidth(), 9);
   Control().SetSpaceHeight(5);  // a vertical gap lengthens the pitch
   EXPECT_GT(Control().LabelRect(2).top, 11 + 59 + 5);
+  Control().SetLabelHeight(5);  // 6 pixels high: the thinnest stroke, 1
+  EXPECT_EQ(Path(1).borderWidth, 1);
 }
 
 TEST_F(SheetPictureTest, RowsFilledLeftToRightEndInARightPointingHead) {
@@ -90,6 +92,14 @@ TEST_F(SheetPictureTest, ToolTipsNameColumnAndRowWhateverTheDirection) {
   EXPECT_EQ(Control().ToolTip(1), "B1");
   EXPECT_EQ(Control().ToolTip(26), "[1");
   EXPECT_EQ(Control().ToolTip(27), "A2");
+  // Past the code page a column is the Unicode character of its number; a surrogate is none.
+  Control().SetCols(0xD800 - 64);
+  EXPECT_EQ(Control().ToolTip(0x100 - 65), "Ā1");
+  EXPECT_EQ(Control().ToolTip(0xD7FF - 65),
+            "\xED\x9F\xBF"
+            "1");
+  EXPECT_EQ(Control().ToolTip(0xD800 - 65), "1");
+  Control().SetCols(27);
   Control().SetDirection(ovTopBottom);
   EXPECT_EQ(Control().ToolTip(1), "A2");
   EXPECT_EQ(Control().ToolTip(6), "B1");
