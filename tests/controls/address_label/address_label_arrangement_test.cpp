@@ -68,8 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
                       // Codes outside the enumeration take two lines; blanks are no heading.
                       Row{7, "", 7, 0, 3 + 7 + 2}, Row{1, "   ", 4, 0, 3 + 4 + 2}));
 
+// The white label area lies at the back, the address box in front; the captions show the texts
+// untrimmed, even a heading that the layout treats as none.
 TEST(StartValueLayout, AddressBoxAloneAndUnderSenderAndHeading) {
   AddressLabelHost host;
+  EXPECT_EQ(host.Site().StackingOrder().front(), "Back");
+  EXPECT_EQ(host.Site().StackingOrder().back(), "txtAddress");
+  host.Label().SetLabelHeading("   ");
+  host.Label().SetReturnAddress("  A. Absender, Weg 2 ");
+  EXPECT_EQ(host.Heading().Caption() + host.Sender().Caption(), "     A. Absender, Weg 2 ");
   EXPECT_NEAR(MmBelowOrigin(host.Box().Top()), 2, 1e-4);
   EXPECT_NEAR(host.Box().Top() + host.Box().Height(), 44.56 * kK + kPx, kTol);
 

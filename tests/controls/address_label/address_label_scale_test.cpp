@@ -1,5 +1,6 @@
-// Shrinking the label to the control, the font sizes that follow the scale, and the fitting of
-// the text widgets above the label's lower edge.
+// Shrinking the label to the control, the font sizes that follow the scale, the fitting of the
+// text widgets above the label's lower edge, and sizes the layout cannot honour: widgets keep
+// what they had when a value cannot be taken.
 #include <gtest/gtest.h>
 
 #include "address_label_fixture.h"
@@ -81,6 +82,41 @@ TEST(FitToBottom, CaptionsBelowTheBottomAreHiddenUntilThereIsRoom) {
   EXPECT_FALSE(host.Sender().Visible() || host.Heading().Visible() || host.Box().Visible());
   host.Label().SetLabelBorderTop(2);
   EXPECT_TRUE(host.Sender().Visible() && host.Heading().Visible() && host.Box().Visible());
+}
+
+// A zero side needs no room: the other side alone decides the scale, or none does (real size).
+TEST(ZeroLabelSide, OtherSideDecidesTheScale) {
+  AddressLabelHost host(6000, Side(46.56, 0.5));
+  host.Label().SetLabelWidth(0);
+  EXPECT_NEAR(host.Box().Top(), 2 * kPx + 2 * kK * 0.5, kTol);
+  EXPECT_NEAR(host.Back().Width(), 2 * kPx, kTol);
+  EXPECT_NEAR(host.Back().Height(), 46.56 * kK * 0.5 + 2 * kPx, kTol);
+  host.Label().SetLabelHeight(0);
+  host.Label().SetReturnAddressFormat(ovReturnAddressSingleLine);
+  EXPECT_NEAR(host.Sender().Top(), 2 * kPx + 2 * kK, kTol);
+  EXPECT_FALSE(host.Sender().Visible() || host.Box().Visible());  // no height, no room
+}
+
+TEST(NegativeSizes, RefusedWidthsKeepTheOldValueAndNoAddressShows) {
+  AddressLabelHost host;
+  host.Label().SetLabelBorderLeft(60);
+  const float width = host.Box().Width();
+  host.Label().SetLabelBorderRight(60);  // 88.9 - 120 mm: refused
+  EXPECT_EQ(host.Box().Width(), width);
+  EXPECT_NEAR(host.Box().Left(), 2 * kPx + 60 * kK, kTol);
+  host.Label().SetLabelWidth(-50);  // a negative scale turns the label over: no room anywhere
+  EXPECT_FALSE(host.Box().Visible());
+}
+
+TEST(TinyControl, SmallerThanTheOutlineAndBackAgain) {
+  AddressLabelHost host;
+  const float width = host.Box().Width();
+  host.Site().Resize(30, 30);
+  EXPECT_EQ(host.Box().Width(), width);
+  EXPECT_FALSE(host.Box().Visible());
+  host.Site().Resize(6000, 3500);
+  EXPECT_TRUE(host.Box().Visible());
+  EXPECT_NEAR(host.Box().Width(), (88.9 - 4) * kK, kTol);
 }
 
 }  // namespace

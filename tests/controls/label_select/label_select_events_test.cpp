@@ -90,13 +90,5 @@ TEST_F(LabelSelectEventsTest, CaptionClickOpensTheDialogOnlyWhenExactlyAllowed) 
   EXPECT_EQ(opened, 2);
 }
 
-TEST_F(LabelSelectEventsTest, FactoryCreatesTheControlOnlyWithAContainer) {
-  host::ClassFactory factory;
-  RegisterLabelSelect(factory);
-  host::headless::HeadlessContainer site(platform_, host::ScaleMode::Pixels, 100, 100);
-  EXPECT_NE(factory.CreateAs<LabelSelect>("orvano.labelselect", &site), nullptr);
-  EXPECT_THROW(factory.Create("Orvano.LabelSelect"), host::Error);
-}
-
 }  // namespace
 }  // namespace orvano::testing

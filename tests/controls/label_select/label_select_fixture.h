@@ -2,52 +2,21 @@
 // component folder points at a fresh temporary folder that also serves as data folder.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "orvano/controls/label_select/label_select.h"
-#include "orvano/host/app_path.h"
 #include "orvano/host/headless/headless.h"
+#include "support/control_fixture.h"
 
 namespace orvano::testing {
 
-class CatalogFolder {
- public:
-  CatalogFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "orvano-labelselect-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
-    host::SetAppPath(path_);
-  }
-  ~CatalogFolder() {
-    host::SetAppPath("");
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  CatalogFolder(const CatalogFolder&) = delete;
-  CatalogFolder& operator=(const CatalogFolder&) = delete;
-
-  const std::string& Path() const { return path_; }
-  // The shipped catalog and the address layouts (INI text, CRLF).
-  void WriteDef(const std::string& ini) const { Write("ovAdrKit.def", ini); }
-  void WriteAdr(const std::string& ini) const { Write("ovAdrKit.adr", ini); }
-
- private:
-  void Write(const std::string& name, const std::string& ini) const {
-    std::ofstream out(path_ + "/" + name, std::ios::binary);
-    out << ini;
-  }
-  std::string path_;
-};
+using test_support::CatalogFolder;
 
 class LabelSelectTest : public ::testing::Test {
  protected:

@@ -57,5 +57,21 @@ TEST(SheetGridTest, WholeAreaVisitsEverySegment) {
   EXPECT_EQ(seen, (std::set<std::int64_t>{0, 1, 2, 3, 4}));
 }
 
+// A zero pitch stacks a whole axis on one spot: a rectangle over it meets every label there.
+TEST(SheetGridTest, ZeroPitchStacksTheLabelsOfAnAxis) {
+  for (bool stackColumns : {true, false}) {
+    Grid g = MakeGrid(3, 2, false);
+    (stackColumns ? g.pitchX : g.pitchY) = 0;
+    std::vector<std::int64_t> seen;
+    g.VisitIn(1, 1, 5, 5, [&](std::int64_t n) { seen.push_back(n); });
+    EXPECT_EQ(seen, (stackColumns ? std::vector<std::int64_t>{0, 1, 2}
+                                  : std::vector<std::int64_t>{0, 3}));
+    seen.clear();
+    g.VisitIn(stackColumns ? 9 : 1, stackColumns ? 1 : 9, 12, 12,
+              [&](std::int64_t n) { seen.push_back(n); });
+    EXPECT_TRUE(seen.empty());
+  }
+}
+
 }  // namespace
 }  // namespace orvano::sheet

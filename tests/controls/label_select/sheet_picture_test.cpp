@@ -1,6 +1,8 @@
 // The sheet picture: the worked example to the pixel, caption, fill path and arrowhead in both
-// directions, tooltips, arrays that only grow, and the stacking order.
+// directions, tooltips, arrays that only grow, the stacking order; huge grids and absurd
+// measurements, where the refresh skips what fails and the picture stays computed.
 #include <algorithm>
+#include <limits>
 
 #include "label_select_fixture.h"
 
@@ -38,6 +40,10 @@ TEST_F(SheetPictureTest, DefaultStockInTheStandardSizeHoldsToThePixel) {
   EXPECT_EQ(Path(2).y1, 11 + 30 + 6);
   EXPECT_EQ(Path(2).y2, 70 + 30 - 6);
   EXPECT_EQ(Arrow(1).BorderWidth(), 9);
+  Control().SetSpaceHeight(5);  // a vertical gap lengthens the pitch
+  EXPECT_GT(Control().LabelRect(2).top, 11 + 59 + 5);
+  Control().SetLabelHeight(5);  // 6 pixels high: the thinnest stroke, 1
+  EXPECT_EQ(Path(1).borderWidth, 1);
 }
 
 TEST_F(SheetPictureTest, RowsFilledLeftToRightEndInARightPointingHead) {
@@ -86,6 +92,14 @@ TEST_F(SheetPictureTest, ToolTipsNameColumnAndRowWhateverTheDirection) {
   EXPECT_EQ(Control().ToolTip(1), "B1");
   EXPECT_EQ(Control().ToolTip(26), "[1");
   EXPECT_EQ(Control().ToolTip(27), "A2");
+  // Past the code page a column is the Unicode character of its number; a surrogate is none.
+  Control().SetCols(0xD800 - 64);
+  EXPECT_EQ(Control().ToolTip(0x100 - 65), "Ā1");
+  EXPECT_EQ(Control().ToolTip(0xD7FF - 65),
+            "\xED\x9F\xBF"
+            "1");
+  EXPECT_EQ(Control().ToolTip(0xD800 - 65), "1");
+  Control().SetCols(27);
   Control().SetDirection(ovTopBottom);
   EXPECT_EQ(Control().ToolTip(1), "A2");
   EXPECT_EQ(Control().ToolTip(6), "B1");
@@ -135,6 +149,62 @@ TEST_F(SheetPictureTest, ResizeLaysTheSheetOutAgain) {
   Site().Resize(644, 834);
   EXPECT_EQ(Paper().Height(), 834 - 36);
   EXPECT_EQ(Box(Selector()), Box(Control().LabelRect(0)));
+}
+
+using SheetLimitsTest = LabelSelectTest;
+
+TEST_F(SheetLimitsTest, LargestGridIsPlacedClickableAndNamed) {
+  Control().SetCols(9999);
+  Control().SetRows(9999);
+  const std::int32_t last = 9999 * 9999 - 1;
+  EXPECT_EQ(Control().LoadedCount(), last + 1);
+  EXPECT_TRUE(Control().ElementVisible(SheetArray::DirectionLine, last));
+  const float pitch = Control().LabelRect(1).left - Control().LabelRect(0).left;
+  EXPECT_EQ(Control().LabelRect(last).left - Control().LabelRect(0).left, 9998 * pitch);
+  EXPECT_EQ(ClickLabel(last), last);
+  EXPECT_EQ(Control().LabelID(), last);
+  EXPECT_TRUE(Control().ToolTip(last).ends_with("9999"));
+}
+
+TEST_F(SheetLimitsTest, GridPastTheIntegerRangeKeepsTheLastLabelCount) {
+  Control().SetCols(100000);  // 600,000 labels
+  Control().SetRows(100000);  // the product overflows: the count stays
+  EXPECT_EQ(Control().LoadedCount(), 600000);
+  Control().SetLabelID(599999);
+  Control().SetLabelID(600000);
+  EXPECT_EQ(Control().LabelID(), 599999);
+}
+
+TEST_F(SheetLimitsTest, ClickWhereLabelsOverlapHitsTheOneInFront) {
+  Control().SetSpaceWidth(-40);  // neighbours overlap by about 51 pixels
+  const SheetRect first = Control().LabelRect(0), second = Control().LabelRect(1);
+  ASSERT_LT(second.left, first.left + first.width);
+  EXPECT_EQ(Control().HitTest(second.left + 1, second.top + 1), 1);
+  EXPECT_EQ(Control().HitTest(first.left + 1, first.top + 1), 0);
+  EXPECT_EQ(Control().HitTest(first.left - 1, first.top + 1), -1);
+  Control().SetSpaceWidth(-2 * Control().LabelWidth());  // columns running leftwards
+  const SheetRect left = Control().LabelRect(1);
+  EXPECT_EQ(Control().HitTest(left.left + 2, left.top + 2), 1);
+}
+
+TEST_F(SheetLimitsTest, BadMeasurementsAndEmptyGridsPlaceWhatTheyCan) {
+  Control().SetPageWidth(0);
+  EXPECT_EQ(Box(Paper())[2], 0);
+  EXPECT_EQ(Paper().Left(), 161);
+  EXPECT_EQ(Control().LabelRect(0).width, 1);
+  Control().SetPageWidth(210);
+  Control().SetLabelWidth(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(Control().LabelRect(0).width, 1);
+  EXPECT_TRUE(Selector().Visible());
+  EXPECT_EQ(Control().HitTest(std::numeric_limits<float>::quiet_NaN(), 10), -1);
+  Control().SetCols(0);
+  EXPECT_FALSE(Control().ElementVisible(SheetArray::LabelArea, 0));
+  EXPECT_FALSE(Selector().Visible());
+  Control().SetCols(-3);
+  Control().SetRows(-4);  // 12 labels by count, none on the sheet
+  EXPECT_FALSE(Control().ElementVisible(SheetArray::LabelBack, 0));
+  EXPECT_FALSE(Arrow(1).Visible());
+  EXPECT_EQ(Control().HitTest(60, 20), -1);
 }
 
 }  // namespace

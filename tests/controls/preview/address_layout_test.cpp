@@ -15,75 +15,39 @@ class AddressLayoutTest : public PreviewTest {
   std::vector<Primitive> DottedBoxes() {
     std::vector<Primitive> boxes;
     for (const Primitive& p : Repaint())
-      if (p.style == kDot) boxes.push_back(p);
+      if (p.style == host::DrawStyle::Dot) boxes.push_back(p);
     return boxes;
   }
 };
 
 // Start values on 320 x 240 pixels: background, frame, label face, the three boxes.
-const std::vector<Expected> kStartPicture = {
-    {0, 0, 319, 239, kBack, kFill},
-    {0, 0, 319, 239, 0, kBox},
-    {17, 45, 301, 192, kWhiteFace, kFill},
-    {20, 44, 299, 44, 0, kLine},
-    {16, 48, 16, 190, 0, kLine},
-    {20, 193, 299, 193, 0, kLine},
-    {302, 48, 302, 190, 0, kLine},
-    {18, 45, 20, 45, 0, kLine},
-    {17, 46, 17, 48, 0, kLine},
-    {299, 45, 301, 45, 0, kLine},
-    {301, 46, 301, 48, 0, kLine},
-    {17, 190, 17, 192, 0, kLine},
-    {18, 192, 20, 192, 0, kLine},
-    {301, 190, 301, 192, 0, kLine},
-    {299, 192, 301, 192, 0, kLine},
-    {22, 50, 295, 74, 0, kBox, kDot},
-    {22, 77, 295, 93, 0, kBox, kDot},
-    {22, 96, 295, 187, 0, kBox, kDot},
-};
+const std::vector<Primitive> kStartPicture = Drawn(
+    "F0,0,319,239:F0F0F0 B0,0,319,239 F17,45,301,192:FFFFFF L20,44,299,44 L16,48,16,190 "
+    "L20,193,299,193 L302,48,302,190 L18,45,20,45 L17,46,17,48 L299,45,301,45 L301,46,301,48 "
+    "L17,190,17,192 L18,192,20,192 L301,190,301,192 L299,192,301,192 D22,50,295,74 "
+    "D22,77,295,93 D22,96,295,187");
 
-TEST_F(AddressLayoutTest, WorkedExampleLayout) {
+// Labels: X 22, W 273; Y1 50, Y2 77, Y3 96; the address reaches the inner bottom 187.
+TEST_F(AddressLayoutTest, WorkedExampleLayoutPictureAndSampleCaptions) {
   const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.AreaWidth, 287);
-  EXPECT_EQ(s.AreaHeight, 215);
-  EXPECT_EQ(s.ExtentX, 89);
-  EXPECT_EQ(s.ExtentY, 47);
+  EXPECT_EQ((std::vector<int>{s.AreaWidth, s.AreaHeight, s.ExtentX, s.ExtentY,
+                              s.ReturnAddressHeight, s.HeadingHeight, s.HeadingGap, s.AddressGap}),
+            (std::vector<int>{287, 215, 89, 47, 24, 16, 3, 3}));
   EXPECT_NEAR(s.PixelsPerMm, 3.22472, 1e-5);
   EXPECT_EQ(s.PageRect, (PixelRect{44, 16, 152, 287}));  // Left 16.5 rounds to even
   EXPECT_EQ(s.Label1Rect, (PixelRect{44, 16, 150, 287}));
-  EXPECT_EQ(s.ReturnAddressHeight, 24);
-  EXPECT_EQ(s.HeadingHeight, 16);
-  EXPECT_EQ(s.HeadingGap, 3);
-  EXPECT_EQ(s.AddressGap, 3);
-}
-
-TEST_F(AddressLayoutTest, WorkedExamplePrimitivesInOrder) {
-  EXPECT_EQ(Repaint(), ToPrimitives(kStartPicture));
-  EXPECT_EQ(site.GetSurface().GetDrawStyle(), kSolid);
-}
-
-TEST_F(AddressLayoutTest, WorkedExampleSampleCaptions) {
-  struct Place {
-    const char* name;
-    float top, height, points;
-  };
-  // X 22, W 273; Y1 50, Y2 77, Y3 96; the address reaches the inner bottom 187.
-  for (const Place& p : {Place{"lblReturnAddress", 50, 24, 6}, Place{"lblLabelHeading", 77, 16, 9},
-                         Place{"lblAddress", 96, 91, 9}}) {
-    host::Label& c = Caption(p.name);
-    EXPECT_FLOAT_EQ(c.Left(), 22) << p.name;
-    EXPECT_FLOAT_EQ(c.Width(), 273) << p.name;
-    EXPECT_FLOAT_EQ(c.Top(), p.top) << p.name;
-    EXPECT_FLOAT_EQ(c.Height(), p.height) << p.name;
-    EXPECT_FLOAT_EQ(c.GetFont().size, p.points) << p.name;
-    EXPECT_TRUE(c.Visible()) << p.name;
-  }
-  EXPECT_EQ(Caption("lblLabelHeading").GetFont().name, "Arial");
-  EXPECT_TRUE(Caption("lblLabelHeading").GetFont().bold);
+  EXPECT_EQ(Repaint(), kStartPicture);
+  EXPECT_EQ(site.GetSurface().GetDrawStyle(), host::DrawStyle::Solid);
+  EXPECT_EQ(Box("lblReturnAddress"), (std::vector<float>{22, 50, 273, 24, 1}));
+  EXPECT_EQ(Box("lblLabelHeading"), (std::vector<float>{22, 77, 273, 16, 1}));
+  EXPECT_EQ(Box("lblAddress"), (std::vector<float>{22, 96, 273, 91, 1}));
+  EXPECT_EQ((std::vector<float>{Caption("lblReturnAddress").GetFont().size,
+                                Caption("lblLabelHeading").GetFont().size,
+                                Caption("lblAddress").GetFont().size}),
+            (std::vector<float>{6, 9, 9}));
   for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblHeight", "lblRows",
-                           "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"}) {
+                           "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
-  }
 }
 
 TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
@@ -91,30 +55,13 @@ TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
     ovReturnAddressFormatConstants format;
     host::Flag heading;
     std::int32_t headingGap, addressGap;
-    std::vector<Expected> boxes;  // sender, heading, address; a part that is off has no height
+    const char* boxes;  // sender, heading, address; a part that is off has no height
   };
-  const Case cases[] = {{ovReturnAddressNone,
-                         host::kTrue,
-                         0,
-                         3,
-                         {{22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 66, 0, kBox, kDot},
-                          {22, 69, 295, 187, 0, kBox, kDot}}},
-                        // Without a heading the address keeps its gap below the sender.
-                        {ovReturnAddressDoubleLine,
-                         host::kFalse,
-                         0,
-                         3,
-                         {{22, 50, 295, 74, 0, kBox, kDot},
-                          {22, 74, 295, 74, 0, kBox, kDot},
-                          {22, 77, 295, 187, 0, kBox, kDot}}},
-                        {ovReturnAddressNone,
-                         host::kFalse,
-                         0,
-                         0,
-                         {{22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 50, 0, kBox, kDot},
-                          {22, 50, 295, 187, 0, kBox, kDot}}}};
+  // Without a heading the address keeps its gap below the sender.
+  const Case cases[] = {
+      {ovReturnAddressNone, host::kTrue, 0, 3, "D22,50,295,50 D22,50,295,66 D22,69,295,187"},
+      {ovReturnAddressDoubleLine, host::kFalse, 0, 3, "D22,50,295,74 D22,74,295,74 D22,77,295,187"},
+      {ovReturnAddressNone, host::kFalse, 0, 0, "D22,50,295,50 D22,50,295,50 D22,50,295,187"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.format << " / " << c.heading);
     preview->SetReturnAddressFormat(c.format);
@@ -124,8 +71,8 @@ TEST_F(AddressLayoutTest, SwitchedOffPartsCloseUpTowardsTheTopMargin) {
     EXPECT_EQ(s.HeadingHeight == 0, c.heading == host::kFalse);
     EXPECT_EQ(s.HeadingGap, c.headingGap);
     EXPECT_EQ(s.AddressGap, c.addressGap);
-    EXPECT_EQ(DottedBoxes(), ToPrimitives(c.boxes));
-    EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), c.boxes[2].y1);
+    EXPECT_EQ(DottedBoxes(), Drawn(c.boxes));
+    EXPECT_FLOAT_EQ(Caption("lblAddress").Top(), Drawn(c.boxes)[2].y1);
   }
   // Only -1 switches the heading on.
   preview->SetWithLabelHeading(1);
@@ -145,28 +92,26 @@ TEST_F(AddressLayoutTest, MarginsWiderThanTheLabelLeaveOnlyTheFace) {
   preview->SetLabelBorderLeft(60);
   preview->SetLabelBorderRight(30);  // 90 of 88.9
   const auto drawing = Repaint();
-  EXPECT_EQ(drawing, ToPrimitives({kStartPicture.begin(), kStartPicture.begin() + 15}));
+  EXPECT_EQ(drawing, std::vector(kStartPicture.begin(), kStartPicture.begin() + 15));
   for (const char* name : {"lblReturnAddress", "lblLabelHeading", "lblAddress"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
 }
 
 TEST_F(AddressLayoutTest, AddressPushedBelowTheInnerBottomIsLeftOut) {
   preview->SetAddressSpace(30);  // 96 pixels: the address would start at 189
-  const auto boxes = DottedBoxes();
-  EXPECT_EQ(boxes, ToPrimitives({kStartPicture[15], kStartPicture[16]}));
+  EXPECT_EQ(DottedBoxes(), (std::vector{kStartPicture[15], kStartPicture[16]}));
   EXPECT_FALSE(Caption("lblAddress").Visible());
-  EXPECT_TRUE(Caption("lblReturnAddress").Visible());
-  EXPECT_TRUE(Caption("lblLabelHeading").Visible());
+  EXPECT_TRUE(Caption("lblReturnAddress").Visible() && Caption("lblLabelHeading").Visible());
 }
 
 TEST_F(AddressLayoutTest, FontSizeZeroKeepsThePreviousLineHeights) {
   preview->SetFontSize(0);
-  const PreviewLayoutState& s = preview->Layout();
-  EXPECT_EQ(s.ReturnAddressHeight, 24);
-  EXPECT_EQ(s.HeadingHeight, 16);
+  EXPECT_EQ(preview->Layout().ReturnAddressHeight, 24);
+  EXPECT_EQ(preview->Layout().HeadingHeight, 16);
   // Font size 0 is refused by the captions, which keep theirs.
-  EXPECT_FLOAT_EQ(Caption("lblReturnAddress").GetFont().size, 6);
-  EXPECT_FLOAT_EQ(Caption("lblAddress").GetFont().size, 9);
+  EXPECT_EQ((std::vector<float>{Caption("lblReturnAddress").GetFont().size,
+                                Caption("lblAddress").GetFont().size}),
+            (std::vector<float>{6, 9}));
   // Switched off parts still get height 0.
   preview->SetReturnAddressFormat(ovReturnAddressNone);
   preview->SetWithLabelHeading(host::kFalse);

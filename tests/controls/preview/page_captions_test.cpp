@@ -1,15 +1,67 @@
-// Where the page layout's captions go, which of them show, and the frame over everything.
+// The captions the control is built from, where the page layout puts them, which of them show,
+// and the frame over everything.
+#include <tuple>
+
+#include "orvano/host/headless/headless_widgets.h"
 #include "preview_fixture.h"
 
 namespace orvano::preview_test {
 namespace {
 
 using PageCaptionsTest = PreviewTest;
+using host::headless::HeadlessLabel;
 
 const char* const kPageCaptions[] = {"lblBorderLeft",      "lblBorderTop",    "lblCols",
                                      "lblHeight",          "lblRows",         "lblWidth",
                                      "lblSpaceHorizontal", "lblSpaceVertical"};
 const char* const kSampleCaptions[] = {"lblReturnAddress", "lblLabelHeading", "lblAddress"};
+
+TEST_F(PageCaptionsTest, TextsFontsWidthsAndBackgrounds) {
+  EXPECT_EQ(site.GetFont().name, "Tahoma");
+  EXPECT_FLOAT_EQ(site.GetFont().size, 8.25f);
+  struct Design {
+    const char *name, *caption;
+    float width;       // design twips over 15 twips per pixel; 0: the layout decides
+    host::Color back;  // what the caption sits on
+  };
+  for (const Design& d :
+       {Design{"lblBorderLeft", "Linker Rand", 51, kBack},
+        Design{"lblSpaceHorizontal", "Horizontalabstand", 76, kBack},
+        Design{"lblSpaceVertical", "Vertikalabstand", 68, kBack},
+        Design{"lblBorderTop", "Oberer Rand", 56, kBack},
+        Design{"lblHeight", "Höhe", 24, kWhiteFace}, Design{"lblWidth", "Breite", 28, kWhiteFace},
+        Design{"lblCols", "Etiketten pro Zeile", 78, kBack},
+        Design{"lblRows", "Etiketten pro Spalte", 0, kBack}}) {
+    SCOPED_TRACE(d.name);
+    auto& c = site.Get<HeadlessLabel>(d.name);
+    EXPECT_EQ(c.Caption(), d.caption);
+    if (d.width > 0) {
+      EXPECT_FLOAT_EQ(c.Width(), d.width);
+    }
+    EXPECT_EQ(c.BackColor(), d.back);
+    EXPECT_EQ(c.GetFont().name, "Tahoma");
+    EXPECT_FLOAT_EQ(c.GetFont().size, 6.75f);
+    EXPECT_FALSE(c.Transparent());
+  }
+  for (const char* name : kSampleCaptions) {
+    auto& c = site.Get<HeadlessLabel>(name);
+    EXPECT_EQ(c.GetFont().name, "Arial") << name;
+    EXPECT_TRUE(c.Transparent()) << name;
+    EXPECT_EQ(c.GetFont().bold, std::string(name) == "lblLabelHeading") << name;
+  }
+}
+
+TEST_F(PageCaptionsTest, SampleTextsWithTheSenderOnOneLineUnlessTwoAreAsked) {
+  EXPECT_EQ(Caption("lblLabelHeading").Caption(), "VERSANDANWEISUNG");
+  EXPECT_EQ(Caption("lblAddress").Caption(), "Z1\r\nZ2\r\nZ3\r\nZ4\r\nZ5\r\nZ6\r\nZ7\r\nZ8\r\nZ9");
+  const std::string sender = "Konrad Probehaus GmbH & Co. KG";
+  EXPECT_EQ(Caption("lblReturnAddress").Caption(), sender + "\r\nProbeweg 5 - 12345 Probestadt");
+  for (auto format : {ovReturnAddressNone, ovReturnAddressSingleLine,
+                      static_cast<ovReturnAddressFormatConstants>(7)}) {
+    preview->SetReturnAddressFormat(format);
+    EXPECT_EQ(Caption("lblReturnAddress").Caption(), sender + " - Probeweg 5 - 12345 Probestadt");
+  }
+}
 
 TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   // Sheet piece Top 76, Left 68, Height 113, Width 207; first label 91, 89, 78, 150.
@@ -37,57 +89,40 @@ TEST_F(PageCaptionsTest, WorkedExamplePlacesTheCaptionsAroundTheSheet) {
   }
 }
 
+// The pitch captions need a second column or row; the sample captions belong to the address
+// layout only, also after a visit there.
 TEST_F(PageCaptionsTest, APitchCaptionShowsOnlyWithASecondColumnOrRow) {
-  const auto expectShown = [&](bool page, bool horizontal, bool vertical) {
-    for (const char* name : kPageCaptions) {
-      const std::string n = name;
-      const bool want = n == "lblSpaceHorizontal" ? horizontal
-                        : n == "lblSpaceVertical" ? vertical
-                                                  : page;
-      EXPECT_EQ(Caption(name).Visible(), want) << name;
+  for (auto [cols, rows, layout, horizontal, vertical] : {std::tuple{2, 6, 0, true, true},
+                                                          {1, 6, 0, false, true},
+                                                          {3, 1, 0, true, false},
+                                                          {3, 2, 1, true, true}}) {
+    preview->SetCols(cols);
+    preview->SetRows(rows);
+    if (layout) preview->SetPreviewLayout(ovPreviewAddressLayout);
+    preview->SetPreviewLayout(ovPreviewPageLayout);
+    for (const std::string name : kPageCaptions) {
+      EXPECT_EQ(Caption(name).Visible(), name == "lblSpaceHorizontal" ? horizontal
+                                         : name == "lblSpaceVertical" ? vertical
+                                                                      : true)
+          << name << " " << cols << " x " << rows;
     }
     for (const char* name : kSampleCaptions) EXPECT_FALSE(Caption(name).Visible()) << name;
-  };
-  expectShown(true, true, true);
-  preview->SetCols(1);
-  expectShown(true, false, true);
-  preview->SetCols(3);
-  preview->SetRows(1);
-  expectShown(true, true, false);
-  preview->SetRows(2);
-  preview->SetPreviewLayout(ovPreviewAddressLayout);
-  preview->SetPreviewLayout(ovPreviewPageLayout);  // back from the address layout
-  expectShown(true, true, true);
+  }
 }
 
-TEST_F(PageCaptionsTest, FrameCoversTheControlInFrontOfEverything) {
-  site.Resize(400, 300);
-  host::Label& frame = Caption("Frame");
-  EXPECT_EQ((std::vector<float>{frame.Left(), frame.Top(), frame.Width(), frame.Height()}),
-            (std::vector<float>{0, 0, 400, 300}));
+// Another layout code moves and hides no caption; the frame still covers the control.
+TEST_F(PageCaptionsTest, TransparentFrameCoversTheControlInFrontOfEverything) {
+  auto& frame = site.Get<HeadlessLabel>("Frame");
+  EXPECT_TRUE(frame.Border() && frame.Transparent());
+  EXPECT_FLOAT_EQ(frame.GetFont().size, 8.25f);
   EXPECT_EQ(site.StackingOrder().back(), "Frame");
-}
-
-TEST_F(PageCaptionsTest, OtherLayoutCodeMovesAndHidesNoCaptionButStretchesTheFrame) {
-  struct Placed {
-    float left, top, width, height;
-    bool visible;
-    bool operator==(const Placed&) const = default;
-  };
   preview->SetPreviewLayout(static_cast<ovPreviewLayoutConstants>(2));
-  std::vector<Placed> before;
-  for (const char* name : kPageCaptions) {
-    host::Label& c = Caption(name);
-    before.push_back({c.Left(), c.Top(), c.Width(), c.Height(), c.Visible()});
-  }
-  site.Resize(500, 400);
-  for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
-    host::Label& c = Caption(kPageCaptions[i]);
-    const Placed now{c.Left(), c.Top(), c.Width(), c.Height(), c.Visible()};
-    EXPECT_TRUE(now == before[i]) << kPageCaptions[i];
-  }
-  EXPECT_FLOAT_EQ(Caption("Frame").Width(), 500);
-  EXPECT_FLOAT_EQ(Caption("Frame").Height(), 400);
+  std::vector<std::vector<float>> before;
+  for (const char* name : kPageCaptions) before.push_back(Box(name));
+  site.Resize(400, 300);
+  EXPECT_EQ(Box("Frame"), (std::vector<float>{0, 0, 400, 300, 1}));
+  for (std::size_t i = 0; i < std::size(kPageCaptions); ++i)
+    EXPECT_EQ(Box(kPageCaptions[i]), before[i]) << kPageCaptions[i];
 }
 
 TEST_F(PageCaptionsTest, ControlTooNarrowForRowsCaptionKeepsItsWidth) {

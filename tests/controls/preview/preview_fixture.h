@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,25 +19,26 @@ using host::headless::HeadlessPlatform;
 using host::headless::Primitive;
 
 inline constexpr host::Color kBack = 0xF0F0F0;
-inline constexpr host::Color kSheet = 0xE0E0E0;
 inline constexpr host::Color kWhiteFace = 0xFFFFFF;
 inline constexpr host::DrawMode kLine = host::DrawMode::Line;
-inline constexpr host::DrawMode kBox = host::DrawMode::Box;
 inline constexpr host::DrawMode kFill = host::DrawMode::FilledBox;
-inline constexpr host::DrawStyle kSolid = host::DrawStyle::Solid;
-inline constexpr host::DrawStyle kDot = host::DrawStyle::Dot;
 
-// One expected primitive, written as the drawing rules state it.
-struct Expected {
-  float x1, y1, x2, y2;
-  host::Color color;
-  host::DrawMode mode;
-  host::DrawStyle style = kSolid;
-  operator Primitive() const { return Primitive{x1, y1, x2, y2, color, mode, style}; }
-};
-
-inline std::vector<Primitive> ToPrimitives(const std::vector<Expected>& expected) {
-  return {expected.begin(), expected.end()};
+// Primitives as the drawing rules state them, "<mode>x1,y1,x2,y2[:colour]" apart by blanks:
+// L line, B box, F filled box, D dotted box; the colour in hex, black when left out.
+inline std::vector<Primitive> Drawn(const std::string& text) {
+  std::vector<Primitive> all;
+  std::istringstream in(text);
+  for (std::string token; in >> token;) {
+    Primitive p{};
+    char mode = token[0], comma;
+    std::istringstream fields(token.substr(1));
+    fields >> p.x1 >> comma >> p.y1 >> comma >> p.x2 >> comma >> p.y2;
+    if (fields >> comma) fields >> std::hex >> p.color;
+    p.mode = mode == 'L' ? kLine : mode == 'F' ? kFill : host::DrawMode::Box;
+    p.style = mode == 'D' ? host::DrawStyle::Dot : host::DrawStyle::Solid;
+    all.push_back(p);
+  }
+  return all;
 }
 
 class PreviewTest : public ::testing::Test {
@@ -46,6 +48,10 @@ class PreviewTest : public ::testing::Test {
         preview(std::make_unique<Preview>(site)) {}
 
   host::Label& Caption(const std::string& name) const { return site.Get<host::Label>(name); }
+  std::vector<float> Box(const std::string& name) const {
+    const host::Label& c = Caption(name);
+    return {c.Left(), c.Top(), c.Width(), c.Height(), float(c.Visible())};
+  }
 
   // What one Paint from the host draws now.
   std::vector<Primitive> Repaint() {
