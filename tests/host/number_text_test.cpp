@@ -12,16 +12,15 @@
 namespace orvano::host {
 namespace {
 
+// German notation, fifteen digits, an exponent only at the extremes; the text reads back.
 TEST(NumberText, GermanNotationFifteenDigitsExponentOnlyAtTheExtremes) {
   const std::pair<double, const char*> cases[] = {{12, "12"},
                                                   {12.5, "12,5"},
                                                   {0.125, "0,125"},
-                                                  {558.7, "558,7"},
                                                   {-0.75, "-0,75"},
                                                   {1e14, "100000000000000"},
                                                   {0.00001, "0,00001"},
                                                   {-0.0, "0"},
-                                                  {0.0, "0"},
                                                   {1.0 / 3.0, "0,333333333333333"},
                                                   {2.0 / 3.0, "0,666666666666667"},
                                                   {0.1 + 0.2, "0,3"},
@@ -30,21 +29,14 @@ TEST(NumberText, GermanNotationFifteenDigitsExponentOnlyAtTheExtremes) {
                                                   {1e15, "1E+15"},
                                                   {-1.5e20, "-1,5E+20"},
                                                   {1.5e-7, "1,5E-07"},
-                                                  {1e-300, "1E-300"}};
-  for (auto [x, want] : cases) EXPECT_EQ(NumberText(x), want) << x;
-}
-
-TEST(NumberText, ReadsBackToTheSameText) {
-  for (double x : {558.7, 1.0 / 3.0, 1e20, 1.5e-7, -76.35}) {
-    const std::string text = NumberText(x);
-    std::string c = text;
-    for (char& ch : c)
-      if (ch == ',') ch = '.';
-    EXPECT_EQ(NumberText(std::strtod(c.c_str(), nullptr)), text);
+                                                  {1e-300, "1E-300"},
+                                                  {558.7, "558,7"}};
+  for (auto [x, want] : cases) {
+    EXPECT_EQ(NumberText(x), want) << x;
+    std::string c = want;
+    for (char& ch : c) ch = ch == ',' ? '.' : ch;
+    EXPECT_EQ(NumberText(std::strtod(c.c_str(), nullptr)), want);
   }
-}
-
-TEST(NumberText, NonFiniteValuesAreRefused) {
   for (double x : {std::numeric_limits<double>::infinity(), std::nan("")})
     EXPECT_EQ(testing::Raised([&] { NumberText(x); }), ErrorKind::Overflow);
 }

@@ -19,13 +19,13 @@ struct Native : ::testing::Test {
 TEST_F(Native, TypeAheadSkipsTheLeadingBlankAndEnterKeepsAnEditableListAsItIs) {
   auto list = form.CreateComboBox("cboBrands", false);
   int clicks = 0;
-  list->OnClick([&] { ++clicks; });
+  list->OnClick([&] { ++clicks; });  // one for the user's choice
   for (const char* item : {" Agipa", " Avery", " Herma", " Zweckform"}) list->AddItem(item);
   list->SetFocus();
   QTest::keyClicks(QtBackend::Native("cboBrands"), "Herm");
   EXPECT_EQ(list->Text(), " Herma");  // the item itself keeps its blank
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(qobject_cast<QComboBox*>(QtBackend::Native("cboBrands"))->findText("Herma"), -1);
+  EXPECT_EQ(QtBackend::Native<QComboBox>("cboBrands")->findText("Herma"), -1);
   auto labels = form.CreateComboBox("cboLabels", true);
   labels->AddItem("3421 Universal");
   host.Type(*labels, "Neu");
@@ -35,7 +35,7 @@ TEST_F(Native, TypeAheadSkipsTheLeadingBlankAndEnterKeepsAnEditableListAsItIs) {
   labels->SetText("x\xF0\x9F\x98\x80yz");
   labels->SetSelStart(1);
   labels->SetSelLength(2);
-  EXPECT_EQ(qobject_cast<QComboBox*>(QtBackend::Native("cboLabels"))->lineEdit()->selectedText(),
+  EXPECT_EQ(QtBackend::Native<QComboBox>("cboLabels")->lineEdit()->selectedText(),
             QString::fromUtf8("\xF0\x9F\x98\x80y"));
 }
 
@@ -44,7 +44,7 @@ TEST_F(Native, MultiLineTextKeepsPlatformLineEnds) {
   text->Move(0, 0, 3000, 1500);
   text->SetText("Erika Muster");
   text->SetMultiLine(true);
-  auto* edit = qobject_cast<QPlainTextEdit*>(QtBackend::Native("txtAddress"));
+  auto* edit = QtBackend::Native<QPlainTextEdit>("txtAddress");
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->geometry(), QRect(0, 0, 200, 100));
   text->SetText("Erika Muster\r\nHauptstr. 1");

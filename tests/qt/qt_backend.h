@@ -28,9 +28,10 @@ class QtBackend : public host::contract::Backend {
     EXPECT_TRUE(QTest::qWaitForWindowActive(form_->Widget()));
   }
   QtContainer& QtForm() { return *form_; }
-  static QWidget* Native(const std::string& name) {
+  template <class T = QWidget>
+  static T* Native(const std::string& name) {
     for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* w = top->findChild<QWidget*>(QString::fromStdString(name))) return w;
+      if (auto* w = top->findChild<T*>(QString::fromStdString(name))) return w;
     return nullptr;
   }
 
@@ -53,7 +54,7 @@ class QtBackend : public host::contract::Backend {
     while (list.ListIndex() != index) QTest::keyClick(QApplication::focusWidget(), key);
   }
   void ChooseTab(host::TabStrip& strip, std::int32_t index) override {
-    auto* bar = qobject_cast<QTabBar*>(Native(strip.Name()));
+    auto* bar = Native<QTabBar>(strip.Name());
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
   }
   void ClickAt(host::VirtualArray&, float x, float y) override {

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "orvano/host/error.h"
+#include "../raised.h"
 #include "orvano/host/platform.h"
 
 namespace orvano::host::contract {
@@ -21,9 +22,9 @@ class Backend {
   virtual ~Backend() = default;
   virtual Platform& GetPlatform() = 0;
   virtual Container& Form() = 0;  // 400 x 300 pixels, in twips
-  // The user: a mouse click; focus, then the text typed over the old one; the item after (or
-  // before) the selected one picked with the keyboard; a tab clicked; a click or a hover at a
-  // point of the form given in its scale unit.
+  // The user: a mouse click; focus, then the text typed over the old one; the items between the
+  // selected one and index stepped through with the keyboard; a tab clicked; a click or a hover
+  // at a point of the form given in its scale unit.
   virtual void Click(Widget& w) = 0;
   virtual void Type(FocusWidget& w, const std::string& text) = 0;
   virtual void Choose(ComboBox& list, std::int32_t index) = 0;
@@ -43,7 +44,6 @@ class Backend {
   virtual bool Stored(const PropertyBag& bag, const std::string& name) = 0;
 };
 
-using MakeBackend = std::unique_ptr<Backend> (*)();
 // Each test executable links one backend, which defines these.
 std::unique_ptr<Backend> MakeHost();
 const char* HostName();
@@ -51,35 +51,17 @@ const char* HostName();
   INSTANTIATE_TEST_SUITE_P(Host, Suite, ::testing::Values(&MakeHost), \
                            [](const auto&) { return std::string(HostName()); })
 
-struct HostContract : ::testing::TestWithParam<MakeBackend> {
+using Log = std::vector<std::string>;
+using host::testing::Raised;
+
+struct HostContract : ::testing::TestWithParam<std::unique_ptr<Backend> (*)()> {
   std::unique_ptr<Backend> host = GetParam()();
   Container& form = host->Form();
-  std::vector<std::string> log;
-
+  Log log;
   Handler Note(std::string what) {
     return [this, what] { log.push_back(what); };
   }
-  template <class W>
-  void Watch(W& w, const std::string& name) {
-    w.OnGotFocus(Note(name + ".GotFocus"));
-    w.OnLostFocus(Note(name + ".LostFocus"));
-    w.OnClick(Note(name + ".Click"));
-  }
+  long Seen(const std::string& what) const { return std::count(log.begin(), log.end(), what); }
 };
-
-using Log = std::vector<std::string>;
-
-// The number of the platform error a statement raises, 0 for none.
-template <class F>
-int Raised(F&& statement) {
-  try {
-    statement();
-  } catch (const Error& e) {
-    return e.Number();
-  }
-  return 0;
-}
-inline constexpr int kInvalidPropertyValue = 380;
-inline constexpr int kInvalidProcedureCall = 5;
 
 }  // namespace orvano::host::contract

@@ -1,7 +1,5 @@
 // Click versus Change of the lists, which the dialog's cascades (brand -> labels -> fields) rely
 // on, and the click areas of a virtual array.
-#include <algorithm>
-
 #include "backend.h"
 #include "orvano/host/strings.h"
 
@@ -12,8 +10,6 @@ struct Lists : HostContract {
   std::unique_ptr<ComboBox> brands = form.CreateComboBox("cboBrands", false);
   std::unique_ptr<ComboBox> labels = form.CreateComboBox("cboLabels", true);
   Lists() {
-    brands->Move(0, 0, 3000, 300);
-    labels->Move(0, 600, 3000, 300);
     for (const char* b : {" Avery", " Herma", " Benutzerdefiniert"}) brands->AddItem(b);
     brands->OnClick(Note("cboBrands.Click"));
     brands->OnChange(Note("cboBrands.Change"));
@@ -43,9 +39,9 @@ TEST_P(Lists, EveryChoiceOfAFixedListRaisesClickOnly) {
 TEST_P(Lists, RefusedValuesKeepTheSelectionAndClearIsSilent) {
   brands->SetListIndex(0);
   log.clear();
-  EXPECT_EQ(Raised([&] { brands->SetText(" Zweckform"); }), kInvalidPropertyValue);
-  EXPECT_EQ(Raised([&] { brands->SetListIndex(3); }), kInvalidPropertyValue);
-  EXPECT_EQ(Raised([&] { brands->SetListIndex(-2); }), kInvalidPropertyValue);
+  EXPECT_EQ(Raised([&] { brands->SetText(" Zweckform"); }), ErrorKind::InvalidPropertyValue);
+  for (int refused : {3, -2})
+    EXPECT_EQ(Raised([&] { brands->SetListIndex(refused); }), ErrorKind::InvalidPropertyValue);
   EXPECT_EQ(brands->ListIndex(), 0);
   EXPECT_EQ(brands->Text(), " Avery");
   labels->SetText("Mein Etikett");
@@ -63,8 +59,7 @@ TEST_P(Lists, RefusedValuesKeepTheSelectionAndClearIsSilent) {
 TEST_P(Lists, TheTextOfAnEditableListRaisesChangeOnly) {
   labels->AddItem("3490");
   labels->SetListIndex(0);
-  labels->SetText("Mein Etikett");
-  labels->SetText("Mein Etikett");
+  for (int i = 0; i < 2; ++i) labels->SetText("Mein Etikett");
   EXPECT_EQ(log, (Log{"cboLabels.Click", "cboLabels.Change"}));
   EXPECT_EQ(labels->ListIndex(), -1);
   EXPECT_EQ(labels->ListCount(), 1);
@@ -72,8 +67,8 @@ TEST_P(Lists, TheTextOfAnEditableListRaisesChangeOnly) {
   host->Type(*labels, "Küchenetikett");
   EXPECT_EQ(labels->Text(), "Küchenetikett");
   EXPECT_EQ(labels->SelStart(), 13);
+  EXPECT_EQ(Seen("cboLabels.Change"), std::ssize(log));
   EXPECT_FALSE(log.empty());
-  EXPECT_EQ(std::count(log.begin(), log.end(), "cboLabels.Change"), std::ssize(log));
   labels->SetText("x\xF0\x9F\x98\x80yz");  // one character outside 16 bits
   labels->SetSelStart(1);
   labels->SetSelLength(2);
@@ -84,7 +79,7 @@ TEST_P(Lists, TheTextOfAnEditableListRaisesChangeOnly) {
 TEST_P(Lists, AClickHandlerMayRefillAnotherList) {
   brands->OnClick([&] {
     labels->Clear();
-    labels->AddItem(Trim(brands->Text()) + " 1");
+    labels->AddItem(Trim(brands->Text()) + " 1");  // the handler reads the new choice
     labels->SetItemData(labels->NewIndex(), 7);
     labels->SetListIndex(0);
   });
@@ -94,21 +89,15 @@ TEST_P(Lists, AClickHandlerMayRefillAnotherList) {
   EXPECT_EQ(log, Log{"cboLabels.Click"});
 }
 
-// Two columns of 20 x 10 pixel cells.
+// Two columns of 20 x 10 pixel cells, in the unit of the form.
 struct Grid : ArraySource {
   float unit = 15;  // twips per pixel, or 1
   std::int64_t Count() const override { return 4; }
-  ArrayElement Element(std::int64_t i) const override {
-    return {static_cast<float>(i % 2) * 20 * unit, static_cast<float>(i / 2) * 10 * unit, 20 * unit,
-            10 * unit};
-  }
-  std::string ToolTip(std::int64_t i) const override {
-    return std::string(1, static_cast<char>('A' + i % 2)) + std::to_string(i / 2 + 1);
-  }
+  ArrayElement Element(std::int64_t) const override { return {}; }
+  std::string ToolTip(std::int64_t i) const override { return std::to_string(i); }
   std::int64_t HitTest(float x, float y) const override {
     x /= unit, y /= unit;
-    if (x < 0 || y < 0 || x >= 40 || y >= 20) return -1;
-    return static_cast<std::int64_t>(y / 10) * 2 + static_cast<std::int64_t>(x / 20);
+    return x < 0 || y < 0 || x >= 40 || y >= 20 ? -1 : int(y / 10) * 2 + int(x / 20);
   }
 };
 
@@ -124,7 +113,7 @@ TEST_P(Lists, AClickOnClickAreasHitsTheElementTheSourceNamesInTheScaleUnit) {
   shapes->SetSource(&grid);
   shapes->BringToFront();  // painted elements let the mouse through
   host->ClickAt(*areas, 25 * 15, 15 * 15);
-  EXPECT_EQ(host->ToolTipAt(*areas, 5 * 15, 15 * 15), "A2");
+  EXPECT_EQ(host->ToolTipAt(*areas, 5 * 15, 15 * 15), "2");
   form.SetScaleMode(ScaleMode::Pixels);
   grid.unit = 1;
   host->ClickAt(*areas, 5, 5);

@@ -1,4 +1,3 @@
-// The host contract on the headless host: its user functions play the person.
 #include "../contract/backend.h"
 #include "orvano/host/headless/headless.h"
 
@@ -10,6 +9,7 @@ class HeadlessBackend : public Backend {
  public:
   Platform& GetPlatform() override { return platform_; }
   Container& Form() override { return form_; }
+  // Its user functions play the person.
   void Click(Widget& w) override { form_.Click(w); }
   void Type(FocusWidget& w, const std::string& text) override {
     if (auto* box = dynamic_cast<TextBox*>(&w)) return form_.Type(*box, text);
