@@ -69,14 +69,13 @@ TEST_F(Window, EveryPrimitiveIsRecordedAndTheStackingKept) {
   auto paper = form.CreateShape("shpPaper", {});
   auto backs = form.CreateVirtualArray("shpLabelBack", ArrayKind::Shapes, {});
   auto preview = form.CreateChildControl("Preview1");
-  auto selector = form.CreateShape("Selector", {});
+  auto selector = form.CreateLine("Selector");
   backs->BringToFront();
   paper->BringToFront();
   EXPECT_EQ(form.StackingOrder(),
             (std::vector<std::string>{"Preview1", "Selector", "shpLabelBack", "shpPaper"}));
   preview.reset();
   EXPECT_EQ(form.Find("Preview1"), nullptr);
-  EXPECT_EQ(&form.Get<Shape>("Selector"), selector.get());
 }
 
 // Any text from code is bounded, cut between characters and marked.
