@@ -55,6 +55,7 @@ TEST_F(TextFileTest, ReadingPastTheEndOrClosedAndOpenFailuresNameTheirCause) {
   const std::pair<std::string, ErrorKind> failures[] = {
       {dir.File("fehlt.def"), ErrorKind::FileNotFound},
       {dir.File("kein Ordner/x.def"), ErrorKind::PathNotFound},
+      {dir.File("one.txt/x.def"), ErrorKind::PathNotFound},  // a file is no folder
       {"", ErrorKind::FileNotFound},
       {dir.Path(), ErrorKind::PermissionDenied}};
   for (const auto& [path, kind] : failures) EXPECT_EQ(Raised([&] { r.Open(path); }), kind) << path;
