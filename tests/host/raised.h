@@ -2,8 +2,6 @@
 // would see.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <optional>
 
 #include "orvano/host/error.h"

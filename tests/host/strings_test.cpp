@@ -8,15 +8,12 @@
 namespace orvano::host {
 namespace {
 
-TEST(Trimming, RemovesBlanksOnly) {
+TEST(TrimmingAndCase, BlanksOnlyAndAsciiAndLatin1LettersOnly) {
   EXPECT_EQ(Trim("  Avery Zweckform  "), "Avery Zweckform");
   EXPECT_EQ(Trim("\tA4 \t"), "\tA4 \t");
   EXPECT_EQ(LTrim("  x  "), "x  ");
   EXPECT_EQ(RTrim("  x  "), "  x");
   EXPECT_EQ(Trim("    "), "");
-}
-
-TEST(LetterCase, AsciiAndLatin1LettersOnly) {
   EXPECT_EQ(UCase("grüße aus köln, äöü éàç"), "GRÜßE AUS KÖLN, ÄÖÜ ÉÀÇ");
   EXPECT_EQ(LCase("ÄÖÜ ÉÀÇ ÞÐ"), "äöü éàç þð");
   // No Latin-1 partner, no letter at all, or broken bytes: untouched.
@@ -41,9 +38,6 @@ TEST(CharacterCounting, LengthsAndPositionsAreCodePoints) {
   EXPECT_EQ(Left("Köln", 2), "Kö");
   EXPECT_EQ(ByteOffset("Köln", 2), 3u);
   EXPECT_EQ(ByteOffset("Köln", 9), 5u);
-}
-
-TEST(Utf8Checks, ValidityAndAscii) {
   EXPECT_TRUE(IsValidUtf8("Etikett äöü € \xF0\x9F\x93\xA6"));
   // A 1252 byte, a surrogate, above U+10FFFF, cut short.
   for (const char* bad : {"\xE4rger", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"})
@@ -51,16 +45,13 @@ TEST(Utf8Checks, ValidityAndAscii) {
   EXPECT_FALSE(IsAscii("A4 hoch ä"));
 }
 
-TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+TEST(Cp1252, EveryByteSurvivesTheRoundTripUnknownCharactersBecomeQuestionMarks) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
   const std::string text = Cp1252ToUtf8(all);
   EXPECT_TRUE(IsValidUtf8(text));
   EXPECT_EQ(Len(text), 256u);
   EXPECT_EQ(Utf8ToCp1252(text), all);
-}
-
-TEST(Cp1252, UmlautsTheSpecialRowAndUnassignedBytes) {
   EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF"
                          "e \xC4\xD6\xDC"),
             "Größe ÄÖÜ");
@@ -70,11 +61,8 @@ TEST(Cp1252, UmlautsTheSpecialRowAndUnassignedBytes) {
             "e \x80 \x84"
             "Etikett\x93 \x96 \x8A");
   EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
-}
-
-TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  // Characters outside the code page become question marks; U+0080 has no byte (0x80 is €).
   EXPECT_EQ(Utf8ToCp1252("Ω ≠ \xF0\x9F\x93\xA6"), "? ? ?");
-  // The control character U+0080 has no byte: 0x80 is the euro sign.
   EXPECT_EQ(Utf8ToCp1252("\u0080"), "?");
   EXPECT_EQ(Utf8ToCp1252("a\xE4"
                          "b"),

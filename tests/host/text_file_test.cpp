@@ -3,14 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "orvano/host/text_file.h"
 #include "raised.h"
+#include "support/scratch_folder.h"
 
 namespace orvano::host {
 namespace {
@@ -18,30 +17,9 @@ namespace {
 using testing::Raised;
 using Lines = std::vector<std::string>;
 
-class TextFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "orvano-textfile-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  Lines ReadAll(const std::string& bytes) {
-    TextFileReader r;
-    r.Open(Write("lines.txt", bytes));
-    Lines lines;
-    while (!r.Eof()) lines.push_back(r.ReadLine());
-    return lines;
-  }
-
-  std::filesystem::path dir_;
+struct TextFileTest : ::testing::Test {
+  test_support::ScratchFolder dir;
+  TextFileReader r;
 };
 
 TEST_F(TextFileTest, CrLfLfAndCrEachEndALineAndBytesComeBackAsStored) {
@@ -56,33 +34,34 @@ TEST_F(TextFileTest, CrLfLfAndCrEachEndALineAndBytesComeBackAsStored) {
        {"Gr\xF6\xDF"
         "e\t "}},
       {std::string("a\0b\n", 4), {std::string("a\0b", 3)}}};
-  for (const auto& [bytes, lines] : cases) EXPECT_EQ(ReadAll(bytes), lines) << bytes;
+  for (const auto& [bytes, lines] : cases) {
+    r.Open(dir.Write("lines.txt", bytes));
+    Lines read;
+    while (!r.Eof()) read.push_back(r.ReadLine());
+    EXPECT_EQ(read, lines) << bytes;
+  }
 }
 
-TEST_F(TextFileTest, ReadingPastTheEndOrWhenClosedIsAnError) {
-  TextFileReader r;
+TEST_F(TextFileTest, ReadingPastTheEndOrClosedAndOpenFailuresNameTheirCause) {
   EXPECT_EQ(Raised([&] { r.ReadLine(); }), ErrorKind::BadFileMode);
-  r.Open(Write("one.txt", "x\r\n"));
+  r.Open(dir.Write("one.txt", "x\r\n"));
   EXPECT_EQ(r.ReadLine(), "x");
   EXPECT_EQ(Raised([&] { r.ReadLine(); }), ErrorKind::IoError);
   r.Close();
   EXPECT_EQ(Raised([&] { r.Eof(); }), ErrorKind::BadFileMode);
-  // Reopening reads the new file.
-  r.Open(Write("a.txt", "erste\n"));
-  r.Open(Write("b.txt", "zweite\n"));
+  r.Open(dir.Write("a.txt", "erste\n"));
+  r.Open(dir.Write("b.txt", "zweite\n"));  // reopening reads the new file
   EXPECT_EQ(r.ReadLine(), "zweite");
-}
-
-TEST_F(TextFileTest, OpenFailuresNameTheirCause) {
-  TextFileReader r;
-  EXPECT_EQ(Raised([&] { r.Open((dir_ / "fehlt.def").string()); }), ErrorKind::FileNotFound);
-  EXPECT_EQ(Raised([&] { r.Open((dir_ / "kein Ordner" / "x.def").string()); }),
-            ErrorKind::PathNotFound);
-  EXPECT_EQ(Raised([&] { r.Open(""); }), ErrorKind::FileNotFound);
-  EXPECT_EQ(Raised([&] { r.Open(dir_.string()); }), ErrorKind::PermissionDenied);
+  const std::pair<std::string, ErrorKind> failures[] = {
+      {dir.File("fehlt.def"), ErrorKind::FileNotFound},
+      {dir.File("kein Ordner/x.def"), ErrorKind::PathNotFound},
+      {dir.File("one.txt/x.def"), ErrorKind::PathNotFound},  // a file is no folder
+      {"", ErrorKind::FileNotFound},
+      {dir.Path(), ErrorKind::PermissionDenied}};
+  for (const auto& [path, kind] : failures) EXPECT_EQ(Raised([&] { r.Open(path); }), kind) << path;
   EXPECT_FALSE(r.IsOpen());
   if (::geteuid() == 0) return;  // root reads every file
-  const std::string path = Write("secret.def", "x");
+  const std::string path = dir.Write("secret.def", "x");
   ::chmod(path.c_str(), 0);
   EXPECT_EQ(Raised([&] { r.Open(path); }), ErrorKind::PermissionDenied);
 }

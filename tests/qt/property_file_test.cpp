@@ -13,13 +13,22 @@
 namespace orvano::qt::testing {
 namespace {
 
-std::string PathIn(const QTemporaryDir& dir, const char* name) {
-  return dir.filePath(QString::fromLatin1(name)).toStdString();
-}
-
-TEST(PropertyFile, RoundTripKeepsKindsAndExactValues) {
+struct PropertyFileTest : ::testing::Test {
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+  std::string Path(const char* name) {
+    return dir.filePath(QString::fromLatin1(name)).toStdString();
+  }
+  std::optional<host::ErrorKind> Loading(PropertyFile& file, const char* name) {
+    try {
+      file.Load(Path(name));
+    } catch (const host::Error& e) {
+      return e.Kind();
+    }
+    return std::nullopt;
+  }
+};
+
+TEST_F(PropertyFileTest, ARoundTripKeepsKindsAndExactValues) {
   PropertyFile out;
   QtPropertyBag& select = out.Bag("LabelSelect1");
   select.WriteProperty("Brand", std::string("Zweckform Ä"), std::string(""));
@@ -29,69 +38,36 @@ TEST(PropertyFile, RoundTripKeepsKindsAndExactValues) {
   select.WriteProperty("Huge", std::numeric_limits<double>::infinity(), 0.0);
   select.WriteProperty("AllowMarquee", host::kTrue, host::kFalse);
   out.Bag("Preview1").WriteProperty("Rows", std::int32_t{8}, std::int32_t{0});
-  out.Save(PathIn(dir, "form.json"));
+  out.Save(Path("form.json"));
 
   PropertyFile in;
-  in.Load(PathIn(dir, "form.json"));
-  ASSERT_TRUE(in.Has("LabelSelect1"));
+  ASSERT_EQ(Loading(in, "form.json"), std::nullopt);
   const QtPropertyBag& bag = in.Bag("LabelSelect1");
-  const host::Variant brand = bag.ReadProperty("Brand", "");
-  const host::Variant cols = bag.ReadProperty("Cols", std::int32_t{0});
-  const host::Variant width = bag.ReadProperty("LabelWidth", 0.0);
-  const host::Variant marquee = bag.ReadProperty("AllowMarquee", host::kFalse);
-  EXPECT_TRUE(brand.IsString());
+  const host::Variant brand = bag.ReadProperty("Brand", ""), cols = bag.ReadProperty("Cols", 0.0),
+                      width = bag.ReadProperty("LabelWidth", std::int32_t{0}),
+                      marquee = bag.ReadProperty("AllowMarquee", host::kFalse);
+  EXPECT_TRUE(brand.IsString() && cols.IsLong() && width.IsDouble() && marquee.IsFlag());
   EXPECT_EQ(brand.ToString(), "Zweckform Ä");
-  EXPECT_TRUE(cols.IsLong());
   EXPECT_EQ(cols.ToLong(), 3);
-  EXPECT_TRUE(width.IsDouble());
   EXPECT_EQ(width.ToDouble(), 0.1 + 0.2);
   EXPECT_EQ(bag.ReadProperty("Tiny", 0.0).ToDouble(), 1e-300);
   EXPECT_TRUE(std::isinf(bag.ReadProperty("Huge", 0.0).ToDouble()));
-  EXPECT_TRUE(marquee.IsFlag());
   EXPECT_EQ(marquee.ToFlag(), host::kTrue);
   EXPECT_EQ(in.Bag("Preview1").ReadProperty("Rows", std::int32_t{0}).ToLong(), 8);
 }
 
-TEST(PropertyFile, ValuesEqualToTheirDefaultAreNotStored) {
-  QtPropertyBag bag;
-  bag.WriteProperty("SpaceWidth", 7.62, 0.0);
-  bag.WriteProperty("SpaceWidth", 0.0, 0.0);
-  bag.WriteProperty("Rows", std::int32_t{0}, 0.0);
-  EXPECT_TRUE(bag.Values().empty());
-  EXPECT_EQ(bag.ReadProperty("SpaceWidth", 7.62).ToDouble(), 7.62);
-}
-
-TEST(PropertyFile, DamagedFileIsAnErrorAndKeepsTheBags) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+TEST_F(PropertyFileTest, DamagedMissingOrUnwritableFilesAreErrorsAndKeepTheBags) {
   PropertyFile file;
   file.Bag("AddressLabel1").WriteProperty("FontSize", std::int32_t{10}, std::int32_t{0});
-
-  QFile broken(QString::fromStdString(PathIn(dir, "broken.json")));
+  QFile broken(QString::fromStdString(Path("broken.json")));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write(
       R"({"format":"orvano-properties","instances":{"A":{"X":{"kind":"long","value":1.5}}}})");
   broken.close();
-
-  try {
-    file.Load(PathIn(dir, "broken.json"));
-    FAIL() << "a damaged file was accepted";
-  } catch (const host::Error& e) {
-    EXPECT_EQ(e.Kind(), host::ErrorKind::IoError);
-  }
-  try {
-    file.Load(PathIn(dir, "missing.json"));
-    FAIL() << "a missing file was accepted";
-  } catch (const host::Error& e) {
-    EXPECT_EQ(e.Kind(), host::ErrorKind::FileNotFound);
-  }
+  EXPECT_EQ(Loading(file, "broken.json"), host::ErrorKind::IoError);
+  EXPECT_EQ(Loading(file, "missing.json"), host::ErrorKind::FileNotFound);
   EXPECT_EQ(file.Bag("AddressLabel1").ReadProperty("FontSize", std::int32_t{0}).ToLong(), 10);
-}
-
-TEST(PropertyFile, SavingIntoAMissingFolderFails) {
-  QTemporaryDir dir;
-  PropertyFile file;
-  EXPECT_THROW(file.Save(PathIn(dir, "no/such/folder/form.json")), host::Error);
+  EXPECT_THROW(file.Save(Path("no/such/folder/form.json")), host::Error);
 }
 
 }  // namespace
