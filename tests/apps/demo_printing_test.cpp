@@ -39,12 +39,9 @@ TEST(DemoPrinting, StatusFollowsStartLabelStockAndAddressList) {
       " Adressen: " + std::to_string(perSheet + 1) + " Etiketten auf 2 Bögen.";
   EXPECT_EQ(window.LoadAddresses(good).toStdString(), expected);
 
-  try {
-    window.LoadAddresses(QString::fromStdString(data.Write("schlecht.csv", "a;b\r\n1;2;3\r\n")));
-    ADD_FAILURE() << "a row wider than the header was read";
-  } catch (const host::Error& e) {
-    EXPECT_STREQ(e.what(), "Zeile 2: 3 Spalten, die Kopfzeile hat 2.");
-  }
+  EXPECT_THROW(
+      window.LoadAddresses(QString::fromStdString(data.Write("schlecht.csv", "a;b\r\n1;2;3\r\n"))),
+      host::Error);
   EXPECT_EQ(status(), expected);
 
   const qt::PrintReport report = window.PrintTo(QString::fromStdString(data.File("x.pdf")));

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "orvano/model/enums.h"
-#include "orvano/print_data/csv_table.h"
 #include "orvano/qt/print/label_printer.h"
 
 namespace orvano::qt::testing {
@@ -48,18 +47,14 @@ inline LabelDef AddressSheet() {
   return def;
 }
 
-// Five addresses from a semicolon CSV in Windows-1252; from label 9 on they take the first
-// sheet's last three labels and the second sheet's first two.
+// Five addresses of three lines; from label 9 on they take the first sheet's last three labels
+// and the second sheet's first two.
 inline std::vector<FieldTexts> MergedRecords() {
-  const auto table = print_data::ParseCsv(
-      "Name;Stra\xDF"
-      "e;Ort\r\nAnna Arm;Weg 1;11111 Ahaus\r\nBert Berg;Weg 2;22222 Bonn\r\n"
-      "Cora Claus;Weg 3;33333 Celle\r\nDirk Dorn;Weg 4;44444 Dorsten\r\n"
-      "\"Emil \"\"Ede\"\" Eck\";Weg 5;55555 Essen\r\n");
-  std::vector<FieldTexts> records;
-  for (const std::string& a : print_data::AddressesOf(table)) {
-    records.emplace_back();
-    records.back().Set(QStringLiteral("Address"), QString::fromStdString(a));
+  std::vector<FieldTexts> records(5);
+  for (int i = 0; i < 5; ++i) {
+    const QString name = QStringList{"Anna", "Bert", "Cora", "Dirk", "Emil"}[i];
+    records[i].Set(QStringLiteral("Address"),
+                   QStringLiteral("%1 Muster\nWeg %2\n%2%2%2 Ort").arg(name).arg(i + 1));
   }
   return records;
 }
@@ -69,17 +64,21 @@ struct Word {
   double xMin, yMin, xMax, yMax;  // points from the page's top left corner
 };
 
-// The tool's standard output; empty when it fails or takes longer than 30 s.
-inline QString RunTool(const QString& program, const QStringList& args) {
+// Runs a tool for at most 30 s; its standard output (with its errors when merged), or nothing
+// when it fails.
+inline QString RunTool(const QString& program, const QStringList& args, bool merged = false,
+                       bool* ok = nullptr) {
   QProcess p;
+  if (merged) p.setProcessChannelMode(QProcess::MergedChannels);
   p.start(program, args);
-  if (!p.waitForFinished(30000)) {
+  const bool finished = p.waitForFinished(30000);
+  if (!finished) {
     p.kill();
     p.waitForFinished(5000);
-    return {};
   }
-  if (p.exitCode() != 0) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
+  const bool good = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+  if (ok != nullptr) *ok = good;
+  return good || merged ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 // The words of one page (from 1), or of all pages when page is 0.

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -20,14 +19,6 @@ inline void ShowActive(QWidget& window) {
 inline QImage Grab(QWidget& widget) {
   QApplication::processEvents();
   return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-inline int DistinctColours(const QImage& image) {
-  QSet<QRgb> seen;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
-  }
-  return seen.size();
 }
 
 inline bool IsRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; }

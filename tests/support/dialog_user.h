@@ -98,18 +98,14 @@ class LabelConfigTest : public ::testing::Test {
   // Opens the dialog on a label and plays the user while it is open; returns once it closed.
   void Open(const std::string& brand, const std::string& name,
             const std::function<void(DialogUser&)>& play, bool asAddressLabel = false) {
-    Open(dialog_, brand, name, play, asAddressLabel);
-  }
-  void Open(frmLabelConfig& dialog, const std::string& brand, const std::string& name,
-            const std::function<void(DialogUser&)>& play, bool asAddressLabel = false) {
-    dialog.SetBrand(brand);
-    dialog.SetLabelName(name);
-    dialog.SetAsAddressLabel(asAddressLabel);
+    dialog_.SetBrand(brand);
+    dialog_.SetLabelName(name);
+    dialog_.SetAsAddressLabel(asAddressLabel);
     platform_.QueueUser([&](host::headless::HeadlessDialog& window) {
       DialogUser user(window);
       play(user);
     });
-    dialog.Show();
+    dialog_.Show();
   }
 
   // The value of a key in one of the folder's files, as the catalog reads it.
@@ -152,16 +148,17 @@ class QtDialogUser {
       return;
     }
     dialog_ = qobject_cast<QDialog*>(modal);
-    if (dialog_ == nullptr || played_ || !dialog_->isVisible()) {
-      if (dialog_ != nullptr && ++ticks_ > 200) dialog_->reject();
-    } else if (!dialog_->isActiveWindow()) {
+    if (dialog_ == nullptr) return;
+    if (++ticks_ > 200) {
+      dialog_->reject();
+    } else if (!played_ && dialog_->isVisible()) {
       // Until it is active nothing in it has the focus (a slow build gets here first).
       QApplication::setActiveWindow(dialog_);
       dialog_->activateWindow();
-      if (++ticks_ > 200) dialog_->reject();
-    } else {
-      played_ = true;
-      play_(*this);
+      if (dialog_->isActiveWindow()) {
+        played_ = true;
+        play_(*this);
+      }
     }
   }
 

@@ -1,5 +1,5 @@
 // The measurement fields and spinners: units, clamping, the fixed shown form, spinner rounding,
-// the pitch/size partner rule, counts, the font size, and which edits make a custom label.
+// the pitch/size partner rule, counts, and which edits make a custom label.
 #include "support/dialog_user.h"
 
 namespace orvano::test_support {
@@ -21,11 +21,9 @@ TEST_F(LabelConfigTest, FieldsResolveUnitsClampRoundAndKeepPitchAndSizeTogether)
       {"txtBorderTop", "-", " 0 mm"},
       {"txtBorderTop", "558,7", " 558,7 mm"},
       {"txtBorderTop", "+", " 558,7 mm"},
-      {"txtBorderTop", "12.5", " 125 mm"},  // the point groups digits
       {"txtBorderTop", "-3", " 0 mm"},
       {"txtBorderTop", "600", " 558,7 mm"},
       {"txtBorderTop", "2 Zoll", " 50,8 mm"},
-      {"txtBorderTop", "1,5 cm", " 15 mm"},
       {"txtBorderTop", "Unsinn", " 0 mm"},
       {"txtLabelHeight", "40", " 40 mm"},
       {"txtSpaceVertical", "42", " 42 mm"},
@@ -61,44 +59,31 @@ TEST_F(LabelConfigTest, FieldsResolveUnitsClampRoundAndKeepPitchAndSizeTogether)
   });
 }
 
-TEST_F(LabelConfigTest, EditingACatalogPageLayoutMakesANewCustomLabel) {
-  Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
-    u.Form().Focus(u.Box("txtBorderTop"));
-    u.Form().Blur();  // leaving a field unchanged is no edit
-    EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
-    EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
-
-    u.Spin("BorderTop", true);
-    EXPECT_EQ(u.Text("txtBorderTop"), " 16 mm");
-    EXPECT_EQ(dialog_.Preview1().BorderTop(), 16);
-    EXPECT_TRUE(u.Box("txtBorderTop").HasFocus());
-    EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
-    EXPECT_EQ(u.Text("cboLabels"), "");
-    EXPECT_FALSE(u.Button("btnDelete").Enabled());
-    EXPECT_EQ(u.Text("txtBorderLeft"), " 4,65 mm");
-    EXPECT_EQ(u.Text("txtLabelWidth"), " 99,1 mm");
-    EXPECT_EQ(u.Text("txtRows"), " 7");
-  });
-}
-
-TEST_F(LabelConfigTest, AddressLayoutEditsKeepTheCatalogLabel) {
-  auto play = [&](DialogUser& u) {
-    u.Form().ChooseTab(u.Tabs(), 1);
-    u.Enter("txtLabelBorderLeft", "4");
-    EXPECT_EQ(u.Text("txtLabelBorderLeft"), " 4 mm");
-    EXPECT_EQ(dialog_.Preview1().LabelBorderLeft(), 4);
-    // The font size is a whole number of points, without limits.
-    for (const auto& [typed, shown] :
-         {std::pair{"11", "11 pt"}, {"10,7 pt", "10 pt"}, {"Unsinn", "0 pt"}}) {
-      u.Enter("cboFontSize", typed);
-      EXPECT_EQ(u.Text("cboFontSize"), shown);
-    }
-    u.ChooseItem("cboFontSize", "36 pt");
-    EXPECT_EQ(dialog_.Preview1().FontSize(), 36);
-    EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
-    EXPECT_EQ(u.Text("cboLabels"), "L7163 Adressetiketten");
+TEST_F(LabelConfigTest, APageLayoutEditAFormatOrATypedNameMakeANewCustomLabel) {
+  const std::pair<std::function<void(DialogUser&)>, const char*> edits[] = {
+      {[](DialogUser& u) { u.Spin("BorderTop", true); }, ""},
+      {[](DialogUser& u) { u.ChooseItem("cboFormat", " A5 (148 x 210 mm)"); }, ""},
+      {[](DialogUser& u) { u.TypeName("Neu"); }, "Neu"},
   };
-  Open("Avery Zweckform", "L7163", play, true);
+  for (const auto& [edit, name] : edits) {
+    Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
+      u.Form().Focus(u.Box("txtBorderTop"));
+      u.Form().Blur();  // leaving a field unchanged is no edit
+      EXPECT_EQ(u.Text("cboBrands"), " Avery Zweckform");
+      edit(u);
+      EXPECT_EQ(u.Text("cboBrands"), " Benutzerdefiniert");
+      EXPECT_EQ(u.Text("cboLabels"), name);
+      EXPECT_FALSE(u.Button("btnDelete").Enabled());
+      EXPECT_EQ(u.Text("txtLabelWidth"), " 99,1 mm");  // the fields keep the catalog's values
+    });
+  }
+  Open("Avery Zweckform", "L7163", [](DialogUser& u) {
+    // Focusing the name selects its whole text, so typing replaces it.
+    u.TypeName("Neu");
+    u.Form().Focus(u.Box("txtBorderTop"));
+    u.Form().Focus(u.List("cboLabels"));
+    EXPECT_EQ(u.List("cboLabels").SelLength(), 3);
+  });
 }
 
 }  // namespace
