@@ -127,11 +127,6 @@ void ProfileDocument::Index() {
     i = next;
   }
 
-  // Twice as many slots as lines, at least: probes stay short.
-  std::size_t capacity = 16;
-  while (capacity < 2 * lines_.size()) capacity *= 2;
-  keySlots_.assign(capacity, 0);
-  const std::size_t mask = capacity - 1;
   for (std::size_t n = 0; n < lines_.size(); ++n) {
     const std::string_view text = LineText(n);
     if (const auto name = HeaderName(text)) {
@@ -139,25 +134,62 @@ void ProfileDocument::Index() {
       sections_.push_back(Section{n, npos});
       continue;
     }
-    const std::size_t eq = text.find('=');
-    if (eq == std::string_view::npos || sections_.empty()) continue;
-    const std::size_t section = sections_.size() - 1;
+    if (sections_.empty() || text.find('=') == std::string_view::npos) continue;
     sections_.back().lastKeyLine = n;
-    const std::uint64_t hash = RawKeyHash(section, text.substr(0, eq), encoding_);
-    const std::uint64_t tag = hash & ~kLineMask;
-    // The first line of a name wins; a later one of the same name is not entered.
-    bool known = false;
-    std::size_t i = hash & mask;
-    for (; keySlots_[i] != 0; i = (i + 1) & mask) {
-      if ((keySlots_[i] & ~kLineMask) != tag) continue;
-      const std::size_t other = (keySlots_[i] & kLineMask) - 1;
-      if (SectionOfLine(other) == section && FoldedKey(other) == FoldedKey(n)) {
-        known = true;
-        break;
-      }
-    }
-    if (!known) keySlots_[i] = tag | (n + 1);
+    ++keyCount_;
   }
+}
+
+void ProfileDocument::IndexKeys() const {
+  // Twice as many slots as keys, at least: probes stay short.
+  std::size_t capacity = 16;
+  while (capacity < 2 * keyCount_) capacity *= 2;
+  keySlots_.assign(capacity, 0);
+  const std::size_t mask = capacity - 1;
+  for (std::size_t section = 0; section < sections_.size(); ++section) {
+    const Section& s = sections_[section];
+    if (s.lastKeyLine == npos) continue;
+    for (std::size_t n = s.headerLine + 1; n <= s.lastKeyLine; ++n) {
+      const std::string_view text = LineText(n);
+      const std::size_t eq = text.find('=');
+      if (eq == std::string_view::npos) continue;
+      const std::uint64_t hash = RawKeyHash(section, text.substr(0, eq), encoding_);
+      const std::uint64_t tag = hash & ~kLineMask;
+      // The first line of a name wins; a later one of the same name is not entered.
+      bool known = false;
+      std::size_t i = hash & mask;
+      for (; keySlots_[i] != 0; i = (i + 1) & mask) {
+        if ((keySlots_[i] & ~kLineMask) != tag) continue;
+        const std::size_t other = (keySlots_[i] & kLineMask) - 1;
+        if (SectionOfLine(other) == section && FoldedKey(other) == FoldedKey(n)) {
+          known = true;
+          break;
+        }
+      }
+      if (!known) keySlots_[i] = tag | (n + 1);
+    }
+  }
+}
+
+std::size_t ProfileDocument::ScanSection(std::size_t section, std::string_view foldedKey) const {
+  const Section& s = sections_[section];
+  if (s.lastKeyLine == npos) return npos;
+  for (std::size_t n = s.headerLine + 1; n <= s.lastKeyLine; ++n) {
+    const std::string_view text = LineText(n);
+    const std::size_t eq = text.find('=');
+    if (eq != std::string_view::npos && KeyMatches(text.substr(0, eq), foldedKey)) return n;
+  }
+  return npos;
+}
+
+bool ProfileDocument::KeyMatches(std::string_view raw, std::string_view foldedKey) const {
+  if (!Ascii(raw)) return FoldName(DecodeText(raw, encoding_)) == foldedKey;
+  // Plain ASCII folds byte by byte, as in RawKeyHash.
+  const std::string_view t = TrimBlanksAndTabs(raw);
+  if (t.size() != foldedKey.size()) return false;
+  for (std::size_t i = 0; i < t.size(); ++i)
+    if (UpperAscii(t[i]) != foldedKey[i]) return false;
+  return true;
 }
 
 std::size_t ProfileDocument::SectionOfLine(std::size_t line) const {
@@ -175,6 +207,12 @@ std::string ProfileDocument::FoldedKey(std::size_t line) const {
 
 std::size_t ProfileDocument::FindKeyLine(std::size_t section, std::string_view foldedKey,
                                          std::uint64_t hash) const {
+  // The first search in a file just read (a lookup in a file not read before) reads its section
+  // line by line; the key table pays off only once the file is kept for more searches, so the
+  // second search builds it.
+  if (searches_.fetch_add(1, std::memory_order_relaxed) == 0)
+    return ScanSection(section, foldedKey);
+  std::call_once(keysIndexed_, [this] { IndexKeys(); });
   const std::size_t mask = keySlots_.size() - 1;
   const std::uint64_t tag = hash & ~kLineMask;
   for (std::size_t i = hash & mask; keySlots_[i] != 0; i = (i + 1) & mask) {

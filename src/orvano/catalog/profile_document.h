@@ -2,9 +2,11 @@
 // first section and first key of every name. Immutable once parsed, so a parsed file can be shared.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +57,12 @@ class ProfileDocument {
   };
 
   void Index();
+  // The key table, built on the first search that needs it.
+  void IndexKeys() const;
+  // The first key line of the name in a section, read line by line without the table.
+  std::size_t ScanSection(std::size_t section, std::string_view foldedKey) const;
+  // Whether a raw key (as stored, before "=") folds to foldedKey.
+  bool KeyMatches(std::string_view raw, std::string_view foldedKey) const;
   // The section a line stands in (the last header before it); npos before the first one.
   std::size_t SectionOfLine(std::size_t line) const;
   // The key of a key line as names are compared: decoded, trimmed, upper case.
@@ -70,10 +78,15 @@ class ProfileDocument {
   std::vector<Line> lines_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
+  std::size_t keyCount_ = 0;
   // The first line of every key name per section, in an open-addressing table: each slot holds
   // the upper half of the name's hash and the line number plus one (0 marks a free slot). Eight
   // bytes a key instead of a node and a string: the shipped catalog has hundreds of thousands.
-  std::vector<std::uint64_t> keySlots_;
+  // Built on demand (a document that is only listed, or searched once, never needs it); the
+  // document stays immutable to its readers, who may share it across threads.
+  mutable std::vector<std::uint64_t> keySlots_;
+  mutable std::once_flag keysIndexed_;
+  mutable std::atomic<std::size_t> searches_{0};
 };
 
 // The value text as the file means it: trimmed of blanks and tabs, one matching pair of outer
