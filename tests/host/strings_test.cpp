@@ -52,9 +52,6 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripUnknownCharactersBecomeQuestionMarks) 
   EXPECT_TRUE(IsValidUtf8(text));
   EXPECT_EQ(Len(text), 256u);
   EXPECT_EQ(Utf8ToCp1252(text), all);
-  EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF"
-                         "e \xC4\xD6\xDC"),
-            "Größe ÄÖÜ");
   EXPECT_EQ(Cp1252ToUtf8("\x80 \x84\x93\x96"), "€ „“–");
   EXPECT_EQ(Utf8ToCp1252("Größe € „Etikett“ – Š"),
             "Gr\xF6\xDF"
