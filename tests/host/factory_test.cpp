@@ -10,7 +10,8 @@ namespace orvano::host {
 namespace {
 
 struct Data : Object {
-  int value = 0;
+  explicit Data(int v = 0) : value(v) {}
+  int value;
 };
 
 TEST(ClassFactory, NamesIgnoreCaseKeepTheirSpellingAndReRegisteringReplaces) {
@@ -19,11 +20,7 @@ TEST(ClassFactory, NamesIgnoreCaseKeepTheirSpellingAndReRegisteringReplaces) {
   EXPECT_TRUE(f.IsRegistered("orvano.labeldef"));
   EXPECT_EQ(f.CreateAs<Data>("ORVANO.LABELDEF")->value, 0);
   EXPECT_EQ(f.ProgIds(), std::vector<std::string>{"Orvano.LabelDef"});
-  f.Register("ORVANO.LABELDEF", [](Container*) {
-    auto d = std::make_shared<Data>();
-    d->value = 2;
-    return d;
-  });
+  f.Register("ORVANO.LABELDEF", [](Container*) { return std::make_shared<Data>(2); });
   EXPECT_EQ(f.CreateAs<Data>("Orvano.LabelDef")->value, 2);
   EXPECT_EQ(f.ProgIds().size(), 1u);
   EXPECT_EQ(testing::Raised([&] { f.Register("Orvano.X", nullptr); }),

@@ -28,9 +28,13 @@ TEST(TrimmingAndCase, BlanksOnlyAndAsciiAndLatin1LettersOnly) {
 }
 
 TEST(CharacterCounting, LengthsAndPositionsAreCodePoints) {
-  // A four-byte character is one; stray bytes and the halves of an overlong form count one each.
-  const std::pair<const char*, size_t> lengths[] = {
-      {"Größe", 5}, {"\xF0\x9F\x93\xA6", 1}, {"a\xFF\xC3", 3}, {"\xC0\xAF", 2}};
+  // A three- or four-byte character is one; stray bytes and the halves of an overlong form count
+  // one each.
+  const std::pair<const char*, size_t> lengths[] = {{"Größe", 5},
+                                                    {"\xF0\x9F\x93\xA6", 1},
+                                                    {"a\xFF\xC3", 3},
+                                                    {"\xC0\xAF", 2},
+                                                    {"\xEF\xBC\xA1", 1}};
   for (auto [text, want] : lengths) EXPECT_EQ(Len(text), want) << text;
   EXPECT_EQ(Mid("Straße 5", 4, 2), "ße");
   EXPECT_EQ(Mid("Straße 5", 6), " 5");
@@ -52,9 +56,6 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripUnknownCharactersBecomeQuestionMarks) 
   EXPECT_TRUE(IsValidUtf8(text));
   EXPECT_EQ(Len(text), 256u);
   EXPECT_EQ(Utf8ToCp1252(text), all);
-  EXPECT_EQ(Cp1252ToUtf8("Gr\xF6\xDF"
-                         "e \xC4\xD6\xDC"),
-            "Größe ÄÖÜ");
   EXPECT_EQ(Cp1252ToUtf8("\x80 \x84\x93\x96"), "€ „“–");
   EXPECT_EQ(Utf8ToCp1252("Größe € „Etikett“ – Š"),
             "Gr\xF6\xDF"

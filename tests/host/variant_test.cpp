@@ -37,8 +37,6 @@ TEST(VariantToLongAndFlag, HalfToEvenRangeCheckedAndTrueIsMinusOne) {
 }
 
 TEST(VariantToString, GermanNumbersAndFlagWordsThatConvertBack) {
-  EXPECT_EQ(Variant(558.7).ToString(), "558,7");
-  EXPECT_EQ(Variant(-0.0).ToString(), "0");
   EXPECT_EQ(Variant(std::int32_t{-42}).ToString(), "-42");
   EXPECT_EQ(Variant(true).ToString(), "Wahr");
   EXPECT_EQ(Variant(Variant(12.5).ToString()).ToDouble(), 12.5);

@@ -1,11 +1,13 @@
-// What the control draws and the shapes it places reach the screen: a grab of the container
-// shows them, and a Paint delivery replaces the drawing that came before it.
+// What the control draws and the shapes it places reach the screen, and a Paint delivery
+// replaces the drawing that came before it.
 #include <QImage>
 
 #include "qt_backend.h"
 
 namespace orvano::qt::testing {
 namespace {
+
+const QColor kRed(255, 0, 0), kGreen(0, 128, 0), kBlue(0, 0, 255);
 
 // A control that paints one filled box in its current colour on every Paint.
 struct Painter : host::ControlEvents {
@@ -24,13 +26,9 @@ struct Drawing : ::testing::Test {
   QtBackend host;
   QtContainer& form = host.QtForm();
   Drawing() { form.SetScaleMode(host::ScaleMode::Pixels); }
-  int Count(QColor colour) {
+  QColor At(int x, int y) {  // on screen, once the queued paints are done
     QApplication::processEvents();
-    const QImage image = form.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour ? 1 : 0;
-    return n;
+    return form.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32).pixelColor(x, y);
   }
 };
 
@@ -46,26 +44,27 @@ TEST_F(Drawing, ShapesAndLinesAppearInAGrab) {
   line->SetY1(10);
   line->SetX2(100);
   line->SetY2(90);
-  EXPECT_GE(Count(QColor(255, 0, 0)), 50 * 40 - 4);
-  EXPECT_GE(Count(QColor(0, 128, 0)), 80);
+  EXPECT_EQ(At(45, 40), kRed);
+  EXPECT_NE(At(75, 40), kRed);
+  EXPECT_EQ(At(100, 50), kGreen);
   page->SetVisible(false);
-  EXPECT_EQ(Count(QColor(255, 0, 0)), 0);
+  EXPECT_NE(At(45, 40), kRed);
 }
 
 TEST_F(Drawing, PaintReplacesTheOldDrawingAndARepaintReplaysWhatWasDrawnOutsideIt) {
   Painter control(form);
-  EXPECT_EQ(Count(QColor(0, 0, 255)), 31 * 21);
+  EXPECT_EQ(At(10, 10), kBlue);
+  EXPECT_EQ(At(40, 30), kBlue);  // both corners are drawn
+  EXPECT_NE(At(41, 31), kBlue);
   control.colour = host::Rgb(255, 0, 0);
   form.Invalidate();
-  EXPECT_EQ(Count(QColor(0, 0, 255)), 0);
-  EXPECT_EQ(Count(QColor(255, 0, 0)), 31 * 21);
+  EXPECT_EQ(At(25, 20), kRed);
   const int paints = control.paints;
   // A property setter that draws at once, as the preview's refresh does.
-  form.GetSurface().SetDrawStyle(host::DrawStyle::Solid);
   form.GetSurface().Draw(100, 50, 120, 50, host::Rgb(0, 128, 0), host::DrawMode::Line);
   form.Widget()->update();
-  EXPECT_GE(Count(QColor(0, 128, 0)), 20);
-  EXPECT_EQ(Count(QColor(255, 0, 0)), 31 * 21);
+  EXPECT_EQ(At(110, 50), kGreen);
+  EXPECT_EQ(At(25, 20), kRed);
   EXPECT_EQ(control.paints, paints);  // a plain repaint replays, it does not ask the control
 }
 

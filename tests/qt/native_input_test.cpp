@@ -1,6 +1,5 @@
 // What only the Qt host does: type-ahead, native line ends, access keys, covering widgets, the
 // German message buttons, the override cursor and real text metrics.
-#include <QComboBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,7 +24,6 @@ TEST_F(Native, TypeAheadSkipsTheLeadingBlankAndEnterKeepsAnEditableListAsItIs) {
   QTest::keyClicks(QtBackend::Native("cboBrands"), "Herm");
   EXPECT_EQ(list->Text(), " Herma");  // the item itself keeps its blank
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(QtBackend::Native<QComboBox>("cboBrands")->findText("Herma"), -1);
   auto labels = form.CreateComboBox("cboLabels", true);
   labels->AddItem("3421 Universal");
   host.Type(*labels, "Neu");
@@ -36,12 +34,10 @@ TEST_F(Native, TypeAheadSkipsTheLeadingBlankAndEnterKeepsAnEditableListAsItIs) {
 
 TEST_F(Native, MultiLineTextKeepsPlatformLineEnds) {
   auto text = form.CreateTextBox("txtAddress");
-  text->Move(0, 0, 3000, 1500);
   text->SetText("Erika Muster");
   text->SetMultiLine(true);
   auto* edit = QtBackend::Native<QPlainTextEdit>("txtAddress");
   ASSERT_NE(edit, nullptr);
-  EXPECT_EQ(edit->geometry(), QRect(0, 0, 200, 100));
   text->SetText("Erika Muster\r\nHauptstr. 1");
   EXPECT_EQ(edit->toPlainText(), "Erika Muster\nHauptstr. 1");
   EXPECT_EQ(text->Text(), "Erika Muster\r\nHauptstr. 1");
@@ -67,12 +63,7 @@ TEST_F(Native, ACaptionsAccessKeyFocusesTheFieldAfterIt) {
 }
 
 TEST_F(Native, AWidgetInFrontOfClickAreasTakesTheClick) {
-  struct : host::ArraySource {
-    std::int64_t Count() const override { return 1; }
-    host::ArrayElement Element(std::int64_t) const override { return {0, 0, 300, 300}; }
-    std::string ToolTip(std::int64_t) const override { return {}; }
-    std::int64_t HitTest(float x, float y) const override { return x < 300 && y < 300 ? 0 : -1; }
-  } cell;
+  host::contract::Grid cell;
   auto areas = form.CreateVirtualArray("LabelArea", host::ArrayKind::ClickAreas, {});
   areas->SetSource(&cell);
   auto caption = form.CreateLabel("lblCaption");

@@ -51,6 +51,18 @@ const char* HostName();
   INSTANTIATE_TEST_SUITE_P(Host, Suite, ::testing::Values(&MakeHost), \
                            [](const auto&) { return std::string(HostName()); })
 
+// Two columns of 20 x 10 pixel cells, in the unit of the form.
+struct Grid : ArraySource {
+  float unit = 15;  // twips per pixel, or 1
+  std::int64_t Count() const override { return 4; }
+  ArrayElement Element(std::int64_t) const override { return {}; }
+  std::string ToolTip(std::int64_t i) const override { return std::to_string(i); }
+  std::int64_t HitTest(float x, float y) const override {
+    x /= unit, y /= unit;
+    return x < 0 || y < 0 || x >= 40 || y >= 20 ? -1 : int(y / 10) * 2 + int(x / 20);
+  }
+};
+
 using Log = std::vector<std::string>;
 using host::testing::Raised;
 
