@@ -52,21 +52,6 @@ TEST_F(LabelSelectEventsTest, CancelledDialogStillReloadsAndRaisesLabelChanged) 
   EXPECT_TRUE(Control().ElementVisible(SheetArray::LabelArea, 13));
 }
 
-TEST_F(LabelSelectEventsTest, ConfirmedDialogHandsBackBrandAndLabelName) {
-  LabelConfigRequest asked;
-  Control().SetDataFolder(folder_.Path());
-  Control().SetAddressLabel(host::kTrue);
-  Control().SetConfigRunner([&](host::Container&, const LabelConfigRequest& request) {
-    asked = request;
-    return LabelConfigResult{host::kTrue, "Avery", "L7160"};
-  });
-  Control().ShowConfig();
-  EXPECT_EQ(asked.dataFolder, folder_.Path());
-  EXPECT_EQ(asked.asAddressLabel, host::kTrue);
-  EXPECT_EQ(Control().Cols(), 3);
-  EXPECT_EQ(changed_, (std::vector<std::string>{"Avery", "L7160"}));
-}
-
 TEST_F(LabelSelectEventsTest, LabelChangedHandlerWritesTheLabelNameWithoutALookup) {
   Control().SetBrand("Avery");
   Control().SetLabelName("L7163");
