@@ -52,8 +52,11 @@ TEST(ScaleAfresh, TenthScaleRefusesTheZeroPointSenderAndRealSizeComesBack) {
   EXPECT_EQ(host.Box().GetFont().size, 10);
 }
 
-TEST(FitToBottom, AddressBoxNeeds225TwipsAboveTheBottom) {
+// The address box needs 225 twips above the bottom; a widget running past it ends there.
+TEST(FitToBottom, AddressBoxNeeds225TwipsWidgetsRunningPastTheBottomEndThere) {
   AddressLabelHost host;
+  host.Label().SetLabelBorderBottom(0);
+  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), host::CLng(46.56 * kK - 2 * kPx), kTol);
   // Box top 2 px + 2 mm; bottom = LH k - 2 px: 6 mm leaves less than 225 twips, 8 mm enough.
   host.Label().SetLabelHeight(6);
   ASSERT_GT(2 * kPx + 2 * kK + 225, host::CLng(6 * kK - 2 * kPx));
@@ -61,14 +64,7 @@ TEST(FitToBottom, AddressBoxNeeds225TwipsAboveTheBottom) {
   host.Label().SetLabelHeight(8);
   ASSERT_LE(2 * kPx + 2 * kK + 225, host::CLng(8 * kK - 2 * kPx));
   EXPECT_TRUE(host.Box().Visible());
-}
-
-TEST(FitToBottom, WidgetsRunningPastTheBottomEndThere) {
-  AddressLabelHost host;
-  host.Label().SetLabelBorderBottom(0);
-  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), host::CLng(46.56 * kK - 2 * kPx), kTol);
-  host.Label().SetReturnAddressFormat(ovReturnAddressDoubleLine);
-  host.Label().SetLabelHeight(8);  // 7 mm of sender from 2 mm down
+  host.Label().SetReturnAddressFormat(ovReturnAddressDoubleLine);  // 7 mm from 2 mm down
   EXPECT_TRUE(host.Sender().Visible());
   EXPECT_NEAR(host.Sender().Top() + host.Sender().Height(), host::CLng(8 * kK - 2 * kPx), kTol);
   EXPECT_FALSE(host.Box().Visible());
