@@ -37,10 +37,6 @@ TEST_F(AddressLayoutTest, WorkedExampleLayoutPictureAndSampleCaptions) {
   EXPECT_EQ(Box("lblReturnAddress"), (std::vector<float>{22, 50, 273, 24, 1}));
   EXPECT_EQ(Box("lblLabelHeading"), (std::vector<float>{22, 77, 273, 16, 1}));
   EXPECT_EQ(Box("lblAddress"), (std::vector<float>{22, 96, 273, 91, 1}));
-  EXPECT_EQ((std::vector<float>{Caption("lblReturnAddress").GetFont().size,
-                                Caption("lblLabelHeading").GetFont().size,
-                                Caption("lblAddress").GetFont().size}),
-            (std::vector<float>{6, 9, 9}));
   for (const char* name : {"lblBorderLeft", "lblBorderTop", "lblCols", "lblHeight", "lblRows",
                            "lblSpaceHorizontal", "lblSpaceVertical", "lblWidth"})
     EXPECT_FALSE(Caption(name).Visible()) << name;
