@@ -153,7 +153,6 @@ TEST(ClassFactory, CreatesEveryPublicClassByName) {
     site.WriteProperties(bag);
     EXPECT_TRUE(bag.Values().empty());
   }
-  EXPECT_EQ(ErrorOf("Orvano.Drucker"), host::ErrorKind::ClassNotRegistered);
 }
 
 }  // namespace

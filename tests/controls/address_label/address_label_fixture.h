@@ -28,7 +28,6 @@ class AddressLabelHost {
   host::Label& Heading() { return site_.Get<host::Label>("lblLabelHeading"); }
   host::Shape& Back() { return site_.Get<host::Shape>("Back"); }
   host::Line& Border(int i) { return site_.Get<host::Line>("Border(" + std::to_string(i) + ")"); }
-  void DestroyLabel() { label_.reset(); }
 
  private:
   host::headless::HeadlessPlatform platform_{15, 15};

@@ -52,8 +52,11 @@ TEST(ScaleAfresh, TenthScaleRefusesTheZeroPointSenderAndRealSizeComesBack) {
   EXPECT_EQ(host.Box().GetFont().size, 10);
 }
 
-TEST(FitToBottom, AddressBoxNeeds225TwipsAboveTheBottom) {
+// The address box needs 225 twips above the bottom; a widget running past it ends there.
+TEST(FitToBottom, AddressBoxNeeds225TwipsWidgetsRunningPastTheBottomEndThere) {
   AddressLabelHost host;
+  host.Label().SetLabelBorderBottom(0);
+  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), host::CLng(46.56 * kK - 2 * kPx), kTol);
   // Box top 2 px + 2 mm; bottom = LH k - 2 px: 6 mm leaves less than 225 twips, 8 mm enough.
   host.Label().SetLabelHeight(6);
   ASSERT_GT(2 * kPx + 2 * kK + 225, host::CLng(6 * kK - 2 * kPx));
@@ -61,14 +64,7 @@ TEST(FitToBottom, AddressBoxNeeds225TwipsAboveTheBottom) {
   host.Label().SetLabelHeight(8);
   ASSERT_LE(2 * kPx + 2 * kK + 225, host::CLng(8 * kK - 2 * kPx));
   EXPECT_TRUE(host.Box().Visible());
-}
-
-TEST(FitToBottom, WidgetsRunningPastTheBottomEndThere) {
-  AddressLabelHost host;
-  host.Label().SetLabelBorderBottom(0);
-  EXPECT_NEAR(host.Box().Top() + host.Box().Height(), host::CLng(46.56 * kK - 2 * kPx), kTol);
-  host.Label().SetReturnAddressFormat(ovReturnAddressDoubleLine);
-  host.Label().SetLabelHeight(8);  // 7 mm of sender from 2 mm down
+  host.Label().SetReturnAddressFormat(ovReturnAddressDoubleLine);  // 7 mm from 2 mm down
   EXPECT_TRUE(host.Sender().Visible());
   EXPECT_NEAR(host.Sender().Top() + host.Sender().Height(), host::CLng(8 * kK - 2 * kPx), kTol);
   EXPECT_FALSE(host.Box().Visible());
@@ -97,26 +93,22 @@ TEST(ZeroLabelSide, OtherSideDecidesTheScale) {
   EXPECT_FALSE(host.Sender().Visible() || host.Box().Visible());  // no height, no room
 }
 
-TEST(NegativeSizes, RefusedWidthsKeepTheOldValueAndNoAddressShows) {
+// A width the layout cannot take keeps the old one, for a label or a control that is too small.
+TEST(RefusedSizes, KeepTheOldWidthAndShowNoAddress) {
   AddressLabelHost host;
   host.Label().SetLabelBorderLeft(60);
   const float width = host.Box().Width();
-  host.Label().SetLabelBorderRight(60);  // 88.9 - 120 mm: refused
+  host.Label().SetLabelBorderRight(60);  // 88.9 - 120 mm
   EXPECT_EQ(host.Box().Width(), width);
   EXPECT_NEAR(host.Box().Left(), 2 * kPx + 60 * kK, kTol);
-  host.Label().SetLabelWidth(-50);  // a negative scale turns the label over: no room anywhere
-  EXPECT_FALSE(host.Box().Visible());
-}
-
-TEST(TinyControl, SmallerThanTheOutlineAndBackAgain) {
-  AddressLabelHost host;
-  const float width = host.Box().Width();
-  host.Site().Resize(30, 30);
+  host.Label().SetLabelBorderRight(2);
+  host.Site().Resize(30, 30);  // smaller than the outline
   EXPECT_EQ(host.Box().Width(), width);
   EXPECT_FALSE(host.Box().Visible());
   host.Site().Resize(6000, 3500);
-  EXPECT_TRUE(host.Box().Visible());
-  EXPECT_NEAR(host.Box().Width(), (88.9 - 4) * kK, kTol);
+  EXPECT_NEAR(host.Box().Width(), (88.9 - 60 - 2) * kK, kTol);
+  host.Label().SetLabelWidth(-50);  // a negative scale turns the label over: no room anywhere
+  EXPECT_FALSE(host.Box().Visible());
 }
 
 }  // namespace

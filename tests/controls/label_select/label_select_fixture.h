@@ -20,17 +20,13 @@ using test_support::CatalogFolder;
 
 class LabelSelectTest : public ::testing::Test {
  protected:
-  LabelSelectTest()
-      : site_(platform_, host::ScaleMode::Pixels, 322, 417),
-        control_(std::make_unique<LabelSelect>(site_)) {}
-
   LabelSelect& Control() { return *control_; }
-  host::headless::HeadlessContainer& Site() { return site_; }
-  host::Shape& Selector() { return site_.Get<host::Shape>("Selector"); }
-  host::Shape& Paper() { return site_.Get<host::Shape>("shpPaper"); }
-  host::Label& Caption() { return site_.Get<host::Label>("txtLabelName"); }
-  host::Line& Arrow(int i) { return site_.Get<host::Line>("Arrow" + std::to_string(i)); }
-  host::VirtualArray& Areas() { return *site_.FindArray("lblLabel"); }
+  host::headless::HeadlessContainer& Site() { return control_.site; }
+  host::Shape& Selector() { return Site().Get<host::Shape>("Selector"); }
+  host::Shape& Paper() { return Site().Get<host::Shape>("shpPaper"); }
+  host::Label& Caption() { return Site().Get<host::Label>("txtLabelName"); }
+  host::Line& Arrow(int i) { return Site().Get<host::Line>("Arrow" + std::to_string(i)); }
+  host::VirtualArray& Areas() { return *Site().FindArray("lblLabel"); }
   // Left, top, width, height, to compare a placement in one go.
   static std::vector<float> Box(const host::Widget& w) {
     return {w.Left(), w.Top(), w.Width(), w.Height()};
@@ -39,13 +35,12 @@ class LabelSelectTest : public ::testing::Test {
   // A click in the middle of a label's clickable area; the index hit.
   std::int64_t ClickLabel(std::int32_t n) {
     const SheetRect r = control_->LabelRect(n);
-    return site_.ClickAt(Areas(), r.left + r.width / 2, r.top + r.height / 2);
+    return Site().ClickAt(Areas(), r.left + r.width / 2, r.top + r.height / 2);
   }
 
   CatalogFolder folder_;
   host::headless::HeadlessPlatform platform_{15, 15};
-  host::headless::HeadlessContainer site_;
-  std::unique_ptr<LabelSelect> control_;
+  test_support::Hosted<LabelSelect> control_{platform_};
 };
 
 }  // namespace orvano::testing
