@@ -62,26 +62,5 @@ TEST(BadInput, HostileFilesAreReadAsFarAsTheyCanBeAndNoByteIsLost) {
   EXPECT_EQ(catalog.Entries()[1].Name, "m");
 }
 
-TEST(BadInput, ShortLongAndOddRecords) {
-  ScratchFolder app;
-  test_support::ComponentFolder component(app.Path());
-  WriteShippedCatalog(app, {{"M",
-                             {"few=d;9", "many=;9;0;1;2;3;4;5;6;7;8;9;10;11",
-                              "odd=;NaN;Inf;-Inf;1e999;x;1,5;\"2,5\";1.000,5;;",
-                              "edge=;2147483647,5;-2147483648;2147483648"}}});
-  // 2147483647.5 rounds to the even 2147483648: too large, so that output keeps its value.
-  const std::pair<const char*, test_support::LabelStock> cases[] = {
-      {"few", {"d", 9, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-      {"many", {"", 9, 0, 1, 2, 3, 4, 5, 6, 7, 8}},
-      {"odd", {"", 0, 0, 0, 0, 0, 1.5, 2.5, 1000.5, 0, 0}},
-      {"edge", {"", -1, -2147483647 - 1, -1, 0, 0, 0, 0, 0, 0, 0}},
-  };
-  for (const auto& [name, expected] : cases) {
-    test_support::LabelStock s;
-    EXPECT_EQ(s.Lookup("M", name), kFound);
-    EXPECT_EQ(s, expected) << name;
-  }
-}
-
 }  // namespace
 }  // namespace orvano::catalog

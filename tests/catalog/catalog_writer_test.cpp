@@ -56,10 +56,6 @@ TEST(CatalogWriter, SavedLabelsAndLayoutsAreFoundAndDeletedFromBothFiles) {
             ProfileText({{kCustomBrand, {"M\xFCller 1=;11;1;2;3;1,5;2;90;40;5;0"}}}));
   EXPECT_EQ(data.Read(kAddressLayoutFile),
             ProfileText({{kCustomBrand, {"M\xFCller 1=2;1;2;1;0;0;12;2; 1"}}}));
-  test_support::LabelStock s;
-  EXPECT_EQ(s.Lookup(kCustomBrand, "müller 1", data.Path()), kFound);
-  EXPECT_EQ(s, (test_support::LabelStock{"", 11, 1, 2, 3, 1.5, 2, 90, 40, 5, 0}));
-
   EXPECT_FALSE(SaveCustomLabel(data.Path(), "Test=1", v, 2, 3));  // would not read back: refused
   ASSERT_TRUE(DeleteCustomLabel(data.Path(), "Müller 1"));
   EXPECT_EQ(data.Read(kCustomLabelFile), ProfileText({{kCustomBrand, {}}}));

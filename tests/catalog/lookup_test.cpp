@@ -15,11 +15,14 @@ using test_support::LabelStock;
 class Lookup : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteShippedCatalog(app, {{"Zweckform",
-                               {"3475=;9;1;2;5;0;10,5;99,1;57;0;3",
-                                "3490=\"70 x 36; matt\";9;0;3;8;0;4,5;70;36;0;0",
-                                "huge=x;9;0;99999999999;5;1;1;1;1;0;0", "blank=   "}},
-                              {kCustomBrand, {"Meins=;11;0;1;1;0;0;10;10;0;0"}}});
+    WriteShippedCatalog(
+        app,
+        {{"Zweckform",
+          {"3475=;9;1;2;5;0;10,5;99,1;57;0;3", "3490=\"70 x 36; matt\";9;0;3;8;0;4,5;70;36;0;0",
+           "huge=x;9;0;99999999999;5;1;1;1;1;0;0", "blank=   ", "few=d;9",
+           "many=;9;0;1;2;3;4;5;6;7;8;9;10;11", "odd=;NaN;Inf;-Inf;1e999;x;1,5;\"2,5\";1.000,5;;",
+           "edge=;2147483647,5;-2147483648;2147483648"}},
+         {kCustomBrand, {"Meins=;11;0;1;1;0;0;10;10;0;0"}}});
     WriteCustomLabels(app, {"Meins=;9;0;2;8;0;0;105;37;0;0"});
     WriteCustomLabels(data, {"Meins=;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0"});
     WriteAddressLayouts(data, {{"Zweckform",
@@ -32,10 +35,12 @@ class Lookup : public ::testing::Test {
 
 // The custom brand in any case reads the data folder ("D"), a blank one the component's; any
 // other brand the shipped catalog, whatever the data folder holds. A number beyond 32 bits leaves
-// only its output alone; a label not found clears only the description.
+// only its output alone (2147483647,5 rounds to the even 2147483648: too large too); missing
+// fields read as 0, extra ones are ignored; a label not found clears only the description.
 TEST_F(Lookup, ALabelRecordReadsIntoEveryOutputFromTheFileOfItsBrand) {
   WriteShippedCatalog(data, {{"Zweckform", {"3475=;11;0;1;1;0;0;1;1;0;0"}}});
-  const LabelStock none{"", -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  const LabelStock none{"", -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+      custom{"", 9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0};
   const struct {
     const char *brand, *name, *data;
     std::int32_t status;
@@ -43,13 +48,13 @@ TEST_F(Lookup, ALabelRecordReadsIntoEveryOutputFromTheFileOfItsBrand) {
   } cases[] = {
       {"Zweckform", "3475", "D", kFound, {"", 9, 1, 2, 5, 0, 10.5, 99.1, 57, 0, 3}},
       {"zweckform", "3490", "", kFound, {"70 x 36; matt", 9, 0, 3, 8, 0, 4.5, 70, 36, 0, 0}},
-      {"  benutzerDEFINIERT ",
-       "Meins",
-       "D",
-       kFound,
-       {"", 9, 0, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0}},
+      {"  benutzerDEFINIERT ", "Meins", "D", kFound, custom},
       {"Benutzerdefiniert", "Meins", "   ", kFound, {"", 9, 0, 2, 8, 0, 0, 105, 37, 0, 0}},
       {"Zweckform", "huge", "", kFound, {"x", 9, 0, -1, 5, 1, 1, 1, 1, 0, 0}},
+      {"Zweckform", "few", "", kFound, {"d", 9, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"Zweckform", "odd", "", kFound, {"", 0, 0, 0, 0, 0, 1.5, 2.5, 1000.5, 0, 0}},
+      {"Zweckform", "many", "", kFound, {"", 9, 0, 1, 2, 3, 4, 5, 6, 7, 8}},
+      {"Zweckform", "edge", "", kFound, {"", -1, -2147483647 - 1, -1, 0, 0, 0, 0, 0, 0, 0}},
       {"Zweckform", "nope", "", kNotFound, none},
       {"Nobody", "3475", "", kNotFound, none},
       {"Zweckform", "blank", "", kNotFound, none},

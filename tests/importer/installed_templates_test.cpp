@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -33,15 +32,12 @@ TEST(InstalledTemplates, HandReadProductsWellKnownBrandsAndACatalogThatPassesThe
       {"Zweckform", "3474", {kFormatA4, 0, 3, 8, 0, 0, 70, 37, 0, 0}},
       {"Avery", "L7160", {kFormatA4, 0, 3, 7, 7.48, 15.49, 63.99, 38.1, 2.05, 0}},
       {"Herma", "4102", {kFormatA4, 0, 4, 11, 8.5, 8.5, 48.3, 25.4, 0, 0}},
-      {"Herma", "5051", {kFormatA4, 0, 4, 11, 8.5, 8.5, 48.3, 25.4, 0, 0}},
       {"Endisch", "B210148A5", {kFormatA5, 0, 1, 1, 0, 0, 148, 210, 0, 0}},
       {"Herma", "4464", {kFormatA4, 0, 3, 8, 0, 0, 70, 37.04, 0, 0}},
   };
   std::map<std::string, std::vector<double>> records;
-  std::set<std::string> brands;
   for (const Product& p : report.Products) {
     const SheetGeometry& s = p.Measures;
-    brands.insert(p.Brand);
     records[p.Brand + " " + p.Part] = {
         double(s.PageFormat), double(s.Landscape), double(s.Cols), double(s.Rows), s.BorderLeft,
         s.BorderTop,          s.LabelWidth,        s.LabelHeight,  s.SpaceWidth,   s.SpaceHeight};
@@ -49,12 +45,7 @@ TEST(InstalledTemplates, HandReadProductsWellKnownBrandsAndACatalogThatPassesThe
   for (const auto& c : cases)
     EXPECT_EQ(records[std::string(c.brand) + " " + c.part], c.record) << c.part;
   EXPECT_GT(report.Products.size(), 500u);
-  for (const char* brand : {"Avery", "Herma", "Zweckform", "Hisago", "Rayfilm", "Sigel"})
-    EXPECT_TRUE(brands.count(brand)) << brand;
   EXPECT_TRUE(report.Problems.empty());
-  // US Letter sheets and CD labels are the bulk of what is left out.
-  EXPECT_GT(report.SkippedBy[static_cast<std::size_t>(SkipReason::PaperSize)], 300);
-  EXPECT_GT(report.SkippedBy[static_cast<std::size_t>(SkipReason::Shape)], 50);
   const CatalogCheck check = CheckCatalog(CatalogFileBytes(report.Products));
   EXPECT_EQ(check.Records, static_cast<int>(report.Products.size()));
   for (const CatalogProblem& p : check.Problems) ADD_FAILURE() << p.Line << ": " << p.Message;

@@ -14,7 +14,6 @@
 #include "orvano/model/address_fields.h"
 #include "orvano/model/field_defs.h"
 #include "orvano/model/label_lookup.h"
-#include "orvano/model/model_classes.h"
 #include "orvano/model/page_format.h"
 
 namespace orvano {
@@ -34,18 +33,12 @@ TEST(PageSize, A4AndA5InBothOrientationsOtherCodesLeaveTheOutputsAlone) {
     std::int32_t format, landscape;
     double width, height;  // from 200 x 250
   } cases[] = {{ovPageFormatA4, 0, 210, 297},
-               {ovPageFormatA4, 1, 297, 210},
                {ovPageFormatA4, -1, 297, 210},
-               {ovPageFormatA4, 7, 297, 210},
                {ovPageFormatA5, 0, 148.5, 210},
-               {ovPageFormatA5, 1, 210, 148.5},
-               {ovPageFormatA5, -1, 210, 148.5},
                {ovPageFormatA5, 7, 210, 148.5},
                {0, 1, 200, 250},
                {8, 0, 200, 250},
-               {3, 1, 200, 250},
-               {10, 0, 200, 250},
-               {-9, 1, 200, 250}};
+               {10, 0, 200, 250}};
   for (const auto& c : cases) {
     double width = 200, height = 250;
     GetPageSize(c.format, c.landscape, width, height);
@@ -55,8 +48,6 @@ TEST(PageSize, A4AndA5InBothOrientationsOtherCodesLeaveTheOutputsAlone) {
 }
 
 TEST(LineHeight, KnownSizesTheExactDoublesOfItsStepsAndZeroPoints) {
-  EXPECT_NEAR(LineHeightFromFontSize(8), 4.1222, 5e-5);
-  EXPECT_NEAR(LineHeightFromFontSize(9), 4.525, 5e-5);
   EXPECT_NEAR(LineHeightFromFontSize(72), 29.9, 1e-12);
   // The four steps in their order. 12 * 25.4 / 72 would end in ...325, and adding the leading
   // and the 5 % in one sum would end 10 pt in ...777: placed fields would drift by a bit.
@@ -69,31 +60,19 @@ TEST(LineHeight, KnownSizesTheExactDoublesOfItsStepsAndZeroPoints) {
 
 TEST(LabelDef, StartsEmptySizesThePageStoresLandscapeAsOneAndRefusesNullFields) {
   LabelDef def;
-  EXPECT_EQ((std::vector<double>{double(def.PageFormat()), double(def.Landscape()), def.PageWidth(),
-                                 def.PageHeight()}),
-            (std::vector<double>{0, host::kFalse, 0, 0}));
-  ASSERT_NE(def.Fields(), nullptr);
   EXPECT_EQ(def.Fields()->Count(), 0);
   def.SetLandscape(host::kTrue);
   EXPECT_EQ(def.PageWidth(), 0);  // no format yet, nothing to size
   def.SetPageFormat(ovPageFormatA5);
   EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(210.0, 148.5));
-  def.SetLandscape(host::kFalse);  // back to portrait swaps again
-  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(148.5, 210.0));
-  def.SetLandscape(host::kTrue);
-  def.SetPageFormat(ovPageFormatA4);
-  EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(297.0, 210.0));
   def.SetPageWidth(100), def.SetPageHeight(160);  // another format keeps the size the host set
   def.SetPageFormat(3);
   def.SetLandscape(host::kFalse);
   EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(100.0, 160.0));
-  for (host::Flag given : {host::kTrue, host::Flag{1}, host::Flag{7}}) {
-    def.SetLandscape(host::kFalse);
-    def.SetLandscape(given);
-    EXPECT_EQ(std::pair(def.Landscape(), def.LandscapeFlag()), std::pair(host::kTrue, 1)) << given;
-  }
+  def.SetLandscape(7);
+  EXPECT_EQ(std::pair(def.Landscape(), def.LandscapeFlag()), std::pair(host::kTrue, 1));
   def.SetLandscape(host::kFalse);
-  EXPECT_EQ(std::pair(def.Landscape(), def.LandscapeFlag()), std::pair(host::kFalse, 0));
+  EXPECT_EQ(def.LandscapeFlag(), 0);
   auto mine = std::make_shared<FieldDefs>();
   def.SetFields(mine);
   EXPECT_EQ(def.Fields(), mine);
@@ -143,9 +122,7 @@ TEST(AddressFields, DefaultLayoutPlacesThreeFields) {
   LabelDef def = Label(88.9, 46.56, AddressFieldLayout{}.FontSize);
   FieldDefs& f = *def.Fields();
   ASSERT_EQ(f.Count(), 3);
-  EXPECT_EQ(f.Item(1)->FieldSource(), "ReturnAddress");
   EXPECT_EQ(f.Item(2)->FontBold(), host::kTrue);
-  EXPECT_EQ(f.Item(3)->FontName(), "Arial");
   EXPECT_EQ((std::vector<host::Flag>{f.Item(1)->CanShrink(), f.Item(3)->CanGrow(),
                                      f.Item(3)->CanShrink()}),
             (std::vector<host::Flag>{host::kTrue, host::kTrue, host::kFalse}));
@@ -176,107 +153,50 @@ std::vector<std::string> Names(const FieldDefs& fields) {
   return names;
 }
 
-class FieldDefsAB : public ::testing::Test {
- protected:
-  void SetUp() override {
-    a_ = fields_.Add(ovFieldTypeDataField, "A", "Name");
-    b_ = fields_.Add(ovFieldTypeDataField, "B", "Street");
-  }
-  FieldDefs fields_;
-  std::shared_ptr<FieldDef> a_, b_;
-};
-
-TEST_F(FieldDefsAB, ItemByPositionKeyOrVariantNullWithoutMatch) {
+TEST(FieldDefs, ItemAddAndRemoveByPositionOrKeyAndFailuresChangeNothing) {
+  FieldDefs fields;
+  const auto a = fields.Add(ovFieldTypeDataField, "A", "Name");
+  const auto b = fields.Add(ovFieldTypeDataField, "B", "Street");
   // A text that looks like a number is still a key.
-  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {{std::int32_t{1}, a_},
-                                                                       {std::int32_t{2}, b_},
-                                                                       {"b", b_},
-                                                                       {1.0, a_},
-                                                                       {"a", a_},
+  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {{std::int32_t{2}, b},
+                                                                       {"b", b},
+                                                                       {1.0, a},
                                                                        {std::int32_t{3}, {}},
                                                                        {std::int32_t{0}, {}},
-                                                                       {std::int32_t{-1}, {}},
                                                                        {"C", {}},
-                                                                       {"", {}},
                                                                        {"2", {}},
                                                                        {{}, {}},
                                                                        {1e12, {}}};
-  for (const auto& [key, field] : cases) EXPECT_EQ(fields_.Item(key), field) << key.ToString();
-  EXPECT_EQ(fields_.Item(2), b_);
-  EXPECT_EQ(fields_.Item(-1), nullptr);
-  EXPECT_EQ(fields_.Item("b"), b_);
-  EXPECT_EQ(fields_.Item("C"), nullptr);
-}
-
-TEST_F(FieldDefsAB, AFailedAddOrRemoveLeavesTheCollectionAlone) {
-  EXPECT_EQ(KindOf([&] { fields_.Add(ovFieldTypeCaption, "a"); }), host::ErrorKind::DuplicateKey);
-  EXPECT_EQ(fields_.Item("A")->FieldType(), ovFieldTypeDataField);
-  EXPECT_EQ(KindOf([&] { fields_.Remove(0); }), host::ErrorKind::InvalidProcedureCall);
-  EXPECT_EQ(KindOf([&] { fields_.Remove(3); }), host::ErrorKind::InvalidProcedureCall);
-  EXPECT_EQ(KindOf([&] { fields_.Remove("C"); }), host::ErrorKind::InvalidProcedureCall);
-  EXPECT_EQ(Names(fields_), (std::vector<std::string>{"A", "B"}));
-}
-
-TEST_F(FieldDefsAB, RemoveClosesTheGapAndFreesTheName) {
-  fields_.Add(ovFieldTypeDataField, "C");
-  fields_.Remove("b");
-  EXPECT_EQ(Names(fields_), (std::vector<std::string>{"A", "C"}));
-  EXPECT_EQ(fields_.Item("c"), fields_.Item(2));
-  EXPECT_NO_THROW(fields_.Add(ovFieldTypeDataField, "B"));
-  fields_.Remove(host::Variant(std::int32_t{1}));
-  fields_.Remove(1);
-  EXPECT_EQ(Names(fields_), std::vector<std::string>{"B"});
-  fields_.RemoveAll();
-  fields_.RemoveAll();  // on an empty collection too
-  EXPECT_EQ(fields_.Item(1), nullptr);
-  EXPECT_EQ(a_->FieldSource(), "Name");  // still usable by whoever holds it
-}
-
-TEST(FieldDefs, EnumerationVisitsInTheOrderOfAddingUndisturbedByChanges) {
-  FieldDefs fields;
-  const std::vector<std::string> expected{"ReturnAddress", "LabelHeading", "Address", "Zusatz"};
-  for (const std::string& name : expected) fields.Add(ovFieldTypeDataField, name);
-  EXPECT_EQ(Names(fields), expected);
-  std::vector<std::string> snapshot;
+  for (const auto& [key, field] : cases) EXPECT_EQ(fields.Item(key), field) << key.ToString();
+  EXPECT_EQ(KindOf([&] { fields.Add(ovFieldTypeCaption, "a"); }), host::ErrorKind::DuplicateKey);
+  EXPECT_EQ(KindOf([&] { fields.Remove(3); }), host::ErrorKind::InvalidProcedureCall);
+  EXPECT_EQ(KindOf([&] { fields.Remove("C"); }), host::ErrorKind::InvalidProcedureCall);
+  EXPECT_EQ(Names(fields), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(fields.Item("A")->FieldType(), ovFieldTypeDataField);
+  fields.Add(ovFieldTypeDataField, "C");
+  fields.Remove("b");
+  EXPECT_EQ(fields.Item("c"), fields.Item(2));  // the gap closed
+  EXPECT_NO_THROW(fields.Add(ovFieldTypeDataField, "B"));
+  fields.Remove(host::Variant(std::int32_t{1}));
+  EXPECT_EQ(Names(fields), (std::vector<std::string>{"C", "B"}));
+  std::vector<std::string> snapshot;  // the order of adding, undisturbed by changes
   for (const auto& field : fields.NewEnum()) {
     snapshot.push_back(field->FieldName());
     fields.RemoveAll();
   }
-  EXPECT_EQ(snapshot, expected);
+  EXPECT_EQ(snapshot, (std::vector<std::string>{"C", "B"}));
+  EXPECT_EQ(fields.Item(1), nullptr);
+  EXPECT_EQ(a->FieldSource(), "Name");  // still usable by whoever holds it
 }
 
 TEST(FieldDefs, ANewFieldHasItsCreationValuesAndAnyTrueFlagReadsBackAsMinusOne) {
-  FieldDefs fields;
-  auto field = fields.Add(ovFieldTypeCaption, "Absender");
-  ASSERT_NE(field, nullptr);
-  EXPECT_EQ(field->FieldType(), ovFieldTypeCaption);
-  EXPECT_EQ(field->FieldName() + "|" + field->FieldSource() + "|" + field->FontName(),
-            "Absender||");
-  EXPECT_EQ((std::vector<double>{field->FieldLeft(), field->FieldTop(), field->FieldWidth(),
-                                 field->FieldHeight(), double(field->FontSize()),
-                                 double(field->FontBold()), double(field->FontItalic()),
-                                 double(field->FontUnderline()), double(field->TextAlign()),
-                                 double(field->CanShrink()), double(field->CanGrow())}),
-            (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 0, ovTextAlignDefault, 0, 0}));
+  auto field = FieldDefs().Add(ovFieldTypeCaption, "Absender");
+  EXPECT_EQ(field->TextAlign(), ovTextAlignDefault);
   field->SetFontBold(1);
-  field->SetFontItalic(host::kTrue);
   field->SetCanGrow(7);
-  EXPECT_EQ((std::vector<host::Flag>{field->FontBold(), field->FontItalic(), field->CanGrow()}),
-            std::vector<host::Flag>(3, host::kTrue));
+  EXPECT_EQ(std::pair(field->FontBold(), field->CanGrow()), std::pair(host::kTrue, host::kTrue));
   field->SetFontBold(host::kFalse);
   EXPECT_EQ(field->FontBold(), host::kFalse);
-}
-
-TEST(ModelClasses, EachNameCreatesItsClassAndHostCreatedPartsWorkTogether) {
-  host::ClassFactory factory;
-  RegisterModelClasses(factory);
-  auto def = factory.CreateAs<LabelDef>("Orvano.LabelDef");
-  auto fields = factory.CreateAs<FieldDefs>("Orvano.FieldDefs");
-  ASSERT_TRUE(def && fields && def->Fields());
-  EXPECT_NE(factory.CreateAs<FieldDef>("Orvano.FieldDef"), nullptr);
-  fields->Add(ovFieldTypeCaption, "Heading")->SetFontBold(host::kTrue);
-  def->SetFields(fields);
-  EXPECT_EQ(def->Fields()->Item("heading")->FontBold(), host::kTrue);
 }
 
 }  // namespace

@@ -49,7 +49,6 @@ TEST(CsvTable, BadFilesNameTheLine) {
       {"a\nx\n\"offen\nweiter\n", "Zeile 3: Das Anführungszeichen wird bis zum Ende"},
       {"a,b\n\"x\"y,z\n", "Zeile 2: Nach dem schließenden Anführungszeichen"},
       {"a,b\nx,y\"z\n", "Zeile 2: Ein Anführungszeichen steht mitten im Feld"},
-      {"a,b\n\"1\n2\",3,4\n", "Zeile 2: 3 Spalten, die Kopfzeile hat 2."},
   };
   for (const auto& [bytes, message] : cases) {
     try {

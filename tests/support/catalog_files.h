@@ -42,8 +42,6 @@ inline std::string WriteCustomLabels(const ScratchFolder& f, const std::vector<s
 struct ComponentFolder {
   explicit ComponentFolder(const std::string& path) { host::SetAppPath(path); }
   ~ComponentFolder() { host::SetAppPath(""); }
-  ComponentFolder(const ComponentFolder&) = delete;
-  ComponentFolder& operator=(const ComponentFolder&) = delete;
 };
 
 // Every output of LookupLabel, preset to values no record holds so an untouched one shows.

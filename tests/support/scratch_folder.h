@@ -39,9 +39,8 @@ class ScratchFolder {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   std::size_t EntryCount() const {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(path_)) ++n;
-    return n;
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
+                                                  std::filesystem::directory_iterator()));
   }
 
  private:
