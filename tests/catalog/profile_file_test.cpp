@@ -28,11 +28,11 @@ bool Put(const std::string& file, const std::string& section, const std::string&
 
 TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
   ScratchFolder dir;
-  const auto f = dir.Write("a.ini",
-                           "top=1\n[ \tHerma Etiketten ]\r\n  4360 \t=;9;0\r\n"
-                           "[A]\nk=first\nK=second\n[S]\nplain = \t a b \t\n"
-                           "dq=  \"  a;b  \"  \nsq='x'\nmixed=\"x'\none=\"\ntwice=\"\"x\"\"\n"
-                           "empty=\nEtikett\n; note=2\n[broken\nz=3\n[a]\nk=third\nm=later\n");
+  const std::string text =
+      "top=1\n[ \tHerma Etiketten ]\r\n  4360 \t=;9;0\r\n"
+      "[A]\nk=first\nK=second\n[S]\nplain = \t a b \t\n"
+      "dq=  \"  a;b  \"  \nsq='x'\nmixed=\"x'\none=\"\ntwice=\"\"x\"\"\n"
+      "empty=\nEtikett\n; note=2\n[broken\nz=3\n[a]\nk=third\nm=later\n[T]\n Ä =4\n";
   // Names match without case and surrounding blanks; the first matching section and key win,
   // a repeated section is not searched; values are trimmed and lose one pair of matching quotes;
   // present but empty is not the default; "[broken" is no header; a default loses its trailing
@@ -53,8 +53,14 @@ TEST(ProfileRead, NamesValuesQuotesAndDefaults) {
                {"S", "top", "-"},
                {"S", "Etikett", "-"},
                {"S", "z", "3"},
-               {"S", "x", "", ""}};
-  for (const auto& c : cases) EXPECT_EQ(Get(f, c.section, c.key, c.def), c.expected) << c.key;
+               {"S", "x", "", ""},
+               {"t", "ä", "4"}};
+  for (const auto& c : cases) {
+    // The first search in a file just read scans its section; later ones use its key table.
+    const auto f = dir.Write("a.ini", text);
+    for (int search = 0; search < 2; ++search)
+      EXPECT_EQ(Get(f, c.section, c.key, c.def), c.expected) << c.key << search;
+  }
   EXPECT_EQ(Get(dir.File("none.ini"), "S", "k", " d  "), " d");
   for (const std::string nl : {"\r\n", "\n", "\r"}) {
     const auto g = dir.Write("b.ini", "[A]" + nl + "k1=1" + nl + nl + "[B]" + nl + "k2=2");

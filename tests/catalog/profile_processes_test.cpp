@@ -74,6 +74,7 @@ TEST(ProfileProcesses, StaleTempsNeitherRefuseASaveNorStayAndTempNamesAreRecogni
   const std::string a = TempPathFor("/d/ovAdrKit.usr"), b = TempPathFor("/d/ovAdrKit.usr");
   EXPECT_NE(a, b);
   EXPECT_TRUE(IsTempNameFor("/d/ovAdrKit.usr", a.substr(3)));
+  EXPECT_TRUE(IsTempNameFor("/d/a", TempPathFor("/d/a").substr(3)));  // a one-letter name
   for (const char* other : {".ovAdrKit.usr.tmp", ".ovAdrKit.usr..1.tmp", ".ovAdrKit.usr.1.tmp",
                             ".ovAdrKit.usr.x1.2.tmp", "ovAdrKit.usr.1.2.tmp", ".ovAdrKit.usr.1.2"})
     EXPECT_FALSE(IsTempNameFor("/d/ovAdrKit.usr", other)) << other;
