@@ -11,8 +11,8 @@
 
 namespace orvano::catalog {
 
-// Reads record text (UTF-8) into `into`. A font size or format too large for 32 bits leaves that
-// value of `into` as it was; a missing heading flag reads as no heading.
+/// Reads record text (UTF-8) into `into`. A font size or format too large for 32 bits leaves that
+/// value of `into` as it was; a missing heading flag reads as no heading.
 ORVANO_CORE_EXPORT void ReadAddressLayoutRecord(std::string_view text, AddressLayout& into);
 
 ORVANO_CORE_EXPORT std::string FormatAddressLayoutRecord(const AddressLayout& layout);

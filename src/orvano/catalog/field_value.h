@@ -14,7 +14,7 @@ class ORVANO_CORE_EXPORT FieldValue {
  public:
   enum class Kind { Null, Long, Double, Text };
 
-  FieldValue() = default;                            // absent
+  FieldValue() = default;                            ///< absent
   FieldValue(std::int32_t n) : v_(n) {}              // NOLINT(google-explicit-constructor)
   FieldValue(double d) : v_(d) {}                    // NOLINT
   FieldValue(std::string s) : v_(std::move(s)) {}    // NOLINT
@@ -26,12 +26,12 @@ class ORVANO_CORE_EXPORT FieldValue {
   bool IsDouble() const noexcept { return GetKind() == Kind::Double; }
   bool IsText() const noexcept { return GetKind() == Kind::Text; }
 
-  // The stored value of its own kind; the kind must match.
+  /// The stored value of its own kind; the kind must match.
   std::int32_t Long() const { return std::get<std::int32_t>(v_); }
   double Double() const { return std::get<double>(v_); }
   const std::string& Text() const { return std::get<std::string>(v_); }
 
-  // The value as text: empty when absent, numbers in the German number text.
+  /// The value as text: empty when absent, numbers in the German number text.
   std::string ToText() const;
 
   bool operator==(const FieldValue&) const = default;

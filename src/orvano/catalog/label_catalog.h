@@ -17,8 +17,8 @@
 
 namespace orvano::catalog {
 
-// One entry, read: the record's values (a whole number too large for 32 bits reads as 0), its
-// brand, name and trimmed description, and the record text for values as the file writes them.
+/// One entry, read: the record's values (a whole number too large for 32 bits reads as 0), its
+/// brand, name and trimmed description, and the record text for values as the file writes them.
 struct ORVANO_CORE_EXPORT CatalogEntry : LabelRecord {
   std::string Brand;
   std::string Name;
@@ -31,7 +31,7 @@ class CatalogFile;
 
 class ORVANO_CORE_EXPORT LabelCatalog {
  public:
-  // The entries by position from 0, each read when it is looked at.
+  /// The entries by position from 0, each read when it is looked at.
   class EntryList {
    public:
     class iterator {
@@ -71,24 +71,24 @@ class ORVANO_CORE_EXPORT LabelCatalog {
   LabelCatalog(const LabelCatalog&);
   LabelCatalog& operator=(const LabelCatalog&);
 
-  // Every section header in file order, duplicates included.
+  /// Every section header in file order, duplicates included.
   const std::vector<std::string>& Brands() const noexcept { return brands_; }
-  // Addressed by position from 0; the shipped catalog's entries come first.
+  /// Addressed by position from 0; the shipped catalog's entries come first.
   EntryList Entries() const noexcept { return EntryList(this); }
   std::size_t EntryCount() const noexcept { return count_; }
 
-  // Entry i in full, or one part of it without reading the rest.
+  /// Entry i in full, or one part of it without reading the rest.
   CatalogEntry Entry(std::size_t i) const;
-  // The position in Brands() of the header the entry stands under.
+  /// The position in Brands() of the header the entry stands under.
   std::size_t BrandIndexOf(std::size_t i) const;
   std::string NameOf(std::size_t i) const;
   std::string DescriptionOf(std::size_t i) const;
 
   void Clear();
-  // Empties the catalog and loads the shipped catalog, then the user's labels from the data
-  // folder, with the busy mouse pointer while it reads.
+  /// Empties the catalog and loads the shipped catalog, then the user's labels from the data
+  /// folder, with the busy mouse pointer while it reads.
   void LoadCatalog(const std::string& dataFolder, host::Platform& platform);
-  // Appends the brands and entries of one file; a missing or unreadable file adds nothing.
+  /// Appends the brands and entries of one file; a missing or unreadable file adds nothing.
   void LoadCatalogFile(const std::string& path);
 
  private:

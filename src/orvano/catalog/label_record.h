@@ -12,7 +12,7 @@
 
 namespace orvano::catalog {
 
-// The values of a record by their field number, from 1 as GetField counts.
+/// The values of a record by their field number, from 1 as GetField counts.
 enum class LabelField : std::int32_t {
   Description = 1,
   PageFormat,
@@ -34,18 +34,18 @@ struct ORVANO_CORE_EXPORT LabelRecord : SheetGeometry {
   bool operator==(const LabelRecord&) const = default;
 };
 
-// Reads record text (UTF-8) into `into`. Each value is read on its own: a whole number too large
-// for 32 bits leaves that one value of `into` as it was, the others are still read. The page
-// size follows format and orientation (A4, A5; other formats keep `into`'s).
+/// Reads record text (UTF-8) into `into`. Each value is read on its own: a whole number too large
+/// for 32 bits leaves that one value of `into` as it was, the others are still read. The page
+/// size follows format and orientation (A4, A5; other formats keep `into`'s).
 ORVANO_CORE_EXPORT void ReadLabelRecord(std::string_view text, LabelRecord& into);
 
-// One value as the record writes it, before a whole number is made of it: a count stored as
-// "2,5" reads 2.5 here, 2 in a LabelRecord.
+/// One value as the record writes it, before a whole number is made of it: a count stored as
+/// "2,5" reads 2.5 here, 2 in a LabelRecord.
 ORVANO_CORE_EXPORT double LabelRecordNumber(std::string_view text, LabelField field);
 
-// The record text; the description is written as given (the caller quotes it when needed).
+/// The record text; the description is written as given (the caller quotes it when needed).
 ORVANO_CORE_EXPORT std::string FormatLabelRecord(const LabelRecord& record);
-// The same with the counts as numbers, for a caller that shows and saves counts as texts.
+/// The same with the counts as numbers, for a caller that shows and saves counts as texts.
 ORVANO_CORE_EXPORT std::string FormatLabelRecord(const LabelRecord& record, double cols,
                                                  double rows);
 

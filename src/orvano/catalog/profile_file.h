@@ -18,18 +18,18 @@
 
 namespace orvano::catalog {
 
-// The value of the key, or the default without its trailing blanks when the file, the section
-// or the key is missing or the file cannot be read; at most bufferSize - 1 characters, as the
-// Windows function copies into a buffer of that size.
+/// The value of the key, or the default without its trailing blanks when the file, the section
+/// or the key is missing or the file cannot be read; at most bufferSize - 1 characters, as the
+/// Windows function copies into a buffer of that size.
 ORVANO_CORE_EXPORT std::string GetPrivateProfileString(const std::string& section,
                                                        const std::string& key,
                                                        const std::string& defaultValue,
                                                        std::size_t bufferSize,
                                                        const std::string& file);
 
-// Sets the key (a null value removes it). The file is replaced atomically under an advisory
-// lock after reading it again inside the lock, so concurrent writers of other keys keep their
-// changes. False when the write failed; the file is then as it was.
+/// Sets the key (a null value removes it). The file is replaced atomically under an advisory
+/// lock after reading it again inside the lock, so concurrent writers of other keys keep their
+/// changes. False when the write failed; the file is then as it was.
 ORVANO_CORE_EXPORT bool WritePrivateProfileString(const std::string& section,
                                                   const std::string& key,
                                                   const std::optional<std::string>& value,

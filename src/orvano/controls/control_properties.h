@@ -27,13 +27,13 @@
 
 namespace orvano {
 
-// The stock every control starts with, as the rows name it.
+/// The stock every control starts with, as the rows name it.
 inline const SheetGeometry& Stock() noexcept {
   static const SheetGeometry stock = SheetGeometry::DefaultStock();
   return stock;
 }
 
-// Getters hand out strings by reference, everything else by value.
+/// Getters hand out strings by reference, everything else by value.
 template <class T>
 using PropertyGet = std::conditional_t<std::is_same_v<T, std::string>, const std::string&, T>;
 

@@ -9,8 +9,8 @@
 namespace orvano::host {
 
 ORVANO_CORE_EXPORT std::string AppPath();
-ORVANO_CORE_EXPORT void SetAppPath(std::string folder);  // an empty folder restores the default
-// Whether a host has pointed the component's folder somewhere with SetAppPath.
+ORVANO_CORE_EXPORT void SetAppPath(std::string folder);  ///< an empty folder restores the default
+/// Whether a host has pointed the component's folder somewhere with SetAppPath.
 ORVANO_CORE_EXPORT bool AppPathIsSet();
 
 }  // namespace orvano::host

@@ -13,10 +13,10 @@
 
 namespace orvano::host {
 
-// Whether a key is saved and loaded, only saved, or not kept in the bag.
+/// Whether a key is saved and loaded, only saved, or not kept in the bag.
 enum class BagMode { Saved, WriteOnly, NotSaved };
 
-// Doubles, 32-bit integers, flags and strings keep their kind; enumerations travel as integers.
+/// Doubles, 32-bit integers, flags and strings keep their kind; enumerations travel as integers.
 template <class T>
 struct BagCodec {
   static Variant Out(const T& value) {
@@ -34,7 +34,7 @@ struct BagCodec {
     } else if constexpr (std::is_same_v<T, std::int32_t>) {
       return value.ToLong();
     } else if constexpr (std::is_same_v<T, Flag>) {
-      // A Boolean: any non-zero value reads as true (-1).
+      /// A Boolean: any non-zero value reads as true (-1).
       return value.ToFlag() != 0 ? kTrue : kFalse;
     } else {
       static_assert(std::is_same_v<T, std::string>, "no property-bag kind for this type");
@@ -50,7 +50,7 @@ void WriteValue(PropertyBag& bag, const char* key, const F& field, const Variant
   }
 }
 
-// F may be a proxy (a widget's text) that is assigned through a temporary.
+/// F may be a proxy (a widget's text) that is assigned through a temporary.
 template <BagMode mode, class F>
 void ReadValue(PropertyBag& bag, const char* key, F&& field, const Variant& fallback) {
   if constexpr (mode == BagMode::Saved) {

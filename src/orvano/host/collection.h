@@ -18,7 +18,7 @@ class KeyedCollection {
  public:
   std::int32_t Count() const noexcept { return static_cast<std::int32_t>(items_.size()); }
 
-  // Fails with DuplicateKey (collection unchanged) when the key is taken.
+  /// Fails with DuplicateKey (collection unchanged) when the key is taken.
   void Add(const T& item, std::string_view key) {
     std::string k = UCase(key);
     if (index_.contains(k)) Raise(ErrorKind::DuplicateKey);
@@ -38,7 +38,7 @@ class KeyedCollection {
     index_.clear();
   }
 
-  // Enumeration in position order.
+  /// Enumeration in position order.
   auto begin() const { return ValueIterator{items_.begin()}; }
   auto end() const { return ValueIterator{items_.end()}; }
 

@@ -4,7 +4,7 @@
 
 namespace orvano::host {
 
-// A colour as the platform writes it: &HBBGGRR.
+/// A colour as the platform writes it: &HBBGGRR.
 using Color = std::uint32_t;
 inline constexpr Color Rgb(int r, int g, int b) noexcept {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
@@ -16,7 +16,7 @@ inline constexpr int BlueOf(Color c) noexcept { return static_cast<int>((c >> 16
 inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kRed = 0x0000FF;
-// The system window colours as the controls use them.
+/// The system window colours as the controls use them.
 inline constexpr Color kWindowBackground = 0xFFFFFF;
 inline constexpr Color kWindowText = 0x000000;
 inline constexpr Color kButtonFace = 0xF0F0F0;

@@ -28,8 +28,8 @@ class Platform;
 
 enum class ScaleMode { Twips, Pixels };
 
-// The lifecycle handlers a control offers its container. The control runs its own Initialize
-// from its constructor; the backend calls the rest.
+/// The lifecycle handlers a control offers its container. The control runs its own Initialize
+/// from its constructor; the backend calls the rest.
 class ORVANO_CORE_EXPORT ControlEvents {
  public:
   virtual ~ControlEvents() = default;
@@ -45,12 +45,12 @@ class ORVANO_CORE_EXPORT Container {
 
   virtual Platform& GetPlatform() = 0;
 
-  // The control's lifecycle handlers (nullptr to detach, as a control does when it goes).
+  /// The control's lifecycle handlers (nullptr to detach, as a control does when it goes).
   virtual void Attach(ControlEvents* events) = 0;
 
   virtual ScaleMode GetScaleMode() const = 0;
   virtual void SetScaleMode(ScaleMode mode) = 0;
-  // Inner size in the scale unit.
+  /// Inner size in the scale unit.
   virtual float ScaleWidth() const = 0;
   virtual float ScaleHeight() const = 0;
 
@@ -58,7 +58,7 @@ class ORVANO_CORE_EXPORT Container {
   virtual void SetFont(const Font& font) = 0;
   virtual void SetBackColor(Color color) = 0;
 
-  // Child widgets, created visible at position 0, 0 with size 0, 0, in front of the earlier ones.
+  /// Child widgets, created visible at position 0, 0 with size 0, 0, in front of the earlier ones.
   virtual std::unique_ptr<TextBox> CreateTextBox(const std::string& name) = 0;
   virtual std::unique_ptr<Label> CreateLabel(const std::string& name) = 0;
   virtual std::unique_ptr<Line> CreateLine(const std::string& name) = 0;
@@ -69,19 +69,19 @@ class ORVANO_CORE_EXPORT Container {
   virtual std::unique_ptr<TabStrip> CreateTabStrip(const std::string& name) = 0;
   virtual std::unique_ptr<VirtualArray> CreateVirtualArray(const std::string& name, ArrayKind kind,
                                                            const ShapeStyle& style) = 0;
-  // A nested control (the dialog's embedded preview); it behaves as a widget of this container
-  // and is a container of its own.
+  /// A nested control (the dialog's embedded preview); it behaves as a widget of this container
+  /// and is a container of its own.
   virtual std::unique_ptr<Container> CreateChildControl(const std::string& name) = 0;
-  // The nested control's place in this container (only for containers made by
-  // CreateChildControl; others raise InvalidProcedureCall).
+  /// The nested control's place in this container (only for containers made by
+  /// CreateChildControl; others raise InvalidProcedureCall).
   virtual Widget& AsWidget() = 0;
 
-  // The control's own drawing surface (only Preview draws).
+  /// The control's own drawing surface (only Preview draws).
   virtual Surface& GetSurface() = 0;
-  // Ask the backend to deliver Paint soon (coalesced); headless delivers it at once.
+  /// Ask the backend to deliver Paint soon (coalesced); headless delivers it at once.
   virtual void Invalidate() = 0;
 
-  // The widget that has the keyboard focus, if any.
+  /// The widget that has the keyboard focus, if any.
   virtual FocusWidget* ActiveWidget() = 0;
 };
 

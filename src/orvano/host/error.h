@@ -43,11 +43,11 @@ class ORVANO_CORE_EXPORT Error : public std::runtime_error {
 [[noreturn]] ORVANO_CORE_EXPORT void Raise(ErrorKind kind);
 [[noreturn]] ORVANO_CORE_EXPORT void Raise(ErrorKind kind, std::string message);
 
-// The default message of a kind ("Division durch Null", ...).
+/// The default message of a kind ("Division durch Null", ...).
 ORVANO_CORE_EXPORT const char* DefaultMessage(ErrorKind kind) noexcept;
 
-// "On Error Resume Next" for one statement: runs it, swallows a platform error, and tells whether
-// the statement completed. Anything that is not a platform error (a bug) still propagates.
+/// "On Error Resume Next" for one statement: runs it, swallows a platform error, and tells whether
+/// the statement completed. Anything that is not a platform error (a bug) still propagates.
 template <class F>
 bool Resume(F&& statement) noexcept(false) {
   try {
@@ -58,8 +58,8 @@ bool Resume(F&& statement) noexcept(false) {
   }
 }
 
-// Runs a statement with errors resumed and remembers whether any of a sequence failed, for the
-// handlers that must know afterwards that "an error is pending".
+/// Runs a statement with errors resumed and remembers whether any of a sequence failed, for the
+/// handlers that must know afterwards that "an error is pending".
 class ORVANO_CORE_EXPORT ResumeScope {
  public:
   template <class F>

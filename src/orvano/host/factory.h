@@ -13,7 +13,7 @@ namespace orvano::host {
 
 class Container;
 
-// Base of every public class, so the factory can hand out any of them.
+/// Base of every public class, so the factory can hand out any of them.
 class ORVANO_CORE_EXPORT Object {
  public:
   virtual ~Object() = default;
@@ -21,13 +21,13 @@ class ORVANO_CORE_EXPORT Object {
 
 class ORVANO_CORE_EXPORT ClassFactory {
  public:
-  // Data classes ignore the container; controls need one (ObjectRequired without).
+  /// Data classes ignore the container; controls need one (ObjectRequired without).
   using Creator = std::function<std::shared_ptr<Object>(Container* site)>;
 
   void Register(const std::string& progId, Creator creator);
   bool IsRegistered(const std::string& progId) const;
   std::vector<std::string> ProgIds() const;
-  // ClassNotRegistered for an unknown name (compared without regard to case).
+  /// ClassNotRegistered for an unknown name (compared without regard to case).
   std::shared_ptr<Object> Create(const std::string& progId, Container* site = nullptr) const;
 
   template <class T>
@@ -36,7 +36,7 @@ class ORVANO_CORE_EXPORT ClassFactory {
   }
 
  private:
-  std::map<std::string, std::pair<std::string, Creator>> creators_;  // by upper-cased name
+  std::map<std::string, std::pair<std::string, Creator>> creators_;  ///< by upper-cased name
 };
 
 }  // namespace orvano::host

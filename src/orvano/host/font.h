@@ -6,7 +6,7 @@ namespace orvano::host {
 
 struct Font {
   std::string name = "Tahoma";
-  float size = 8.25f;  // points
+  float size = 8.25f;  ///< points
   bool bold = false;
   bool italic = false;
   bool underline = false;

@@ -11,9 +11,9 @@ namespace orvano::host {
 class ORVANO_CORE_EXPORT PropertyBag {
  public:
   virtual ~PropertyBag() = default;
-  // The stored value, or the default when the name is absent.
+  /// The stored value, or the default when the name is absent.
   virtual Variant ReadProperty(const std::string& name, const Variant& defaultValue) const = 0;
-  // A value equal to its default need not be stored (and is removed if it was).
+  /// A value equal to its default need not be stored (and is removed if it was).
   virtual void WriteProperty(const std::string& name, const Variant& value,
                              const Variant& defaultValue) = 0;
 };

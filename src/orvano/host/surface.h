@@ -15,7 +15,7 @@ class ORVANO_CORE_EXPORT Surface {
   virtual ~Surface() = default;
   virtual void SetDrawStyle(DrawStyle style) = 0;
   virtual DrawStyle GetDrawStyle() const = 0;
-  // From (x1, y1) to (x2, y2), in the container's scale unit.
+  /// From (x1, y1) to (x2, y2), in the container's scale unit.
   virtual void Draw(float x1, float y1, float x2, float y2, Color color, DrawMode mode) = 0;
 };
 

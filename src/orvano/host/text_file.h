@@ -16,11 +16,11 @@ class ORVANO_CORE_EXPORT TextFileReader {
   TextFileReader(const TextFileReader&) = delete;
   TextFileReader& operator=(const TextFileReader&) = delete;
 
-  // FileNotFound, PathNotFound or PermissionDenied when it cannot be opened.
+  /// FileNotFound, PathNotFound or PermissionDenied when it cannot be opened.
   void Open(const std::string& path);
   bool IsOpen() const noexcept { return file_ != nullptr; }
   bool Eof();
-  // BadFileMode when not open; IoError past the end.
+  /// BadFileMode when not open; IoError past the end.
   std::string ReadLine();
   void Close() noexcept;
 

@@ -28,14 +28,14 @@ class ORVANO_CORE_EXPORT Variant {
   bool IsDouble() const noexcept { return std::holds_alternative<double>(v_); }
   bool IsString() const noexcept { return std::holds_alternative<std::string>(v_); }
 
-  // Conversions; each raises TypeMismatch or Overflow as the platform does.
+  /// Conversions; each raises TypeMismatch or Overflow as the platform does.
   double ToDouble() const;
-  std::int32_t ToLong() const;   // rounds half to even
-  Flag ToFlag() const;           // any non-zero number is kTrue; "True"/"False" texts accepted
-  std::string ToString() const;  // numbers in the German number text, flags as "Wahr"/"Falsch"
+  std::int32_t ToLong() const;   ///< rounds half to even
+  Flag ToFlag() const;           ///< any non-zero number is kTrue; "True"/"False" texts accepted
+  std::string ToString() const;  ///< numbers in the German number text, flags as "Wahr"/"Falsch"
 
-  // Equality as the property bag uses it to skip values equal to their default: numbers compare
-  // by value across kinds, strings by content.
+  /// Equality as the property bag uses it to skip values equal to their default: numbers compare
+  /// by value across kinds, strings by content.
   bool operator==(const Variant& other) const;
 
  private:

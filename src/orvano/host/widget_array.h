@@ -29,13 +29,13 @@ class WidgetArray {
   explicit WidgetArray(Factory make) : make_(std::move(make)) {}
 
   std::int32_t Count() const noexcept { return static_cast<std::int32_t>(items_.size()); }
-  // Loads the next index; InvalidProcedureCall unless index == Count().
+  /// Loads the next index; InvalidProcedureCall unless index == Count().
   T& Load(std::int32_t index) {
     if (index != Count() || !make_) Raise(ErrorKind::InvalidProcedureCall);
     items_.push_back(make_(index));
     return *items_.back();
   }
-  // SubscriptOutOfRange (the "control array element doesn't exist" error) for a missing index.
+  /// SubscriptOutOfRange (the "control array element doesn't exist" error) for a missing index.
   T& operator[](std::int32_t index) const {
     if (index < 0 || index >= Count()) Raise(ErrorKind::SubscriptOutOfRange);
     return *items_[static_cast<std::size_t>(index)];
@@ -49,24 +49,24 @@ class WidgetArray {
 enum class ArrayKind { Shapes, Lines, ClickAreas };
 
 struct ArrayElement {
-  // Shapes and click areas: the rectangle. Lines: x1 = left, y1 = top, x2, y2 the end point.
+  /// Shapes and click areas: the rectangle. Lines: x1 = left, y1 = top, x2, y2 the end point.
   float left = 0, top = 0, width = 0, height = 0;
   float x2 = 0, y2 = 0;
-  std::int32_t borderWidth = 1;  // lines
+  std::int32_t borderWidth = 1;  ///< lines
 };
 
 class ORVANO_CORE_EXPORT ArraySource {
  public:
   virtual ~ArraySource() = default;
-  // Elements that are shown, numbered 0 .. Count()-1.
+  /// Elements that are shown, numbered 0 .. Count()-1.
   virtual std::int64_t Count() const = 0;
   virtual ArrayElement Element(std::int64_t index) const = 0;
   virtual std::string ToolTip(std::int64_t index) const = 0;
-  // The element under a point (front-most first), or -1.
+  /// The element under a point (front-most first), or -1.
   virtual std::int64_t HitTest(float x, float y) const = 0;
-  // The elements that may show inside a rectangle, back to front, for backends that paint only
-  // what is exposed: a source of millions of elements can name the few on screen. The default
-  // visits every element.
+  /// The elements that may show inside a rectangle, back to front, for backends that paint only
+  /// what is exposed: a source of millions of elements can name the few on screen. The default
+  /// visits every element.
   virtual void VisitIn(float left, float top, float right, float bottom,
                        const std::function<void(std::int64_t index)>& visit) const {
     (void)left, (void)top, (void)right, (void)bottom;
@@ -79,16 +79,16 @@ class ORVANO_CORE_EXPORT VirtualArray {
   virtual ~VirtualArray() = default;
   virtual const std::string& Name() const = 0;
   virtual ArrayKind Kind() const = 0;
-  // Shapes: their look. Lines: outline colour is the line colour.
+  /// Shapes: their look. Lines: outline colour is the line colour.
   virtual const ShapeStyle& Style() const = 0;
-  // The source must outlive the array or be replaced before it goes.
+  /// The source must outlive the array or be replaced before it goes.
   virtual void SetSource(const ArraySource* source) = 0;
-  // The source's content changed: repaint.
+  /// The source's content changed: repaint.
   virtual void Invalidate() = 0;
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual void BringToFront() = 0;
-  // Click areas: a click hits the element the source names.
+  /// Click areas: a click hits the element the source names.
   virtual void OnClick(std::function<void(std::int64_t index)> h) = 0;
 };
 

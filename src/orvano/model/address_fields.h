@@ -13,10 +13,10 @@ namespace orvano {
 
 using AddressFieldLayout = AddressLayout;
 
-// Adds "ReturnAddress" (unless the format is none), "LabelHeading" (when the heading flag is
-// exactly true) and "Address" to the object's fields, sized from its LabelWidth and
-// LabelHeight. Nothing is trapped: a duplicate field name or a non-finite length reaches the
-// caller.
+/// Adds "ReturnAddress" (unless the format is none), "LabelHeading" (when the heading flag is
+/// exactly true) and "Address" to the object's fields, sized from its LabelWidth and
+/// LabelHeight. Nothing is trapped: a duplicate field name or a non-finite length reaches the
+/// caller.
 ORVANO_CORE_EXPORT void AddAddressFields(LabelDef& def, const AddressFieldLayout& layout);
 
 }  // namespace orvano

@@ -14,18 +14,18 @@ namespace orvano {
 
 class ORVANO_CORE_EXPORT FieldDef : public host::Object {
  public:
-  // Also the field's key in the owning FieldDefs.
+  /// Also the field's key in the owning FieldDefs.
   const std::string& FieldName() const noexcept { return fieldName_; }
   void SetFieldName(std::string v);
 
   ovFieldTypeConstants FieldType() const noexcept { return fieldType_; }
-  void SetFieldType(std::int32_t v) noexcept;  // any code is kept
+  void SetFieldType(std::int32_t v) noexcept;  ///< any code is kept
 
-  // Where a data field takes its text from; the host interprets it.
+  /// Where a data field takes its text from; the host interprets it.
   const std::string& FieldSource() const noexcept { return fieldSource_; }
   void SetFieldSource(std::string v);
 
-  // Millimetres from the label's top left corner.
+  /// Millimetres from the label's top left corner.
   double FieldLeft() const noexcept { return fieldLeft_; }
   void SetFieldLeft(double v) noexcept;
   double FieldTop() const noexcept { return fieldTop_; }
@@ -40,7 +40,7 @@ class ORVANO_CORE_EXPORT FieldDef : public host::Object {
   std::int32_t FontSize() const noexcept { return fontSize_; }  // points
   void SetFontSize(std::int32_t v) noexcept;
 
-  // The boolean properties read back -1 or 0: any non-zero value given counts as true.
+  /// The boolean properties read back -1 or 0: any non-zero value given counts as true.
   host::Flag FontBold() const noexcept { return fontBold_; }
   void SetFontBold(host::Flag v) noexcept;
   host::Flag FontItalic() const noexcept { return fontItalic_; }
@@ -49,9 +49,9 @@ class ORVANO_CORE_EXPORT FieldDef : public host::Object {
   void SetFontUnderline(host::Flag v) noexcept;
 
   ovTextAlignConstants TextAlign() const noexcept { return textAlign_; }
-  void SetTextAlign(std::int32_t v) noexcept;  // any code is kept
+  void SetTextAlign(std::int32_t v) noexcept;  ///< any code is kept
 
-  // The host may shrink or grow the field's height to its text when printing.
+  /// The host may shrink or grow the field's height to its text when printing.
   host::Flag CanShrink() const noexcept { return canShrink_; }
   void SetCanShrink(host::Flag v) noexcept;
   host::Flag CanGrow() const noexcept { return canGrow_; }

@@ -20,18 +20,18 @@ class ORVANO_CORE_EXPORT LabelDef : public host::Object {
  public:
   LabelDef();
 
-  // Stores any code; for A4 and A5 the page size follows from code and orientation, for any
-  // other code PageWidth and PageHeight keep their values.
+  /// Stores any code; for A4 and A5 the page size follows from code and orientation, for any
+  /// other code PageWidth and PageHeight keep their values.
   ovPageFormatConstants PageFormat() const noexcept {
     return static_cast<ovPageFormatConstants>(sheet_.PageFormat);
   }
   void SetPageFormat(std::int32_t code);
 
-  // True (-1) when the stored orientation flag is not 0. Setting stores 1 or 0 and recomputes
-  // the page size.
+  /// True (-1) when the stored orientation flag is not 0. Setting stores 1 or 0 and recomputes
+  /// the page size.
   host::Flag Landscape() const noexcept { return host::ToFlag(sheet_.Landscape != 0); }
   void SetLandscape(host::Flag landscape);
-  // The stored orientation flag itself, as the catalog delivers it (1 landscape, 0 portrait).
+  /// The stored orientation flag itself, as the catalog delivers it (1 landscape, 0 portrait).
   std::int32_t LandscapeFlag() const noexcept { return sheet_.Landscape; }
 
   double PageWidth() const noexcept { return sheet_.PageWidth; }
@@ -46,7 +46,7 @@ class ORVANO_CORE_EXPORT LabelDef : public host::Object {
   void SetLabelWidth(double v) noexcept { sheet_.LabelWidth = v; }
   double LabelHeight() const noexcept { return sheet_.LabelHeight; }
   void SetLabelHeight(double v) noexcept { sheet_.LabelHeight = v; }
-  // Gaps between neighbouring labels, not pitches.
+  /// Gaps between neighbouring labels, not pitches.
   double SpaceHeight() const noexcept { return sheet_.SpaceHeight; }
   void SetSpaceHeight(double v) noexcept { sheet_.SpaceHeight = v; }
   double SpaceWidth() const noexcept { return sheet_.SpaceWidth; }
@@ -56,7 +56,7 @@ class ORVANO_CORE_EXPORT LabelDef : public host::Object {
   std::int32_t Rows() const noexcept { return sheet_.Rows; }
   void SetRows(std::int32_t v) noexcept { sheet_.Rows = v; }
 
-  // Both run the catalog lookup once brand and label name are not blank.
+  /// Both run the catalog lookup once brand and label name are not blank.
   const std::string& LabelName() const noexcept { return labelName_; }
   void SetLabelName(std::string v);
   const std::string& Brand() const noexcept { return brand_; }
@@ -64,22 +64,22 @@ class ORVANO_CORE_EXPORT LabelDef : public host::Object {
 
   const std::string& Description() const noexcept { return description_; }
   void SetDescription(std::string v);
-  // Where the user's own labels live; read when the lookup runs, so set it first.
+  /// Where the user's own labels live; read when the lookup runs, so set it first.
   const std::string& DataFolder() const noexcept { return dataFolder_; }
   void SetDataFolder(std::string v);
 
-  // The stock as one value: page, grid, margins, label size and gaps.
+  /// The stock as one value: page, grid, margins, label size and gaps.
   const SheetGeometry& Sheet() const noexcept { return sheet_; }
 
   std::shared_ptr<FieldDefs> Fields() const noexcept { return fields_; }
-  // Holds the given collection instead; a null collection is refused with ObjectRequired, so
-  // Fields() never hands out nothing.
+  /// Holds the given collection instead; a null collection is refused with ObjectRequired, so
+  /// Fields() never hands out nothing.
   void SetFields(std::shared_ptr<FieldDefs> fields);
 
  private:
   void LookUpInCatalog();
 
-  // Zero until set or looked up, page format and size included.
+  /// Zero until set or looked up, page format and size included.
   SheetGeometry sheet_{.PageFormat = 0, .PageWidth = 0, .PageHeight = 0};
   std::string labelName_;
   std::string brand_;

@@ -10,13 +10,13 @@
 
 namespace orvano {
 
-// Clears the description, then fills description and sheet from the label's record; true when
-// found. A label not found leaves the sheet as it was.
+/// Clears the description, then fills description and sheet from the label's record; true when
+/// found. A label not found leaves the sheet as it was.
 using LabelLookup = bool (*)(const std::string& brand, const std::string& labelName,
                              const std::string& dataFolder, std::string& description,
                              SheetGeometry& sheet);
 
-// Null removes the lookup: a LabelDef then keeps what it was given.
+/// Null removes the lookup: a LabelDef then keeps what it was given.
 ORVANO_CORE_EXPORT void SetLabelLookup(LabelLookup lookup) noexcept;
 ORVANO_CORE_EXPORT LabelLookup CurrentLabelLookup() noexcept;
 

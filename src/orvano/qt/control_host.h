@@ -25,19 +25,19 @@ class QShortcut;
 
 namespace orvano::qt {
 
-// Runs a control's handler for a Qt event. Handlers resume platform errors themselves; nothing
-// may unwind through Qt's event loop, so a stray exception is reported and stopped here.
+/// Runs a control's handler for a Qt event. Handlers resume platform errors themselves; nothing
+/// may unwind through Qt's event loop, so a stray exception is reported and stopped here.
 ORVANO_WIDGETS_EXPORT void Deliver(const std::function<void()>& handler);
 
-// A passive child painted by the host widget.
+/// A passive child painted by the host widget.
 class ORVANO_WIDGETS_EXPORT SceneItem {
  public:
   virtual ~SceneItem() = default;
   virtual bool Shown() const = 0;
   virtual void PaintItem(QPainter& painter) = 0;
-  // The pixels the item may paint while shown, or nothing when it cannot tell (any pixel).
+  /// The pixels the item may paint while shown, or nothing when it cannot tell (any pixel).
   virtual std::optional<QRect> PaintBounds() const { return std::nullopt; }
-  // Whether the item takes the mouse at a pixel point; arrays name the element hit.
+  /// Whether the item takes the mouse at a pixel point; arrays name the element hit.
   virtual bool HitItem(QPointF px, std::int64_t& index) const {
     (void)px;
     (void)index;
@@ -50,7 +50,7 @@ class ORVANO_WIDGETS_EXPORT SceneItem {
   virtual void ClickItem(std::int64_t index) { (void)index; }
 };
 
-// One primitive of the control's drawing, in pixels.
+/// One primitive of the control's drawing, in pixels.
 struct Primitive {
   QPointF from, to;
   QColor color;
@@ -71,37 +71,37 @@ class ORVANO_WIDGETS_EXPORT ControlHost : public QWidget {
   void SetBackColor(const QColor& color);
   QColor BackColor() const { return back_; }
 
-  // Sequence numbers in creation order, shared by passive items and native widgets.
+  /// Sequence numbers in creation order, shared by passive items and native widgets.
   std::uint64_t NextSequence() { return ++sequence_; }
 
-  // The retained scene, back to front.
+  /// The retained scene, back to front.
   void AddItem(SceneItem* item);
   void RemoveItem(SceneItem* item);
   void RaiseItem(SceneItem* item);
   const std::vector<SceneItem*>& Items() const { return items_; }
-  // What changed, for a repaint of only that: an item's look or place, or anything at all.
+  /// What changed, for a repaint of only that: an item's look or place, or anything at all.
   void ItemChanged(const SceneItem* item);
   void SceneChanged();
-  // Painted over the scene on every repaint and never kept in the cached picture (a focus
-  // frame); its owner asks for the repaint of the pixels it changes with update(rect).
+  /// Painted over the scene on every repaint and never kept in the cached picture (a focus
+  /// frame); its owner asks for the repaint of the pixels it changes with update(rect).
   void SetOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
 
-  // The control's drawing: kept until the next Paint delivery replaces it.
+  /// The control's drawing: kept until the next Paint delivery replaces it.
   void AddPrimitive(const Primitive& primitive);
   const std::vector<Primitive>& DisplayList() const { return display_; }
-  // Asks for a Paint delivery (coalesced into the next paint event).
+  /// Asks for a Paint delivery (coalesced into the next paint event).
   void RequestPaint();
 
-  // Focus widgets: lookup, tab order, and access keys of caption labels.
+  /// Focus widgets: lookup, tab order, and access keys of caption labels.
   void AddFocusWidget(QWidget* widget, host::FocusWidget* focus, std::uint64_t sequence);
   void RemoveFocusWidget(QWidget* widget);
   host::FocusWidget* FindFocusWidget(const QWidget* widget) const;
   void SetTabIndex(QWidget* widget, int index);
-  // A caption label's access key moves the focus to the first focus widget created after it.
+  /// A caption label's access key moves the focus to the first focus widget created after it.
   void SetMnemonic(const SceneItem* label, std::uint64_t sequence, const QKeySequence& key);
   void ActivateMnemonic(const QKeySequence& key);
 
-  // Enter presses the default button and Escape the cancel button; each first takes the focus.
+  /// Enter presses the default button and Escape the cancel button; each first takes the focus.
   void SetDefaultButton(QPushButton* button, bool on);
   void SetCancelButton(QPushButton* button, bool on);
   bool PressDefault();
@@ -139,13 +139,13 @@ class ORVANO_WIDGETS_EXPORT ControlHost : public QWidget {
   std::uint64_t sequence_ = 0;
   std::vector<SceneItem*> items_;
   std::vector<Primitive> display_;
-  // The picture of everything under the front-most item (background, drawing, items below it):
-  // a click that moves only that item (the start-label marker) repaints the pixels it left and
-  // the pixels it reaches, and copies the rest from here.
+  /// The picture of everything under the front-most item (background, drawing, items below it):
+  /// a click that moves only that item (the start-label marker) repaints the pixels it left and
+  /// the pixels it reaches, and copies the rest from here.
   QImage still_;
   std::size_t stillCount_ = 0;
   bool stillValid_ = false;
-  // Where each item above the still picture was last shown.
+  /// Where each item above the still picture was last shown.
   std::unordered_map<const SceneItem*, QRect> shownAt_;
   std::function<void(QPainter&)> overlay_;
   bool paintPending_ = true;

@@ -19,19 +19,19 @@ inline QColor ToQColor(host::Color c) {
   return QColor(host::RedOf(c), host::GreenOf(c), host::BlueOf(c));
 }
 
-// Caption text as QPainter and the buttons show it: "&x" marks an access key and "&&" is one
-// "&". A lone "&" before a blank or at the end is shown as typed ("Probehaus GmbH & Co. KG"),
-// so no character of a caption gets lost.
+/// Caption text as QPainter and the buttons show it: "&x" marks an access key and "&&" is one
+/// "&". A lone "&" before a blank or at the end is shown as typed ("Probehaus GmbH & Co. KG"),
+/// so no character of a caption gets lost.
 QString MnemonicText(const QString& caption);
 
-// Line ends of the platform ("\r\n") become the "\n" that Qt's text widgets use.
+/// Line ends of the platform ("\r\n") become the "\n" that Qt's text widgets use.
 QString ToQtLineEnds(const QString& text);
 
 }  // namespace orvano::qt
 
 namespace orvano::qt {
 
-// Positions in a QString count UTF-16 units; the host counts characters.
+/// Positions in a QString count UTF-16 units; the host counts characters.
 qsizetype Utf16Index(const QString& s, std::int64_t chars);
 std::int32_t CharIndex(const QString& s, qsizetype utf16);
 

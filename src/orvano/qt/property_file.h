@@ -27,15 +27,15 @@ class ORVANO_WIDGETS_EXPORT QtPropertyBag : public host::PropertyBag {
 
 class ORVANO_WIDGETS_EXPORT PropertyFile {
  public:
-  // The bag of one control instance, created empty when the file has none.
+  /// The bag of one control instance, created empty when the file has none.
   QtPropertyBag& Bag(const std::string& instance) { return bags_[instance]; }
   bool Has(const std::string& instance) const { return bags_.count(instance) != 0; }
   std::vector<std::string> Instances() const;
 
-  // Replaces the bags by those of the file. FileNotFound when it is absent, IoError when it
-  // cannot be read or is not a property file; the bags stay as they were then.
+  /// Replaces the bags by those of the file. FileNotFound when it is absent, IoError when it
+  /// cannot be read or is not a property file; the bags stay as they were then.
   void Load(const std::string& path);
-  // Writes all bags; the old file is replaced only once the new one is complete.
+  /// Writes all bags; the old file is replaced only once the new one is complete.
   void Save(const std::string& path) const;
 
  private:

@@ -16,7 +16,7 @@ class QtPlatform;
 
 class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
  public:
-  // A container whose widget the host application places (parent may be null).
+  /// A container whose widget the host application places (parent may be null).
   explicit QtContainer(QtPlatform& platform, QWidget* parent = nullptr);
   ~QtContainer() override;
   QtContainer(const QtContainer&) = delete;
@@ -24,11 +24,11 @@ class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
 
   ControlHost* Widget() const { return host_; }
 
-  // The host side: saving and loading the instance's state.
+  /// The host side: saving and loading the instance's state.
   void ReadProperties(host::PropertyBag& bag);
   void WriteProperties(host::PropertyBag& bag);
 
-  // host::Container
+  /// host::Container
   host::Platform& GetPlatform() override;
   void Attach(host::ControlEvents* events) override;
   host::ScaleMode GetScaleMode() const override;
@@ -66,7 +66,7 @@ class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
   QPointer<ControlHost> host_;
   host::Font font_;
   std::unique_ptr<Surface> surface_;
-  std::unique_ptr<ChildWidget> asWidget_;  // only for nested controls
+  std::unique_ptr<ChildWidget> asWidget_;  ///< only for nested controls
 };
 
 }  // namespace orvano::qt

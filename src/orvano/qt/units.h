@@ -18,7 +18,7 @@ struct Units {
   double PerUnitY() const { return mode == host::ScaleMode::Twips ? 1.0 : tppY; }
   int PxX(double twips) const { return static_cast<int>(std::lround(twips / tppX)); }
   int PxY(double twips) const { return static_cast<int>(std::lround(twips / tppY)); }
-  // Edges are rounded, not the size, so neighbours that touch in twips touch on screen.
+  /// Edges are rounded, not the size, so neighbours that touch in twips touch on screen.
   QRect PixelRect(double left, double top, double width, double height) const {
     const int x = PxX(left), y = PxY(top);
     return QRect(x, y, PxX(left + width) - x, PxY(top + height) - y);

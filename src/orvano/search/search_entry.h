@@ -20,12 +20,12 @@ struct ORVANO_CORE_EXPORT SearchEntry {
   SheetGeometry Sheet;
 };
 
-// The adapter from the settings dialog's in-memory catalog, in catalog order. Counts that are not
-// whole numbers in range read as 0.
+/// The adapter from the settings dialog's in-memory catalog, in catalog order. Counts that are not
+/// whole numbers in range read as 0.
 ORVANO_CORE_EXPORT std::vector<SearchEntry> SearchEntriesOf(const catalog::LabelCatalog& catalog);
 
-// The shipped catalog followed by the user's own labels from the data folder (blank: the
-// component's folder). Missing files add nothing.
+/// The shipped catalog followed by the user's own labels from the data folder (blank: the
+/// component's folder). Missing files add nothing.
 ORVANO_CORE_EXPORT std::vector<SearchEntry> LoadSearchEntries(const std::string& dataFolder);
 
 }  // namespace orvano::search

@@ -10,7 +10,7 @@
 
 namespace orvano {
 
-// The address has no field of its own: it is the text of the address box.
+/// The address has no field of its own: it is the text of the address box.
 struct BoxText {
   host::TextBox& box;
   const BoxText& operator=(const std::string& text) const {

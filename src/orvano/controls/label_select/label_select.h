@@ -22,7 +22,7 @@
 
 namespace orvano {
 
-// What the settings dialog is opened with, and what it hands back.
+/// What the settings dialog is opened with, and what it hands back.
 struct LabelConfigRequest {
   std::string labelName;
   std::string brand;
@@ -30,15 +30,15 @@ struct LabelConfigRequest {
   host::Flag asAddressLabel = host::kFalse;
 };
 struct LabelConfigResult {
-  host::Flag result = host::kFalse;  // exactly true when the user confirmed
+  host::Flag result = host::kFalse;  ///< exactly true when the user confirmed
   std::string brand;
   std::string labelName;
 };
-// Opens the settings dialog modally on the control's site and returns once it has closed.
+/// Opens the settings dialog modally on the control's site and returns once it has closed.
 using LabelConfigRunner =
     std::function<LabelConfigResult(host::Container& site, const LabelConfigRequest& request)>;
 
-// The widget arrays of the sheet picture, indexed by label number.
+/// The widget arrays of the sheet picture, indexed by label number.
 enum class SheetArray { LabelBack, LabelBorder, LabelArea, DirectionLine };
 
 struct SheetRect {
@@ -56,17 +56,17 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   LabelSelect(const LabelSelect&) = delete;
   LabelSelect& operator=(const LabelSelect&) = delete;
 
-  // A new object built from the current state on every read; address fields in address-label
-  // mode. Platform errors (a non-finite measurement) reach the caller.
+  /// A new object built from the current state on every read; address fields in address-label
+  /// mode. Platform errors (a non-finite measurement) reach the caller.
   std::shared_ptr<orvano::LabelDef> LabelDef() const;
 
-  // The properties of label_select_properties.h. Every setter stores its value and then
-  // redraws the sheet; Brand and LabelName first look the label up in the catalog (an error of
-  // the lookup reaches the caller and leaves the control as it was). AddressLabel only stores.
-  // The AddressLabel... values are read-only: the address layout of the loaded label.
+  /// The properties of label_select_properties.h. Every setter stores its value and then
+  /// redraws the sheet; Brand and LabelName first look the label up in the catalog (an error of
+  /// the lookup reaches the caller and leaves the control as it was). AddressLabel only stores.
+  /// The AddressLabel... values are read-only: the address layout of the loaded label.
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
 
-  // The page size follows the format and the orientation (A4, A5; other codes keep it).
+  /// The page size follows the format and the orientation (A4, A5; other codes keep it).
   ovPageFormatConstants PageFormat() const noexcept {
     return static_cast<ovPageFormatConstants>(sheet_.PageFormat);
   }
@@ -74,46 +74,46 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   host::Flag Landscape() const noexcept { return host::ToFlag(sheet_.Landscape != 0); }
   void SetLandscape(host::Flag landscape);
 
-  // The start label, or -1 while the marker is not allowed. Setting ignores numbers outside the
-  // grid and any number while the marker is not allowed.
+  /// The start label, or -1 while the marker is not allowed. Setting ignores numbers outside the
+  /// grid and any number while the marker is not allowed.
   std::int32_t LabelID() const noexcept;
   void SetLabelID(std::int32_t id);
-  // Changing the fill order keeps the same label on the sheet chosen; DivisionByZero when the
-  // grid has no columns (from left-right) or no rows (from top-bottom), nothing changed then.
+  /// Changing the fill order keeps the same label on the sheet chosen; DivisionByZero when the
+  /// grid has no columns (from left-right) or no rows (from top-bottom), nothing changed then.
   ovLabelDirectionConstants Direction() const noexcept {
     return static_cast<ovLabelDirectionConstants>(direction_);
   }
   void SetDirection(std::int32_t v);
 
-  // The stock and the address layout as values, for hosts that pass them on whole.
+  /// The stock and the address layout as values, for hosts that pass them on whole.
   const SheetGeometry& Sheet() const noexcept { return sheet_; }
   const orvano::AddressLayout& AddressLayout() const noexcept { return address_; }
 
-  // Puts the marker on a label and makes it the start label, without raising LabelClick.
+  /// Puts the marker on a label and makes it the start label, without raising LabelClick.
   void MarqueeLabel(std::int32_t id);
-  // Opens the settings dialog whatever AllowConfig says; afterwards reloads the label, redraws
-  // and raises LabelChanged, whether the user confirmed or not.
+  /// Opens the settings dialog whatever AllowConfig says; afterwards reloads the label, redraws
+  /// and raises LabelChanged, whether the user confirmed or not.
   void ShowConfig();
 
-  // Events, raised synchronously. LabelChanged's label name is the control's own field: a
-  // handler that assigns to it changes LabelName without a lookup or redraw.
+  /// Events, raised synchronously. LabelChanged's label name is the control's own field: a
+  /// handler that assigns to it changes LabelName without a lookup or redraw.
   void OnLabelClick(std::function<void(std::int32_t id)> handler);
   void OnLabelChanged(
       std::function<void(const std::string& brand, std::string& labelName)> handler);
 
-  // How ShowConfig opens the dialog. New controls take the process-wide default, which starts
-  // as the settings dialog frmLabelConfig; without one the dialog counts as cancelled.
+  /// How ShowConfig opens the dialog. New controls take the process-wide default, which starts
+  /// as the settings dialog frmLabelConfig; without one the dialog counts as cancelled.
   void SetConfigRunner(LabelConfigRunner runner);
   static void SetDefaultConfigRunner(LabelConfigRunner runner);
 
-  // The sheet picture as a host or test sees it. Indexes are label numbers; an index the arrays
-  // never held raises SubscriptOutOfRange.
+  /// The sheet picture as a host or test sees it. Indexes are label numbers; an index the arrays
+  /// never held raises SubscriptOutOfRange.
   std::int32_t LoadedCount() const noexcept { return loaded_; }
   bool ElementVisible(SheetArray array, std::int32_t index) const;
   SheetRect LabelRect(std::int32_t index) const;
   SheetLine DirectionLineGeometry(std::int32_t index) const;
   std::string ToolTip(std::int32_t index) const;
-  // The label whose clickable area lies in front at a point, or -1.
+  /// The label whose clickable area lies in front at a point, or -1.
   std::int32_t HitTest(float x, float y) const;
 
  private:
@@ -150,11 +150,11 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   host::Flag allowMarquee_ = host::kTrue;
   host::Flag allowConfig_ = host::kTrue;
   host::Flag addressLabel_ = host::kFalse;
-  // Unlike a label without a stored layout, a control that has loaded none reports zeros.
+  /// Unlike a label without a stored layout, a control that has loaded none reports zeros.
   orvano::AddressLayout address_{0, 0, 0, 0, 0, 0, 0, 0, host::kFalse};
   std::int32_t labelCount_ = 0;
 
-  // The picture: the arrays only grow; their elements come from grid_.
+  /// The picture: the arrays only grow; their elements come from grid_.
   std::int32_t loaded_ = 0;
   sheet::Grid grid_;
   std::unique_ptr<host::Label> txtLabelName_;
@@ -177,7 +177,7 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   LabelConfigRunner configRunner_;
 };
 
-// "Orvano.LabelSelect"; needs a container (ObjectRequired without one).
+/// "Orvano.LabelSelect"; needs a container (ObjectRequired without one).
 ORVANO_CORE_EXPORT void RegisterLabelSelect(host::ClassFactory& factory);
 
 }  // namespace orvano

@@ -10,8 +10,8 @@
 
 namespace orvano::sheet {
 
-// One rectangle per placed label: faces and outlines (passive), or the clickable areas, which
-// also carry the tooltips and answer hit tests.
+/// One rectangle per placed label: faces and outlines (passive), or the clickable areas, which
+/// also carry the tooltips and answer hit tests.
 class ORVANO_CORE_EXPORT LabelSource : public host::ArraySource {
  public:
   LabelSource(const Grid& grid, bool clickable) : grid_(grid), clickable_(clickable) {}
@@ -27,7 +27,7 @@ class ORVANO_CORE_EXPORT LabelSource : public host::ArraySource {
   bool clickable_;
 };
 
-// The fill path: element i is the segment that leads into label i + 1 (label 0 has none).
+/// The fill path: element i is the segment that leads into label i + 1 (label 0 has none).
 class ORVANO_CORE_EXPORT PathSource : public host::ArraySource {
  public:
   explicit PathSource(const Grid& grid) : grid_(grid) {}
@@ -35,8 +35,8 @@ class ORVANO_CORE_EXPORT PathSource : public host::ArraySource {
   host::ArrayElement Element(std::int64_t index) const override;
   std::string ToolTip(std::int64_t) const override { return {}; }
   std::int64_t HitTest(float, float) const override { return -1; }
-  // The segments into every label near the rectangle, and the jumps between rows (columns)
-  // that cross it.
+  /// The segments into every label near the rectangle, and the jumps between rows (columns)
+  /// that cross it.
   void VisitIn(float left, float top, float right, float bottom,
                const std::function<void(std::int64_t)>& visit) const override;
 

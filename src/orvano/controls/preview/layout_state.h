@@ -6,7 +6,7 @@
 
 namespace orvano {
 
-// Pixels of the control's inner area, origin top left.
+/// Pixels of the control's inner area, origin top left.
 struct PixelRect {
   std::int32_t Top = 0;
   std::int32_t Left = 0;
@@ -18,17 +18,17 @@ struct PixelRect {
 struct PreviewLayoutState {
   std::int32_t AreaWidth = 0;
   std::int32_t AreaHeight = 0;
-  std::int32_t ExtentX = 0;  // whole millimetres shown
+  std::int32_t ExtentX = 0;  ///< whole millimetres shown
   std::int32_t ExtentY = 0;
-  double ScaleX = 0;  // pixels per millimetre
+  double ScaleX = 0;  ///< pixels per millimetre
   double ScaleY = 0;
   double PixelsPerMm = 0;
-  PixelRect PageRect;    // sheet piece (page layout) or the label (address layout)
-  PixelRect Label1Rect;  // the first label
-  PixelRect Label2Rect;  // right neighbour, cut off
-  PixelRect Label3Rect;  // neighbour below, cut off
-  PixelRect Label4Rect;  // diagonal neighbour, cut off
-  // Address block (address layout only).
+  PixelRect PageRect;    ///< sheet piece (page layout) or the label (address layout)
+  PixelRect Label1Rect;  ///< the first label
+  PixelRect Label2Rect;  ///< right neighbour, cut off
+  PixelRect Label3Rect;  ///< neighbour below, cut off
+  PixelRect Label4Rect;  ///< diagonal neighbour, cut off
+  /// Address block (address layout only).
   std::int32_t ReturnAddressHeight = 0;
   std::int32_t HeadingHeight = 0;
   std::int32_t HeadingGap = 0;

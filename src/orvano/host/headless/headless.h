@@ -73,15 +73,15 @@ class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
   int MsgBox(const std::string& text, int flags, const std::string& title) override;
   std::unique_ptr<DialogWindow> CreateDialog(const std::string& name) override;
 
-  // Every pointer change, in order.
+  /// Every pointer change, in order.
   const std::vector<MousePointer>& PointerHistory() const;
   void QueueAnswer(int answer);
   const std::vector<ShownMessage>& Messages() const;
   void ClearMessages();
-  // The next ShowModal runs this while the dialog is open.
+  /// The next ShowModal runs this while the dialog is open.
   using User = std::function<void(HeadlessDialog&)>;
   void QueueUser(User user);
-  // Names of the dialogs shown modally, in order.
+  /// Names of the dialogs shown modally, in order.
   const std::vector<std::string>& ShownDialogs() const;
 
  private:
@@ -90,18 +90,18 @@ class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
   std::unique_ptr<State> state_;
 };
 
-// A property bag in memory.
+/// A property bag in memory.
 class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
  public:
   Variant ReadProperty(const std::string& name, const Variant& defaultValue) const override;
   void WriteProperty(const std::string& name, const Variant& value,
                      const Variant& defaultValue) override;
   bool Contains(const std::string& name) const;
-  // Keys in the order they were first written.
+  /// Keys in the order they were first written.
   const std::vector<std::string>& WriteOrder() const { return order_; }
-  // Keys in the order they were read.
+  /// Keys in the order they were read.
   const std::vector<std::string>& ReadOrder() const { return reads_; }
-  void Set(const std::string& name, const Variant& value);  // store directly, for tests
+  void Set(const std::string& name, const Variant& value);  ///< store directly, for tests
   const std::map<std::string, Variant>& Values() const { return values_; }
 
  private:
@@ -112,7 +112,7 @@ class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
 
 class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
  public:
-  // Inner size given in the scale unit.
+  /// Inner size given in the scale unit.
   HeadlessContainer(HeadlessPlatform& platform, ScaleMode mode, float width, float height);
   ~HeadlessContainer() override;
 
@@ -142,22 +142,22 @@ class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
   void Invalidate() override;
   FocusWidget* ActiveWidget() override;
 
-  // The host side: resize (in the scale unit; runs UserControl_Resize), paint, save and load.
+  /// The host side: resize (in the scale unit; runs UserControl_Resize), paint, save and load.
   void Resize(float width, float height);
   void Paint();
   void WriteProperties(PropertyBag& bag);
   void ReadProperties(PropertyBag& bag);
-  // Paint requests seen through Invalidate().
+  /// Paint requests seen through Invalidate().
   int InvalidateCount() const;
 
-  // Recorded drawing since the last ClearDrawing().
+  /// Recorded drawing since the last ClearDrawing().
   const std::vector<Primitive>& Drawing() const;
   void ClearDrawing();
-  // What the latest Paint delivery drew.
+  /// What the latest Paint delivery drew.
   const std::vector<Primitive>& LastPaint() const;
   Color BackColor() const;
 
-  // Lookup by name (arrays: the name as created). Nullptr when absent.
+  /// Lookup by name (arrays: the name as created). Nullptr when absent.
   Widget* Find(const std::string& name) const;
   template <class T>
   T& Get(const std::string& name) const {
@@ -166,20 +166,20 @@ class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
     return *w;
   }
   VirtualArray* FindArray(const std::string& name) const;
-  // Names of the widgets and virtual arrays, back to front.
+  /// Names of the widgets and virtual arrays, back to front.
   std::vector<std::string> StackingOrder() const;
 
-  // The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
-  void Click(Widget& w);       // a button takes the focus first (focus-lost of the field left)
-  void Focus(FocusWidget& w);  // moves the focus: LostFocus of the old, GotFocus of the new
-  void Blur();                 // the focus leaves the form: LostFocus of the focused widget
-  void Type(TextBox& w, const std::string& text);   // focus, then the text replaced: Change
-  void Type(ComboBox& w, const std::string& text);  // editable: focus, then Change
-  void Choose(ComboBox& w, std::int32_t index);     // focus, then the item selected: Click
+  /// The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
+  void Click(Widget& w);       ///< a button takes the focus first (focus-lost of the field left)
+  void Focus(FocusWidget& w);  ///< moves the focus: LostFocus of the old, GotFocus of the new
+  void Blur();                 ///< the focus leaves the form: LostFocus of the focused widget
+  void Type(TextBox& w, const std::string& text);   ///< focus, then the text replaced: Change
+  void Type(ComboBox& w, const std::string& text);  ///< editable: focus, then Change
+  void Choose(ComboBox& w, std::int32_t index);     ///< focus, then the item selected: Click
   void SpinUp(Spinner& s);
   void SpinDown(Spinner& s);
-  void ChooseTab(TabStrip& t, std::int32_t index);  // refused silently when disabled
-  // A click at a point of a virtual array of click areas; returns the index hit or -1.
+  void ChooseTab(TabStrip& t, std::int32_t index);  ///< refused silently when disabled
+  /// A click at a point of a virtual array of click areas; returns the index hit or -1.
   std::int64_t ClickAt(VirtualArray& a, float x, float y);
 
  protected:
@@ -202,7 +202,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
   void Close() override;
   void OnCloseBox(Handler h) override;
 
-  // Container: forwarded to the inner container (twips).
+  /// Container: forwarded to the inner container (twips).
   Platform& GetPlatform() override;
   void Attach(ControlEvents* events) override;
   ScaleMode GetScaleMode() const override;
@@ -228,10 +228,10 @@ class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
   void Invalidate() override;
   FocusWidget* ActiveWidget() override;
 
-  // The user inside a modal dialog: the same actions as on a form, plus the keys and close box.
+  /// The user inside a modal dialog: the same actions as on a form, plus the keys and close box.
   HeadlessContainer& Form();
-  void PressEnter();   // clicks the default button
-  void PressEscape();  // clicks the cancel button
+  void PressEnter();   ///< clicks the default button
+  void PressEscape();  ///< clicks the cancel button
   void CloseBox();
 
  private:

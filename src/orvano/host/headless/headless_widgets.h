@@ -21,30 +21,30 @@ namespace orvano::host::headless {
 
 struct Core;
 
-// What the container keeps of every child: widgets and virtual arrays alike.
+/// What the container keeps of every child: widgets and virtual arrays alike.
 class ORVANO_HEADLESS_EXPORT HeadlessItem {
  public:
   virtual ~HeadlessItem() = default;
   virtual const std::string& ItemName() const = 0;
   virtual bool VisibleFlag() const = 0;
   virtual bool EnabledFlag() const { return true; }
-  // The scale unit changed: multiply horizontal values by fx, vertical ones by fy.
+  /// The scale unit changed: multiply horizontal values by fx, vertical ones by fy.
   virtual void Rescale(float fx, float fy) { (void)fx, (void)fy; }
-  // Shown and enabled: a person can act on it.
+  /// Shown and enabled: a person can act on it.
   virtual bool IsUsable() const = 0;
   virtual void RaiseClick() {}
   virtual FocusWidget* AsFocus() { return nullptr; }
   virtual bool CanTakeFocus() const { return false; }
   virtual void RaiseGotFocus() {}
   virtual void RaiseLostFocus() {}
-  // Expires when the item goes, so a user action can tell whether a handler removed it.
+  /// Expires when the item goes, so a user action can tell whether a handler removed it.
   std::weak_ptr<const char> Watch() const { return alive_; }
 
  private:
   std::shared_ptr<const char> alive_ = std::make_shared<const char>('\0');
 };
 
-// The common part of every widget. Instantiated for each widget interface in widget_base.cpp.
+/// The common part of every widget. Instantiated for each widget interface in widget_base.cpp.
 template <class Base>
 class WidgetImpl : public Base, public HeadlessItem {
  public:
@@ -75,7 +75,7 @@ class WidgetImpl : public Base, public HeadlessItem {
   bool Shown() const;
   bool Usable() const;
   bool HasClickHandler() const { return static_cast<bool>(click_); }
-  // Runs the click handler as the platform does; no focus change (see HeadlessContainer::Click).
+  /// Runs the click handler as the platform does; no focus change (see HeadlessContainer::Click).
   void RaiseClick() override;
 
   // HeadlessItem
@@ -86,7 +86,7 @@ class WidgetImpl : public Base, public HeadlessItem {
   void Rescale(float fx, float fy) override;
 
  protected:
-  // The size changed (not the position); the label refits, a child control resizes.
+  /// The size changed (not the position); the label refits, a child control resizes.
   virtual void SizeChanged() {}
   static void RaiseHandler(const Handler& h);
   Core& Owner() const { return *core_; }
@@ -100,12 +100,12 @@ class WidgetImpl : public Base, public HeadlessItem {
   Handler click_;
 };
 
-// Focus handling on top of the common part.
+/// Focus handling on top of the common part.
 template <class Base>
 class FocusImpl : public WidgetImpl<Base> {
  public:
   using WidgetImpl<Base>::WidgetImpl;
-  // InvalidProcedureCall when the widget is not usable, as the platform refuses it.
+  /// InvalidProcedureCall when the widget is not usable, as the platform refuses it.
   void SetFocus() override;
   bool HasFocus() const override;
   void OnGotFocus(Handler h) override { got_ = std::move(h); }
@@ -136,12 +136,12 @@ extern template class FocusImpl<TextBox>;
 extern template class FocusImpl<ComboBox>;
 extern template class FocusImpl<Button>;
 
-// A selection in a text, counted in characters.
+/// A selection in a text, counted in characters.
 struct ORVANO_HEADLESS_EXPORT Selection {
   std::int32_t start = 0;
   std::int32_t length = 0;
-  void SetStart(std::int32_t v, const std::string& text);   // clamps to the text; length 0
-  void SetLength(std::int32_t v, const std::string& text);  // clamps to the text
+  void SetStart(std::int32_t v, const std::string& text);   ///< clamps to the text; length 0
+  void SetLength(std::int32_t v, const std::string& text);  ///< clamps to the text
 };
 
 class ORVANO_HEADLESS_EXPORT HeadlessTextBox : public FocusImpl<TextBox> {
@@ -161,9 +161,9 @@ class ORVANO_HEADLESS_EXPORT HeadlessTextBox : public FocusImpl<TextBox> {
 
   bool MultiLine() const { return multiLine_; }
   Color BackColor() const { return back_; }
-  // The text selected now.
+  /// The text selected now.
   std::string SelText() const;
-  // What the user's typing does: the text replaced, Change if it differs, the caret at the end.
+  /// What the user's typing does: the text replaced, Change if it differs, the caret at the end.
   void Typed(const std::string& text);
 
  protected:
@@ -206,7 +206,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessLabel : public WidgetImpl<Label> {
   void SizeChanged() override { Fit(); }
 
  private:
-  // AutoSize: the text model of headless.h in the container's unit.
+  /// AutoSize: the text model of headless.h in the container's unit.
   void Fit();
 
   std::string caption_;
@@ -221,8 +221,8 @@ class ORVANO_HEADLESS_EXPORT HeadlessLabel : public WidgetImpl<Label> {
   bool fitting_ = false;
 };
 
-// Left/Top/Width/Height of a line are those of its bounding box: Left and Top move the whole
-// line, Width and Height move the end that lies further right or down (X2/Y2 when level).
+/// Left/Top/Width/Height of a line are those of its bounding box: Left and Top move the whole
+/// line, Width and Height move the end that lies further right or down (X2/Y2 when level).
 class ORVANO_HEADLESS_EXPORT HeadlessLine : public WidgetImpl<Line> {
  public:
   using WidgetImpl<Line>::WidgetImpl;
@@ -235,7 +235,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessLine : public WidgetImpl<Line> {
   void SetX2(float v) override;
   void SetY2(float v) override;
   std::int32_t BorderWidth() const override { return borderWidth_; }
-  void SetBorderWidth(std::int32_t w) override;  // 1 .. 8192
+  void SetBorderWidth(std::int32_t w) override;  ///< 1 .. 8192
   Color BorderColor() const override { return color_; }
   void SetBorderColor(Color c) override { color_ = c; }
 
@@ -272,14 +272,14 @@ class ORVANO_HEADLESS_EXPORT HeadlessComboBox : public FocusImpl<ComboBox> {
   void AddItem(const std::string& item) override;
   void Clear() override;
   std::int32_t ListCount() const override { return static_cast<std::int32_t>(items_.size()); }
-  std::string List(std::int32_t index) const override;  // InvalidPropertyValue outside
+  std::string List(std::int32_t index) const override;  ///< InvalidPropertyValue outside
   std::int32_t ListIndex() const override { return index_; }
   void SetListIndex(std::int32_t index) override;
   std::int32_t NewIndex() const override { return newIndex_; }
-  std::int32_t ItemData(std::int32_t index) const override;  // InvalidPropertyValue outside
+  std::int32_t ItemData(std::int32_t index) const override;  ///< InvalidPropertyValue outside
   void SetItemData(std::int32_t index, std::int32_t data) override;
   std::string Text() const override { return text_; }
-  // Editable: Change only when the text differs; the selection is then -1.
+  /// Editable: Change only when the text differs; the selection is then -1.
   void SetText(const std::string& text) override;
   std::int32_t SelStart() const override { return sel_.start; }
   std::int32_t SelLength() const override { return sel_.length; }
@@ -288,9 +288,9 @@ class ORVANO_HEADLESS_EXPORT HeadlessComboBox : public FocusImpl<ComboBox> {
   void OnChange(Handler h) override { change_ = std::move(h); }
 
   std::vector<std::string> Items() const;
-  // Position of the item with that text (no regard to case), or -1.
+  /// Position of the item with that text (no regard to case), or -1.
   std::int32_t FindItem(const std::string& text) const;
-  // The user's typing in an editable list: text replaced, Change if it differs, caret at the end.
+  /// The user's typing in an editable list: text replaced, Change if it differs, caret at the end.
   void Typed(const std::string& text);
 
  private:
@@ -314,7 +314,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessButton : public FocusImpl<Button> {
   using FocusImpl<Button>::FocusImpl;
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& text) override { caption_ = text; }
-  // One default and one cancel button per container: setting one clears the other buttons'.
+  /// One default and one cancel button per container: setting one clears the other buttons'.
   void SetDefault(bool on) override;
   void SetCancel(bool on) override;
   bool IsDefault() const { return default_; }
@@ -343,16 +343,16 @@ class ORVANO_HEADLESS_EXPORT HeadlessTabStrip : public WidgetImpl<TabStrip> {
   using WidgetImpl<TabStrip>::WidgetImpl;
   void AddTab(const std::string& caption) override;
   std::int32_t TabCount() const override { return static_cast<std::int32_t>(tabs_.size()); }
-  std::string TabCaption(std::int32_t index) const override;  // InvalidPropertyValue outside
+  std::string TabCaption(std::int32_t index) const override;  ///< InvalidPropertyValue outside
   std::int32_t Tab() const override { return tab_; }
   void SetTab(std::int32_t index) override;
   bool TabEnabled(std::int32_t index) const override;
   void SetTabEnabled(std::int32_t index, bool enabled) override;
   void OnTabChange(Handler h) override { change_ = std::move(h); }
-  // InvalidProcedureCall for a widget of another host, InvalidPropertyValue for a missing tab.
+  /// InvalidProcedureCall for a widget of another host, InvalidPropertyValue for a missing tab.
   void PlaceOnTab(Widget& child, std::int32_t index) override;
 
-  // The tab a widget was placed on, or -1.
+  /// The tab a widget was placed on, or -1.
   std::int32_t TabOf(const Widget& child) const;
 
  private:
@@ -366,7 +366,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessTabStrip : public WidgetImpl<TabStrip> {
   Handler change_;
 };
 
-// A virtual array keeps only its source; tests read the elements through it.
+/// A virtual array keeps only its source; tests read the elements through it.
 class ORVANO_HEADLESS_EXPORT HeadlessVirtualArray : public VirtualArray, public HeadlessItem {
  public:
   HeadlessVirtualArray(std::shared_ptr<Core> core, std::string name, ArrayKind kind,
@@ -387,14 +387,14 @@ class ORVANO_HEADLESS_EXPORT HeadlessVirtualArray : public VirtualArray, public 
 
   const ArraySource* Source() const { return source_; }
   int InvalidateCount() const { return invalidated_; }
-  // Number of elements the source shows (0 without a source).
+  /// Number of elements the source shows (0 without a source).
   std::int64_t Count() const;
-  // SubscriptOutOfRange without a source or outside 0 .. Count()-1.
+  /// SubscriptOutOfRange without a source or outside 0 .. Count()-1.
   ArrayElement Element(std::int64_t index) const;
-  // The tooltip at a point: that of the element hit, or empty.
+  /// The tooltip at a point: that of the element hit, or empty.
   std::string ToolTipAt(float x, float y) const;
-  // The element a click at the point hits (click areas only, while shown), or -1; runs the click
-  // handler with it.
+  /// The element a click at the point hits (click areas only, while shown), or -1; runs the click
+  /// handler with it.
   std::int64_t ClickAt(float x, float y);
 
   const std::string& ItemName() const override { return name_; }

@@ -12,8 +12,8 @@ class QPrinter;
 
 namespace orvano::qt {
 
-// Prints one calibration page with the offset already stored applied, so a second sheet shows
-// what is left. Raises as PrintLabels.
+/// Prints one calibration page with the offset already stored applied, so a second sheet shows
+/// what is left. Raises as PrintLabels.
 ORVANO_PRINT_EXPORT void PrintCalibrationSheet(QPrinter& printer, const LabelDef& def,
                                                const print_data::PrinterOffset& offset);
 

@@ -11,13 +11,13 @@
 
 namespace orvano::qt {
 
-// The properties are those of AddressLabel (address_label_properties.h), named in Qt's style;
-// errors and notification as ControlWidget describes (addressChanged follows every edit of the
-// box). Texts use Qt's "\n" line ends; the control's own "\r\n" are converted both ways.
+/// The properties are those of AddressLabel (address_label_properties.h), named in Qt's style;
+/// errors and notification as ControlWidget describes (addressChanged follows every edit of the
+/// box). Texts use Qt's "\n" line ends; the control's own "\r\n" are converted both ways.
 class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_PROPERTY)
-  // The address has changed since the box last lost the focus.
+  /// The address has changed since the box last lost the focus.
   Q_PROPERTY(bool modified READ isModified NOTIFY modifiedChanged)
 
  public:
@@ -29,15 +29,15 @@ class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
 
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_ACCESSORS)
   bool isModified() const { return control_->AddressChanged() != 0; }
-  // The label size of a stock and the margins, spaces and sender format of an address layout.
+  /// The label size of a stock and the margins, spaces and sender format of an address layout.
   void showLayout(const SheetGeometry& sheet, const AddressLayout& layout);
 
-  // The label at real size (the control shrinks it evenly when given less room).
+  /// The label at real size (the control shrinks it evenly when given less room).
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return {120, 70}; }
 
  Q_SIGNALS:
-  // The user changed the address and left the box.
+  /// The user changed the address and left the box.
   void afterUpdate();
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_SIGNAL)
   void modifiedChanged(bool modified);

@@ -30,31 +30,31 @@ class ORVANO_WIDGETS_EXPORT ControlWidget : public QWidget {
  public:
   ~ControlWidget() override;
 
-  // The control's own WriteProperties / ReadProperties: what a form saves and loads.
+  /// The control's own WriteProperties / ReadProperties: what a form saves and loads.
   void saveState(host::PropertyBag& bag);
   void restoreState(host::PropertyBag& bag);
-  // The same through a property file, under the widget's objectName (which must be set and
-  // unique on the form). restoreState leaves the control as it is when the file has no bag
-  // for it and returns false then. saveState of a widget without a name saves nothing, emits
-  // errorOccurred and returns false: saving nothing must not pass unnoticed.
+  /// The same through a property file, under the widget's objectName (which must be set and
+  /// unique on the form). restoreState leaves the control as it is when the file has no bag
+  /// for it and returns false then. saveState of a widget without a name saves nothing, emits
+  /// errorOccurred and returns false: saving nothing must not pass unnoticed.
   bool saveState(PropertyFile& file);
   bool restoreState(PropertyFile& file);
 
-  // The container the control lives in: for hosts that need the lower-level view.
+  /// The container the control lives in: for hosts that need the lower-level view.
   QtContainer& container() { return *container_; }
 
  Q_SIGNALS:
-  // The control refused a change with an error; the text says why (German, as the platform's).
+  /// The control refused a change with an error; the text says why (German, as the platform's).
   void errorOccurred(const QString& message);
 
  protected:
   explicit ControlWidget(QWidget* parent);
 
-  // Runs a change of the control, then publishes the properties. An exception of the change is
-  // caught: errorOccurred tells it and the result is false.
+  /// Runs a change of the control, then publishes the properties. An exception of the change is
+  /// caught: errorOccurred tells it and the result is false.
   bool Apply(const std::function<void()>& change) noexcept;
-  // Emits the notify signal of every property whose value differs from the one last published
-  // (with signal false: only records them, as a constructor does).
+  /// Emits the notify signal of every property whose value differs from the one last published
+  /// (with signal false: only records them, as a constructor does).
   virtual void Publish(bool signal = true) = 0;
 
  private:

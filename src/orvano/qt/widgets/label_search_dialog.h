@@ -23,27 +23,27 @@ class ORVANO_WIDGETS_EXPORT LabelSearchDialog : public QDialog {
   Q_PROPERTY(QString filterText READ filterText WRITE setFilterText)
 
  public:
-  // dataFolder: where the user's own labels live; empty means the component's folder.
+  /// dataFolder: where the user's own labels live; empty means the component's folder.
   explicit LabelSearchDialog(const QString& dataFolder = {}, QWidget* parent = nullptr);
   ~LabelSearchDialog() override;
 
   QString dataFolder() const { return dataFolder_; }
-  // Reads the catalog and the user's labels again.
+  /// Reads the catalog and the user's labels again.
   void setDataFolder(const QString& folder);
   QString filterText() const;
   void setFilterText(const QString& text);
 
-  // Rows shown for the current filter.
+  /// Rows shown for the current filter.
   int resultCount() const;
   QLineEdit* filterField() const { return filter_; }
   QTableView* table() const { return table_; }
 
-  // The label last chosen; empty before.
+  /// The label last chosen; empty before.
   QString chosenBrand() const { return chosenBrand_; }
   QString chosenLabelName() const { return chosenName_; }
 
  Q_SIGNALS:
-  // Enter, the OK button or a double click on a row.
+  /// Enter, the OK button or a double click on a row.
   void labelChosen(const QString& brand, const QString& labelName);
 
  protected:
@@ -64,7 +64,7 @@ class ORVANO_WIDGETS_EXPORT LabelSearchDialog : public QDialog {
   QDialogButtonBox* buttons_ = nullptr;
 };
 
-// Makes the widget take every label chosen in the dialog, looked up once with brand and name.
+/// Makes the widget take every label chosen in the dialog, looked up once with brand and name.
 ORVANO_WIDGETS_EXPORT void connectToLabelSelect(LabelSearchDialog* dialog,
                                                 LabelSelectWidget* widget);
 

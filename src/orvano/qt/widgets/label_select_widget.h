@@ -11,10 +11,10 @@
 
 namespace orvano::qt {
 
-// The properties are those of LabelSelect (label_select_properties.h), named in Qt's style
-// (pageWidth for PageWidth); errors and notification as ControlWidget describes. Setting brand
-// or labelName looks the label up in the catalog; labelID takes only numbers on the sheet while
-// the marker is allowed.
+/// The properties are those of LabelSelect (label_select_properties.h), named in Qt's style
+/// (pageWidth for PageWidth); errors and notification as ControlWidget describes. Setting brand
+/// or labelName looks the label up in the catalog; labelID takes only numbers on the sheet while
+/// the marker is allowed.
 class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_PROPERTY)
@@ -23,11 +23,11 @@ class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   explicit LabelSelectWidget(QWidget* parent = nullptr);
   ~LabelSelectWidget() override;
 
-  // The control itself, for everything a property cannot carry.
+  /// The control itself, for everything a property cannot carry.
   LabelSelect& control() { return *control_; }
   const LabelSelect& control() const { return *control_; }
-  // A new object on every call, owned by the caller. Unlike the properties, this plain C++ call
-  // lets the control's error (host::Error, a measurement that is not a number) reach the caller.
+  /// A new object on every call, owned by the caller. Unlike the properties, this plain C++ call
+  /// lets the control's error (host::Error, a measurement that is not a number) reach the caller.
   std::shared_ptr<orvano::LabelDef> labelDef() const { return control_->LabelDef(); }
 
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_ACCESSORS)
@@ -36,15 +36,15 @@ class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   QSize minimumSizeHint() const override;
 
  public Q_SLOTS:
-  // Opens the settings dialog modally; labelChanged follows, confirmed or not.
+  /// Opens the settings dialog modally; labelChanged follows, confirmed or not.
   void showConfig();
-  // Puts the marker on a label and makes it the start label, without labelClick.
+  /// Puts the marker on a label and makes it the start label, without labelClick.
   void marqueeLabel(int id);
 
  Q_SIGNALS:
-  // A click on a label of the sheet moved the start label there (0-based, in fill order).
+  /// A click on a label of the sheet moved the start label there (0-based, in fill order).
   void labelClick(int id);
-  // The settings dialog has closed; brand and label name as the control now holds them.
+  /// The settings dialog has closed; brand and label name as the control now holds them.
   void labelChanged(const QString& brand, const QString& labelName);
 
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_SIGNAL)

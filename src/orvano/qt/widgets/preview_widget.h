@@ -10,9 +10,9 @@
 
 namespace orvano::qt {
 
-// The properties are those of Preview (preview_properties.h), named in Qt's style; spaceVertical
-// and spaceHorizontal are pitches (label size plus gap). The control takes every value, so the
-// setters return true; notification as ControlWidget describes.
+/// The properties are those of Preview (preview_properties.h), named in Qt's style; spaceVertical
+/// and spaceHorizontal are pitches (label size plus gap). The control takes every value, so the
+/// setters return true; notification as ControlWidget describes.
 class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   Q_OBJECT
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_PROPERTY)
@@ -25,7 +25,7 @@ class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   const Preview& control() const { return *control_; }
 
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_ACCESSORS)
-  // A whole stock (gaps become pitches) or address layout at once.
+  /// A whole stock (gaps become pitches) or address layout at once.
   void showSheet(const SheetGeometry& sheet);
   void showAddressLayout(const AddressLayout& layout);
 

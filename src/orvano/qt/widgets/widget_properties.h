@@ -38,7 +38,7 @@ T FromQt(const Q& value) {
   }
 }
 
-// A value as the getter would give it back: texts with Qt's line ends.
+/// A value as the getter would give it back: texts with Qt's line ends.
 template <class Q>
 Q AsRead(const Q& value) {
   if constexpr (std::is_same_v<Q, QString>) {
@@ -48,7 +48,7 @@ Q AsRead(const Q& value) {
   }
 }
 
-// NaN counts as equal to NaN, so storing it again is no change.
+/// NaN counts as equal to NaN, so storing it again is no change.
 template <class Q>
 bool Same(const Q& a, const Q& b) {
   if constexpr (std::is_floating_point_v<Q>) {
