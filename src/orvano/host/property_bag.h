@@ -1,4 +1,5 @@
-// The host's property bag of one control instance.
+/// \file
+/// The host's property bag of one control instance.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 
 namespace orvano::host {
 
+/// The saved properties of one control instance, by name; the host decides where they live.
 class ORVANO_CORE_EXPORT PropertyBag {
  public:
   virtual ~PropertyBag() = default;

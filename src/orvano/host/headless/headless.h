@@ -1,32 +1,33 @@
-// The headless host: a complete in-memory backend with no screen, deterministic, for tests.
-//
-// - Widgets are plain objects; tests find them by name and read every property, the stacking
-//   order and the visibility.
-// - The platform's event order is reproduced (see container.h); the "user" functions below act
-//   as a person would: a click on a button first moves the focus, typing sets the focus and
-//   raises Change, choosing a list item raises Click.
-// - The drawing surface records every primitive it is given.
-// - Message boxes answer from a queue that the test fills (an empty queue answers OK, or No for
-//   a question); every box shown is recorded.
-// - A modal dialog runs a test-supplied function that plays the user while the dialog is open.
-//   When the function returns and the dialog is still open, it is closed by its close box.
-// - Property bags are in-memory maps with the platform's default rule.
-//
-// Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
-// size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
-// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap,
-// the caption breaks at blanks within its width; without it, the width fits the longest line. Line
-// breaks ("\r\n" or "\n") start a new line. A word wider than the caption keeps a line of its own;
-// an empty caption is one line high.
-//
-// Where the platform offers a choice, this host keeps to the simplest one:
-// - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
-//   LostFocus, and no other widget receives it;
-// - a click on a list only focuses it (Choose picks an item); spinner clicks leave the focus
-//   where it is; choosing a tab first takes the focus from the field being left;
-// - ShowModal always returns with the dialog closed, even if the close box handler kept it open;
-// - a queued message-box answer that the box has no button for throws std::logic_error (a
-//   mistake of the test, which code that resumes platform errors must not swallow).
+/// \file
+/// The headless host: a complete in-memory backend with no screen, deterministic, for tests.
+///
+/// - Widgets are plain objects; tests find them by name and read every property, the stacking
+///   order and the visibility.
+/// - The platform's event order is reproduced (see container.h); the "user" functions below act
+///   as a person would: a click on a button first moves the focus, typing sets the focus and
+///   raises Change, choosing a list item raises Click.
+/// - The drawing surface records every primitive it is given.
+/// - Message boxes answer from a queue that the test fills (an empty queue answers OK, or No for
+///   a question); every box shown is recorded.
+/// - A modal dialog runs a test-supplied function that plays the user while the dialog is open.
+///   When the function returns and the dialog is still open, it is closed by its close box.
+/// - Property bags are in-memory maps with the platform's default rule.
+///
+/// Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
+/// size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
+/// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap,
+/// the caption breaks at blanks within its width; without it, the width fits the longest line. Line
+/// breaks ("\r\n" or "\n") start a new line. A word wider than the caption keeps a line of its own;
+/// an empty caption is one line high.
+///
+/// Where the platform offers a choice, this host keeps to the simplest one:
+/// - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
+///   LostFocus, and no other widget receives it;
+/// - a click on a list only focuses it (Choose picks an item); spinner clicks leave the focus
+///   where it is; choosing a tab first takes the focus from the field being left;
+/// - ShowModal always returns with the dialog closed, even if the close box handler kept it open;
+/// - a queued message-box answer that the box has no button for throws std::logic_error (a
+///   mistake of the test, which code that resumes platform errors must not swallow).
 #pragma once
 
 #include <cstdint>
@@ -47,22 +48,30 @@ namespace orvano::host::headless {
 class HeadlessContainer;
 class HeadlessDialog;
 
+/// One Surface::Draw call as the headless surface recorded it.
 struct Primitive {
-  float x1, y1, x2, y2;
-  Color color;
-  DrawMode mode;
-  DrawStyle style;
+  float x1,         ///< the first point, in the container's scale unit
+      y1,           ///< the first point, in the container's scale unit
+      x2,           ///< the second point, in the container's scale unit
+      y2;           ///< the second point, in the container's scale unit
+  Color color;      ///< &HBBGGRR
+  DrawMode mode;    ///< line, box or filled box
+  DrawStyle style;  ///< the pen in effect
+  /// Field by field.
   bool operator==(const Primitive&) const = default;
 };
 
+/// One message box the headless platform showed.
 struct ShownMessage {
-  std::string text;
-  int flags;
-  std::string title;
+  std::string text;   ///< the message
+  int flags;          ///< msgbox flags, added up
+  std::string title;  ///< the title bar text
 };
 
+/// The headless desktop: message boxes answer from a queue, modal dialogs run a queued user.
 class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
  public:
+  /// A screen with that many twips per pixel (15: 96 pixels per inch).
   explicit HeadlessPlatform(float twipsPerPixelX = 15, float twipsPerPixelY = 15);
   ~HeadlessPlatform() override;
 
@@ -75,11 +84,15 @@ class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
 
   /// Every pointer change, in order.
   const std::vector<MousePointer>& PointerHistory() const;
+  /// The answer of the next message box (msgbox::kOk, kYes or kNo); answers are used in order.
   void QueueAnswer(int answer);
+  /// Every message box shown since the last ClearMessages, in order.
   const std::vector<ShownMessage>& Messages() const;
+  /// Forgets the message boxes shown so far.
   void ClearMessages();
   /// The next ShowModal runs this while the dialog is open.
   using User = std::function<void(HeadlessDialog&)>;
+  /// Queues a user for the next modal dialog; users are used in order.
   void QueueUser(User user);
   /// Names of the dialogs shown modally, in order.
   const std::vector<std::string>& ShownDialogs() const;
@@ -96,12 +109,14 @@ class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
   Variant ReadProperty(const std::string& name, const Variant& defaultValue) const override;
   void WriteProperty(const std::string& name, const Variant& value,
                      const Variant& defaultValue) override;
+  /// Whether a value is stored under the name.
   bool Contains(const std::string& name) const;
   /// Keys in the order they were first written.
   const std::vector<std::string>& WriteOrder() const { return order_; }
   /// Keys in the order they were read.
   const std::vector<std::string>& ReadOrder() const { return reads_; }
   void Set(const std::string& name, const Variant& value);  ///< store directly, for tests
+  /// Every stored value by name.
   const std::map<std::string, Variant>& Values() const { return values_; }
 
  private:
@@ -110,6 +125,7 @@ class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
   mutable std::vector<std::string> reads_;
 };
 
+/// A control's container in the headless host; the test plays host and user through it.
 class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
  public:
   /// Inner size given in the scale unit.
@@ -144,27 +160,30 @@ class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
 
   /// The host side: resize (in the scale unit; runs UserControl_Resize), paint, save and load.
   void Resize(float width, float height);
-  void Paint();
-  void WriteProperties(PropertyBag& bag);
-  void ReadProperties(PropertyBag& bag);
+  void Paint();                            ///< runs UserControl_Paint
+  void WriteProperties(PropertyBag& bag);  ///< runs UserControl_WriteProperties
+  void ReadProperties(PropertyBag& bag);   ///< runs UserControl_ReadProperties
   /// Paint requests seen through Invalidate().
   int InvalidateCount() const;
 
   /// Recorded drawing since the last ClearDrawing().
   const std::vector<Primitive>& Drawing() const;
-  void ClearDrawing();
+  void ClearDrawing();  ///< forgets the recorded drawing
   /// What the latest Paint delivery drew.
   const std::vector<Primitive>& LastPaint() const;
-  Color BackColor() const;
+  Color BackColor() const;  ///< what SetBackColor set (&HBBGGRR)
 
   /// Lookup by name (arrays: the name as created). Nullptr when absent.
   Widget* Find(const std::string& name) const;
+  /// The widget of that name as a T; ObjectRequired ("kein Steuerelement" and the name) when
+  /// there is none or it is of another kind.
   template <class T>
   T& Get(const std::string& name) const {
     auto* w = dynamic_cast<T*>(Find(name));
     if (!w) Raise(ErrorKind::ObjectRequired, "kein Steuerelement " + name);
     return *w;
   }
+  /// The virtual array of that name, or nullptr.
   VirtualArray* FindArray(const std::string& name) const;
   /// Names of the widgets and virtual arrays, back to front.
   std::vector<std::string> StackingOrder() const;
@@ -176,20 +195,22 @@ class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
   void Type(TextBox& w, const std::string& text);   ///< focus, then the text replaced: Change
   void Type(ComboBox& w, const std::string& text);  ///< editable: focus, then Change
   void Choose(ComboBox& w, std::int32_t index);     ///< focus, then the item selected: Click
-  void SpinUp(Spinner& s);
-  void SpinDown(Spinner& s);
+  void SpinUp(Spinner& s);                          ///< a click on the up arrow; the focus stays
+  void SpinDown(Spinner& s);                        ///< a click on the down arrow; the focus stays
   void ChooseTab(TabStrip& t, std::int32_t index);  ///< refused silently when disabled
   /// A click at a point of a virtual array of click areas; returns the index hit or -1.
   std::int64_t ClickAt(VirtualArray& a, float x, float y);
 
  protected:
   struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<State> state_;  ///< the container's widgets and recordings
   friend class HeadlessDialog;
 };
 
+/// A modal dialog of the headless host: a form in twips that a queued user plays while it is open.
 class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
  public:
+  /// A hidden dialog of the platform (HeadlessPlatform::CreateDialog makes them).
   HeadlessDialog(HeadlessPlatform& platform, std::string name);
   ~HeadlessDialog() override;
 
@@ -232,7 +253,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
   HeadlessContainer& Form();
   void PressEnter();   ///< clicks the default button
   void PressEscape();  ///< clicks the cancel button
-  void CloseBox();
+  void CloseBox();     ///< runs the close-box handler, or closes when there is none
 
  private:
   HeadlessPlatform& platform_;
