@@ -1,6 +1,7 @@
-// The address layout of one label as the layout file stores it: "2;1;2;1;0;0;10;2; 1", the
-// margins in record order (left, top, right, bottom), heading and address space, font size,
-// sender-line format and the heading flag as " 1" or " 0".
+/// \file
+/// The address layout of one label as the layout file stores it: "2;1;2;1;0;0;10;2; 1", the
+/// margins in record order (left, top, right, bottom), heading and address space, font size,
+/// sender-line format and the heading flag as " 1" or " 0".
 #pragma once
 
 #include <string>

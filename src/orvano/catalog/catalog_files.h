@@ -1,6 +1,7 @@
-// The three catalog files and where they live: the shipped catalog in the component's folder (or,
-// for an installed library, in its data folder), the user's own labels and the address layouts
-// in the data folder.
+/// \file
+/// The three catalog files and where they live: the shipped catalog in the component's folder (or,
+/// for an installed library, in its data folder), the user's own labels and the address layouts
+/// in the data folder.
 #pragma once
 
 #include <string>
@@ -24,7 +25,7 @@ ORVANO_CORE_EXPORT std::string UserFolder(const std::string& dataFolder);
 
 /// The folders the shipped catalog is looked for in, first to last: the component's folder; then,
 /// unless a host has set that folder (host::SetAppPath), the installed data folder
-/// (<prefix>/share/orvano, fixed when the library is built) and "orvano" in each folder of
+/// (`<prefix>/share/orvano`, fixed when the library is built) and "orvano" in each folder of
 /// $XDG_DATA_DIRS (/usr/local/share and /usr/share when unset). Relative entries are ignored.
 ORVANO_CORE_EXPORT std::vector<std::string> ShippedCatalogFolders();
 /// The shipped catalog of the first of those folders that has one; the component folder's when

@@ -1,5 +1,6 @@
-// The value of one field of a catalog record: absent, a whole number (only the field count), a
-// number, or a text.
+/// \file
+/// The value of one field of a catalog record: absent, a whole number (only the field count), a
+/// number, or a text.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,8 @@
-// The settings dialog's catalog in memory: every brand header and every entry of the shipped
-// catalog and of the user's labels, in file order. The entries are not copied out of the file:
-// each is a place in the cached file's bytes (shared with the lookups), and its text and numbers
-// are read when asked for.
+/// \file
+/// The settings dialog's catalog in memory: every brand header and every entry of the shipped
+/// catalog and of the user's labels, in file order. The entries are not copied out of the file:
+/// each is a place in the cached file's bytes (shared with the lookups), and its text and numbers
+/// are read when asked for.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include "orvano/core_export.h"
 #include "orvano/host/platform.h"
 
+/// The catalog files (shipped stocks, the user's own labels, address layouts) and their lookups.
 namespace orvano::catalog {
 
 /// One entry, read: the record's values (a whole number too large for 32 bits reads as 0), its

@@ -1,10 +1,11 @@
-// Handing the user's own labels, with their address layouts, to another machine: an export file
-// in UTF-8, and an import that merges one into the data folder's files through the same locked,
-// atomic profile writes the settings dialog uses.
-//
-// The export file is a profile file with a byte-order mark: the section [Etiketten] holds each
-// label's catalog record, [Adresslayouts] its address-layout record, both keyed by the label's
-// name and copied as stored, so an import writes the very bytes that were exported.
+/// \file
+/// Handing the user's own labels, with their address layouts, to another machine: an export file
+/// in UTF-8, and an import that merges one into the data folder's files through the same locked,
+/// atomic profile writes the settings dialog uses.
+///
+/// The export file is a profile file with a byte-order mark: the section [Etiketten] holds each
+/// label's catalog record, [Adresslayouts] its address-layout record, both keyed by the label's
+/// name and copied as stored, so an import writes the very bytes that were exported.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,7 @@
-// One label of a catalog file and its record text, read and written in one place:
-// "description;format;landscape;cols;rows;left;top;width;height;gap;gap", numbers in the German
-// number text, lengths in millimetres, gaps between neighbours (not pitches).
+/// \file
+/// One label of a catalog file and its record text, read and written in one place:
+/// "description;format;landscape;cols;rows;left;top;width;height;gap;gap", numbers in the German
+/// number text, lengths in millimetres, gaps between neighbours (not pitches).
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// Looking a label and its address layout up in the catalog files.
+/// \file
+/// Looking a label and its address layout up in the catalog files.
 #pragma once
 
 #include <cstdint>

@@ -1,13 +1,14 @@
-// The profile-string functions: one key of a sectioned key-value text file, read or written with
-// the behaviour of the Windows functions, since the files are shared with Windows installations.
-//
-// Reading: section and key names match regardless of case (Latin-1 letters included) and of
-// blanks and tabs around them; the first matching section and key win; a value is trimmed and
-// loses one pair of outer matching quotes; CR LF, LF and CR all end a line; a line without "="
-// is no key. Writing: a value is replaced in place, a new key goes to the end of its section, a
-// new section to the end of the file, a null value removes the key; untouched lines keep their
-// bytes. A file is UTF-8 when it has a byte-order mark or is valid UTF-8 with non-ASCII bytes,
-// Windows-1252 otherwise; strings in memory are UTF-8.
+/// \file
+/// The profile-string functions: one key of a sectioned key-value text file, read or written with
+/// the behaviour of the Windows functions, since the files are shared with Windows installations.
+///
+/// Reading: section and key names match regardless of case (Latin-1 letters included) and of
+/// blanks and tabs around them; the first matching section and key win; a value is trimmed and
+/// loses one pair of outer matching quotes; CR LF, LF and CR all end a line; a line without "="
+/// is no key. Writing: a value is replaced in place, a new key goes to the end of its section, a
+/// new section to the end of the file, a null value removes the key; untouched lines keep their
+/// bytes. A file is UTF-8 when it has a byte-order mark or is valid UTF-8 with non-ASCII bytes,
+/// Windows-1252 otherwise; strings in memory are UTF-8.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
-// Reading and writing one key of a catalog file, picking fields out of a ";"-separated record,
-// and reading numbers and lengths as the user and the files write them (German notation).
+/// \file
+/// Reading and writing one key of a catalog file, picking fields out of a ";"-separated record,
+/// and reading numbers and lengths as the user and the files write them (German notation).
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
-// The component's folder: where the shipped catalog lies. By default the folder of the running
-// executable; hosts and tests may point it elsewhere.
+/// \file
+/// The component's folder: where the shipped catalog lies. By default the folder of the running
+/// executable; hosts and tests may point it elsewhere.
 #pragma once
 
 #include <string>

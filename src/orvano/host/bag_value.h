@@ -1,6 +1,7 @@
-// Property-bag values of a control's fields: one conversion per field type, and the save and load
-// steps that every control runs per key. Each step resumes its own error, so one value that fails
-// to write or to convert leaves the other keys alone.
+/// \file
+/// Property-bag values of a control's fields: one conversion per field type, and the save and load
+/// steps that every control runs per key. Each step resumes its own error, so one value that fails
+/// to write or to convert leaves the other keys alone.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// The platform's keyed collection: positions from 1 in the order of adding, text keys compared
-// without regard to case, a missing key or position an error the caller may trap.
+/// \file
+/// The platform's keyed collection: positions from 1 in the order of adding, text keys compared
+/// without regard to case, a missing key or position an error the caller may trap.
 #pragma once
 
 #include <cstdint>

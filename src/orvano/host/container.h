@@ -23,6 +23,8 @@
 #include "orvano/host/widget_array.h"
 #include "orvano/host/widgets.h"
 
+/// The platform as the library sees it: the interfaces a host implements (container, widgets,
+/// surface, dialogs, property bag), the error kinds and the shared value rules.
 namespace orvano::host {
 
 /// Desktop services (platform.h).

@@ -1,5 +1,6 @@
-// The platform's error: every failure that may reach a host, or that a handler resumes, is one of
-// these. The kinds carry the numbers hosts of the original platform know them by.
+/// \file
+/// The platform's error: every failure that may reach a host, or that a handler resumes, is one of
+/// these. The kinds carry the numbers hosts of the original platform know them by.
 #pragma once
 
 #include <stdexcept>

@@ -1,4 +1,5 @@
-// The class factory: every public class by its program name ("Orvano.LabelDef").
+/// \file
+/// The class factory: every public class by its program name ("Orvano.LabelDef").
 #pragma once
 
 #include <functional>

@@ -1,5 +1,6 @@
-// Number semantics shared by every layer: banker's rounding, floor, checked 32-bit conversion and
-// division, the German number text, and the 16-bit flag whose true value is -1.
+/// \file
+/// Number semantics shared by every layer: banker's rounding, floor, checked 32-bit conversion and
+/// division, the German number text, and the 16-bit flag whose true value is -1.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// UTF-8 text helpers. Strings in memory are UTF-8; lengths and positions count characters.
+/// \file
+/// UTF-8 text helpers. Strings in memory are UTF-8; lengths and positions count characters.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
-// Sequential reading of a text file, line by line, as the platform's Line Input does: a line ends
-// at CR LF, LF or CR, and the line end is not part of the line. Bytes are returned as stored.
+/// \file
+/// Sequential reading of a text file, line by line, as the platform's Line Input does: a line ends
+/// at CR LF, LF or CR, and the line end is not part of the line. Bytes are returned as stored.
 #pragma once
 
 #include <cstdio>

@@ -1,6 +1,7 @@
-// A value of the property bag: empty, flag, 32-bit integer, double or string, with the platform's
-// conversions (numeric text in either notation, banker's rounding to integers, TypeMismatch when a
-// value does not convert).
+/// \file
+/// A value of the property bag: empty, flag, 32-bit integer, double or string, with the platform's
+/// conversions (numeric text in either notation, banker's rounding to integers, TypeMismatch when a
+/// value does not convert).
 #pragma once
 
 #include <cstdint>

@@ -1,12 +1,13 @@
-// Indexed widget arrays.
-//
-// WidgetArray: real widgets that grow by loading one index at a time (fixed arrays simply load
-// all their indexes at creation). Unloading is not needed by any control and is not offered.
-//
-// VirtualArray: a passive array (shapes, lines or transparent click areas) whose elements the
-// owner computes on demand. It serves grids far too large to hold one widget per element: the
-// backend asks the source for what to draw, which element a click or tooltip hits, and keeps no
-// per-element state of its own.
+/// \file
+/// Indexed widget arrays.
+///
+/// WidgetArray: real widgets that grow by loading one index at a time (fixed arrays simply load
+/// all their indexes at creation). Unloading is not needed by any control and is not offered.
+///
+/// VirtualArray: a passive array (shapes, lines or transparent click areas) whose elements the
+/// owner computes on demand. It serves grids far too large to hold one widget per element: the
+/// backend asks the source for what to draw, which element a click or tooltip hits, and keeps no
+/// per-element state of its own.
 #pragma once
 
 #include <cstdint>

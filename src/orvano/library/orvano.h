@@ -1,9 +1,12 @@
-// The library's front door: one class factory that knows every public class by its program name.
+/// \file
+/// The library's front door: one class factory that knows every public class by its program name.
 #pragma once
 
 #include "orvano/core_export.h"
 #include "orvano/host/factory.h"
 
+/// Orvano: the label model, the catalog, the three controls and their settings dialog, free of
+/// any toolkit.
 namespace orvano {
 
 /// The factory with every public class registered ("Orvano.LabelDef", "Orvano.LabelSelect", ...).

@@ -1,6 +1,7 @@
-// The address block of a label: the sender line, the heading and the address placed on a
-// LabelDef in millimetres, from an address layout. Shared by everything that hands out a
-// LabelDef for an address label, so they all lay it out alike.
+/// \file
+/// The address block of a label: the sender line, the heading and the address placed on a
+/// LabelDef in millimetres, from an address layout. Shared by everything that hands out a
+/// LabelDef for an address label, so they all lay it out alike.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
-// How an address label is laid out on its label: inner margins and spaces in millimetres, the
-// font size in points, the sender-line format and the heading flag. The defaults are the layout
-// of a label for which none is stored.
+/// \file
+/// How an address label is laid out on its label: inner margins and spaces in millimetres, the
+/// font size in points, the sender-line format and the heading flag. The defaults are the layout
+/// of a label for which none is stored.
 #pragma once
 
 #include <cstdint>

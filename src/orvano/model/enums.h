@@ -1,4 +1,5 @@
-// The public enumerations, with their exact values.
+/// \file
+/// The public enumerations, with their exact values.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// One printable text field of a label: position in mm, font, alignment and where its text comes
-// from. Pure data; nothing is validated or recomputed.
+/// \file
+/// One printable text field of a label: position in mm, font, alignment and where its text comes
+/// from. Pure data; nothing is validated or recomputed.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// The ordered, keyed collection of a label's fields: positions from 1 in the order of adding,
-// keys are the field names, compared without regard to letter case.
+/// \file
+/// The ordered, keyed collection of a label's fields: positions from 1 in the order of adding,
+/// keys are the field names, compared without regard to letter case.
 #pragma once
 
 #include <cstdint>

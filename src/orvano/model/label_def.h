@@ -1,6 +1,7 @@
-// One label stock as the host prints it: page, margins, label size, gaps, grid (all mm) and the
-// printable fields. Setting Brand or LabelName looks the stock up through the installed
-// LabelLookup (the label catalog's).
+/// \file
+/// One label stock as the host prints it: page, margins, label size, gaps, grid (all mm) and the
+/// printable fields. Setting Brand or LabelName looks the stock up through the installed
+/// LabelLookup (the label catalog's).
 #pragma once
 
 #include <cstdint>

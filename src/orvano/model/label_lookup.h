@@ -1,6 +1,7 @@
-// How a LabelDef finds its stock by brand and label name. The model sits below the catalog and
-// does not know it: the catalog layer installs its lookup here (the library's composition root
-// does so explicitly), and a host or test may install its own.
+/// \file
+/// How a LabelDef finds its stock by brand and label name. The model sits below the catalog and
+/// does not know it: the catalog layer installs its lookup here (the library's composition root
+/// does so explicitly), and a host or test may install its own.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// Page sizes of the format codes, the line-height rule and the screen's millimetre factor.
+/// \file
+/// Page sizes of the format codes, the line-height rule and the screen's millimetre factor.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,8 @@
-// The geometry of one label sheet: page, grid, margins, label size and gaps, all in millimetres.
-// Every layer that places labels (the catalog records, LabelDef, LabelSelect, the dialog, the
-// importer, the printer) speaks of a sheet through this one type, and numbers its labels through
-// the one fill order below.
+/// \file
+/// The geometry of one label sheet: page, grid, margins, label size and gaps, all in millimetres.
+/// Every layer that places labels (the catalog records, LabelDef, LabelSelect, the dialog, the
+/// importer, the printer) speaks of a sheet through this one type, and numbers its labels through
+/// the one fill order below.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// Address lists in CSV as spreadsheets and address books export them: RFC 4180 quoting, a header
-// row, UTF-8 or Windows-1252, fields separated by "," or ";".
+/// \file
+/// Address lists in CSV as spreadsheets and address books export them: RFC 4180 quoting, a header
+/// row, UTF-8 or Windows-1252, fields separated by "," or ";".
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "orvano/core_export.h"
 
+/// What printing reads besides the label: address lists and printer offsets.
 namespace orvano::print_data {
 
 struct ORVANO_CORE_EXPORT CsvTable {

@@ -1,5 +1,6 @@
-// How far a printer shifts what it prints, per printer name: a sheet printed through it is moved
-// back by this much. Kept in the user's data folder beside the custom labels.
+/// \file
+/// How far a printer shifts what it prints, per printer name: a sheet printed through it is moved
+/// back by this much. Kept in the user's data folder beside the custom labels.
 #pragma once
 
 #include <string>

@@ -1,7 +1,8 @@
-// The QWidget of one control instance. It paints the control's drawing and its passive children
-// (a retained scene of caption labels, lines, shapes and virtual arrays, back to front), hit-tests
-// that scene for clicks and tooltips, and delivers Resize and Paint to the control. Interactive
-// children are native child widgets placed on it.
+/// \file
+/// The QWidget of one control instance. It paints the control's drawing and its passive children
+/// (a retained scene of caption labels, lines, shapes and virtual arrays, back to front), hit-tests
+/// that scene for clicks and tooltips, and delivers Resize and Paint to the control. Interactive
+/// children are native child widgets placed on it.
 #pragma once
 
 #include <QImage>
@@ -23,6 +24,7 @@
 
 class QShortcut;
 
+/// The Qt front end: the host backend on Qt widgets, the wrapper widgets, printing.
 namespace orvano::qt {
 
 /// Runs a control's handler for a Qt event. Handlers resume platform errors themselves; nothing

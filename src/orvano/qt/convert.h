@@ -1,4 +1,5 @@
-// Small conversions between the host's types and Qt's, used by every file of the Qt backend.
+/// \file
+/// Small conversions between the host's types and Qt's, used by every file of the Qt backend.
 #pragma once
 
 #include <QColor>

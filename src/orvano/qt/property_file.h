@@ -1,6 +1,7 @@
-// Property bags that can be stored in a file: one bag per control instance, all of them in one
-// JSON file. Every value keeps its kind (flag, 32-bit integer, double, text), and doubles come
-// back bit for bit.
+/// \file
+/// Property bags that can be stored in a file: one bag per control instance, all of them in one
+/// JSON file. Every value keeps its kind (flag, 32-bit integer, double, text), and doubles come
+/// back bit for bit.
 #pragma once
 
 #include <map>

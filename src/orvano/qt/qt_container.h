@@ -1,5 +1,6 @@
-// The Qt container of one control instance: a ControlHost widget, its scale unit and its
-// children. A host application puts Widget() on its form; the control gets the container.
+/// \file
+/// The Qt container of one control instance: a ControlHost widget, its scale unit and its
+/// children. A host application puts Widget() on its form; the control gets the container.
 #pragma once
 
 #include <QPointer>

@@ -1,5 +1,6 @@
-// The measure of one container: its scale unit and the screen's twips per pixel. Widgets keep
-// their places in twips and convert through this, so a change of the scale unit never moves them.
+/// \file
+/// The measure of one container: its scale unit and the screen's twips per pixel. Widgets keep
+/// their places in twips and convert through this, so a change of the scale unit never moves them.
 #pragma once
 
 #include <QRect>

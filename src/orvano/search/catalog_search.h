@@ -1,6 +1,7 @@
-// Finding label stocks across brands: by product number, brand or description, by measured label
-// size within a tolerance, by labels per sheet and page format; and the products of other brands
-// that share a sheet's geometry. The entries are folded for comparison once, so a query only scans.
+/// \file
+/// Finding label stocks across brands: by product number, brand or description, by measured label
+/// size within a tolerance, by labels per sheet and page format; and the products of other brands
+/// that share a sheet's geometry. The entries are folded for comparison once, so a query only scans.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,7 @@
 #include "orvano/core_export.h"
 #include "orvano/search/search_entry.h"
 
+/// Finding a label stock across brands.
 namespace orvano::search {
 
 inline constexpr double kDefaultTolerance = 0.5;  ///< mm

@@ -1,4 +1,5 @@
-// What the catalog search looks at: one label stock by brand, product name, description and sheet.
+/// \file
+/// What the catalog search looks at: one label stock by brand, product name, description and sheet.
 #pragma once
 
 #include <string>

@@ -1,7 +1,8 @@
-// AddressLabel: an address box drawn in the shape of one label, at real size or shrunk evenly to
-// fit the control, with an optional sender line and heading above the address. The host sets the
-// label's measurements in millimetres, reads the typed address back through Address() and learns
-// from AfterUpdate that the user changed it.
+/// \file
+/// AddressLabel: an address box drawn in the shape of one label, at real size or shrunk evenly to
+/// fit the control, with an optional sender line and heading above the address. The host sets the
+/// label's measurements in millimetres, reads the typed address back through Address() and learns
+/// from AfterUpdate that the user changed it.
 #pragma once
 
 #include <functional>
@@ -32,7 +33,10 @@ class ORVANO_CORE_EXPORT AddressLabel : public host::Object, private host::Contr
 
   /// The properties of address_label_properties.h. Every setter stores the value as given (no
   /// validation) and lays the control out again.
+  /// Each one's meaning and unit: ORVANO_ADDRESS_LABEL_PROPERTIES.
+  ///@{
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+  ///@}
   /// The text of the address box itself; setting it counts as a change of the address.
   std::string Address() const;
   void SetAddress(const std::string& value);

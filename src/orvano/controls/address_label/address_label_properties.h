@@ -1,6 +1,7 @@
-// The public properties of AddressLabel, one row each (columns in control_properties.h), in the
-// order the property bag stores them. The defaults are the start values, so a new control stores
-// nothing. Every set lays the control out again.
+/// \file
+/// The public properties of AddressLabel, one row each (columns in control_properties.h), in the
+/// order the property bag stores them. The defaults are the start values, so a new control stores
+/// nothing. Every set lays the control out again.
 #pragma once
 
 #include <string>

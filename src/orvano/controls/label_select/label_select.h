@@ -1,6 +1,7 @@
-// LabelSelect: the label stock chooser. Keeps and persists the chosen stock and the address
-// layout of its label, draws the sheet with its labels in fill order and a marker on the start
-// label, raises LabelClick and LabelChanged, and hands the host a LabelDef.
+/// \file
+/// LabelSelect: the label stock chooser. Keeps and persists the chosen stock and the address
+/// layout of its label, draws the sheet with its labels in fill order and a marker on the start
+/// label, raises LabelClick and LabelChanged, and hands the host a LabelDef.
 #pragma once
 
 #include <cstdint>
@@ -64,7 +65,10 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   /// redraws the sheet; Brand and LabelName first look the label up in the catalog (an error of
   /// the lookup reaches the caller and leaves the control as it was). AddressLabel only stores.
   /// The AddressLabel... values are read-only: the address layout of the loaded label.
+  /// Each one's meaning and unit: ORVANO_LABEL_SELECT_PROPERTIES.
+  ///@{
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+  ///@}
 
   /// The page size follows the format and the orientation (A4, A5; other codes keep it).
   ovPageFormatConstants PageFormat() const noexcept {

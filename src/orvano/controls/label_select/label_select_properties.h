@@ -1,11 +1,12 @@
-// The public properties of LabelSelect, one row each (columns in control_properties.h), in the
-// order the property bag stores them. Changing one row changes the getter, the setter, the start
-// value, saving and loading, and the Qt widget's property together.
-//
-// The bag defaults are those of a new control, except "SpaceWidth": its 0 differs from the
-// stock's 7.62, so a new control's gap is always written. "DataFolder" is written but not read
-// back: the host sets it again after loading. The start label and the address layout are not
-// stored; the address layout comes from the catalog lookup only and starts at 0.
+/// \file
+/// The public properties of LabelSelect, one row each (columns in control_properties.h), in the
+/// order the property bag stores them. Changing one row changes the getter, the setter, the start
+/// value, saving and loading, and the Qt widget's property together.
+///
+/// The bag defaults are those of a new control, except "SpaceWidth": its 0 differs from the
+/// stock's 7.62, so a new control's gap is always written. "DataFolder" is written but not read
+/// back: the host sets it again after loading. The start label and the address layout are not
+/// stored; the address layout comes from the catalog lookup only and starts at 0.
 #pragma once
 
 #include "orvano/controls/control_properties.h"

@@ -1,6 +1,7 @@
-// The arithmetic of the sheet picture's label grid. One layout pass fixes a handful of values;
-// every label area, face, outline, path segment and tooltip follows from them and its number, so
-// a grid of 9999 x 9999 labels costs no more than one of 2 x 6.
+/// \file
+/// The arithmetic of the sheet picture's label grid. One layout pass fixes a handful of values;
+/// every label area, face, outline, path segment and tooltip follows from them and its number, so
+/// a grid of 9999 x 9999 labels costs no more than one of 2 x 6.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "orvano/model/enums.h"
 #include "orvano/model/sheet_geometry.h"
 
+/// The sheet picture of LabelSelect: which label lies where, computed on demand.
 namespace orvano::sheet {
 
 struct ORVANO_CORE_EXPORT Rect {

@@ -1,4 +1,5 @@
-// Feeds the virtual widget arrays of the sheet picture from the grid of the last layout pass.
+/// \file
+/// Feeds the virtual widget arrays of the sheet picture from the grid of the last layout pass.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// The layout a Preview derives from its properties and its size, recomputed on every Paint and
-// Resize. A value whose computation fails keeps what it held before.
+/// \file
+/// The layout a Preview derives from its properties and its size, recomputed on every Paint and
+/// Resize. A value whose computation fails keeps what it held before.
 #pragma once
 
 #include <cstdint>

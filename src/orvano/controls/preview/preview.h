@@ -1,6 +1,7 @@
-// Preview: draws to scale either the top left corner of a label sheet with its margins, pitches
-// and grid counts (page layout), or one label with the boxes of its address block (address
-// layout). It only displays: no events, no methods, nothing read from files.
+/// \file
+/// Preview: draws to scale either the top left corner of a label sheet with its margins, pitches
+/// and grid counts (page layout), or one label with the boxes of its address block (address
+/// layout). It only displays: no events, no methods, nothing read from files.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,10 @@ class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEven
   /// The properties of preview_properties.h. Every setter stores the value unchecked and redraws
   /// and re-places everything. SpaceVertical and SpaceHorizontal are pitches (label size plus
   /// gap); WithLabelHeading is stored as given, and only -1 counts as true in the layout.
+  /// Each one's meaning and unit: ORVANO_PREVIEW_PROPERTIES.
+  ///@{
   ORVANO_PREVIEW_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+  ///@}
 
   /// A whole stock or address layout at once, with one redraw: the gaps become pitches, and the
   /// address layout's values its namesakes here.

@@ -1,8 +1,9 @@
-// The public properties of Preview, one row each (columns in control_properties.h); the saved
-// ones in the order the property bag stores them. Every set redraws and re-places everything.
-//
-// The layout is not saved: a loaded Preview shows the page until the host says otherwise. The
-// pitches start equal to the label size (labels that touch), but their bag default is 0.
+/// \file
+/// The public properties of Preview, one row each (columns in control_properties.h); the saved
+/// ones in the order the property bag stores them. Every set redraws and re-places everything.
+///
+/// The layout is not saved: a loaded Preview shows the page until the host says otherwise. The
+/// pitches start equal to the label size (labels that touch), but their bag default is 0.
 #pragma once
 
 #include "orvano/controls/control_properties.h"

@@ -43,6 +43,7 @@
 #include "orvano/host/headless/headless_widgets.h"
 #include "orvano/host/platform.h"
 
+/// The headless host: an in-memory backend for tests of applications and controls.
 namespace orvano::host::headless {
 
 class HeadlessContainer;

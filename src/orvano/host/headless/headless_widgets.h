@@ -1,10 +1,11 @@
-// The headless host's widgets: plain objects behind the widget interfaces, with every property
-// readable (also the ones the interfaces only write), so tests can check what a control did.
-//
-// Geometry is held in the owning container's scale unit and converted when that unit changes.
-// A widget is "shown" when its Visible is true, it sits on the selected page of its tab strip (if
-// placed on one) and its container is shown; it is "usable" when shown and enabled. Only usable
-// widgets take the focus.
+/// \file
+/// The headless host's widgets: plain objects behind the widget interfaces, with every property
+/// readable (also the ones the interfaces only write), so tests can check what a control did.
+///
+/// Geometry is held in the owning container's scale unit and converted when that unit changes.
+/// A widget is "shown" when its Visible is true, it sits on the selected page of its tab strip (if
+/// placed on one) and its container is shown; it is "usable" when shown and enabled. Only usable
+/// widgets take the focus.
 #pragma once
 
 #include <cstdint>

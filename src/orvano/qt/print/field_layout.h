@@ -1,5 +1,6 @@
-// One field's text laid out once for a record, with the printer's font metrics, and then drawn on
-// as many labels as the record fills: glyph runs are shaped once and only moved per label.
+/// \file
+/// One field's text laid out once for a record, with the printer's font metrics, and then drawn on
+/// as many labels as the record fills: glyph runs are shaped once and only moved per label.
 #pragma once
 
 #include <QGlyphRun>

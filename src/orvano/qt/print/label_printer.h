@@ -1,7 +1,8 @@
-// Prints labels from a LabelDef on any QPrinter (a CUPS queue, a PDF file): a list of records
-// fills consecutive labels from the start label on, over as many sheets as it needs; each
-// field's text is laid out with the printer's font metrics and shrunk or reported when it does
-// not fit.
+/// \file
+/// Prints labels from a LabelDef on any QPrinter (a CUPS queue, a PDF file): a list of records
+/// fills consecutive labels from the start label on, over as many sheets as it needs; each
+/// field's text is laid out with the printer's font metrics and shrunk or reported when it does
+/// not fit.
 #pragma once
 
 #include <QMap>

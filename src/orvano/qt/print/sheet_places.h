@@ -1,5 +1,6 @@
-// Where the labels of one sheet lie, in the sheet's fill order, one at a time: nothing is
-// collected, so a sheet costs memory independent of its label count.
+/// \file
+/// Where the labels of one sheet lie, in the sheet's fill order, one at a time: nothing is
+/// collected, so a sheet costs memory independent of its label count.
 #pragma once
 
 #include <QRectF>

@@ -1,4 +1,5 @@
-// AddressLabel as a Qt widget: an address box in the shape of the label.
+/// \file
+/// AddressLabel as a Qt widget: an address box in the shape of the label.
 #pragma once
 
 #include <QString>
@@ -27,7 +28,13 @@ class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
   AddressLabel& control() { return *control_; }
   const AddressLabel& control() const { return *control_; }
 
+  /// The properties of AddressLabel in Qt's style (see ORVANO_ADDRESS_LABEL_PROPERTIES for each one's meaning and
+  /// unit). A setter returns true when the control took the value, false when it kept the old one
+  /// (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
+  /// enumerations or plain numbers.
+  ///@{
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_ACCESSORS)
+  ///@}
   bool isModified() const { return control_->AddressChanged() != 0; }
   /// The label size of a stock and the margins, spaces and sender format of an address layout.
   void showLayout(const SheetGeometry& sheet, const AddressLayout& layout);
@@ -39,7 +46,11 @@ class ORVANO_WIDGETS_EXPORT AddressLabelWidget : public ControlWidget {
  Q_SIGNALS:
   /// The user changed the address and left the box.
   void afterUpdate();
+  /// The notify signals, one per property, emitted once with the new value whenever it has
+  /// really changed.
+  ///@{
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_QT_SIGNAL)
+  ///@}
   void modifiedChanged(bool modified);
 
  protected:

@@ -1,15 +1,16 @@
-// The common part of the Qt-style wrappers: a QWidget whose whole area is the ControlHost of one
-// control instance, with state saving through the property bag.
-//
-// Errors: no exception leaves a wrapper's public functions or a call through the meta-object
-// system. A setter the control refuses keeps the old value and returns false; when the refusal is
-// an error of the control (a failing catalog lookup, a fill order on a grid without columns) the
-// wrapper also emits errorOccurred with its message. A value the control ignores without an error
-// (a start label outside the sheet, a label the catalog does not hold) only returns false.
-//
-// Notification: every property has a notify signal, emitted once whenever its value has really
-// changed: through a setter, through another property (a new label changes the measurements), a
-// click, the settings dialog or restoreState.
+/// \file
+/// The common part of the Qt-style wrappers: a QWidget whose whole area is the ControlHost of one
+/// control instance, with state saving through the property bag.
+///
+/// Errors: no exception leaves a wrapper's public functions or a call through the meta-object
+/// system. A setter the control refuses keeps the old value and returns false; when the refusal is
+/// an error of the control (a failing catalog lookup, a fill order on a grid without columns) the
+/// wrapper also emits errorOccurred with its message. A value the control ignores without an error
+/// (a start label outside the sheet, a label the catalog does not hold) only returns false.
+///
+/// Notification: every property has a notify signal, emitted once whenever its value has really
+/// changed: through a setter, through another property (a new label changes the measurements), a
+/// click, the settings dialog or restoreState.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,6 @@
-// "Etikett suchen": a window that finds a label stock across every brand of the catalog and the
-// user's own labels, by number, brand, description or size, and hands the chosen one on.
+/// \file
+/// "Etikett suchen": a window that finds a label stock across every brand of the catalog and the
+/// user's own labels, by number, brand, description or size, and hands the chosen one on.
 #pragma once
 
 #include <QDialog>

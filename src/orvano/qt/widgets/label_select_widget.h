@@ -1,4 +1,5 @@
-// LabelSelect as a Qt widget: the label stock chooser with its sheet picture.
+/// \file
+/// LabelSelect as a Qt widget: the label stock chooser with its sheet picture.
 #pragma once
 
 #include <QString>
@@ -30,7 +31,13 @@ class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   /// lets the control's error (host::Error, a measurement that is not a number) reach the caller.
   std::shared_ptr<orvano::LabelDef> labelDef() const { return control_->LabelDef(); }
 
+  /// The properties of LabelSelect in Qt's style (see ORVANO_LABEL_SELECT_PROPERTIES for each one's meaning and
+  /// unit). A setter returns true when the control took the value, false when it kept the old one
+  /// (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
+  /// enumerations or plain numbers.
+  ///@{
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_ACCESSORS)
+  ///@}
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -47,7 +54,11 @@ class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   /// The settings dialog has closed; brand and label name as the control now holds them.
   void labelChanged(const QString& brand, const QString& labelName);
 
+  /// The notify signals, one per property, emitted once with the new value whenever it has
+  /// really changed.
+  ///@{
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_SIGNAL)
+  ///@}
 
  protected:
   void Publish(bool signal = true) override;

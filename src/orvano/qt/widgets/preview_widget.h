@@ -1,4 +1,5 @@
-// Preview as a Qt widget: the sheet corner or one address label, drawn to scale.
+/// \file
+/// Preview as a Qt widget: the sheet corner or one address label, drawn to scale.
 #pragma once
 
 #include <memory>
@@ -24,7 +25,13 @@ class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   Preview& control() { return *control_; }
   const Preview& control() const { return *control_; }
 
+  /// The properties of Preview in Qt's style (see ORVANO_PREVIEW_PROPERTIES for each one's meaning and
+  /// unit). A setter returns true when the control took the value, false when it kept the old one
+  /// (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
+  /// enumerations or plain numbers.
+  ///@{
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_ACCESSORS)
+  ///@}
   /// A whole stock (gaps become pitches) or address layout at once.
   void showSheet(const SheetGeometry& sheet);
   void showAddressLayout(const AddressLayout& layout);
@@ -33,7 +40,11 @@ class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   QSize minimumSizeHint() const override { return {160, 120}; }
 
  Q_SIGNALS:
+  /// The notify signals, one per property, emitted once with the new value whenever it has
+  /// really changed.
+  ///@{
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_SIGNAL)
+  ///@}
 
  protected:
   void Publish(bool signal = true) override;

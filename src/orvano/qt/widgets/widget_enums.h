@@ -1,5 +1,6 @@
-// The public enumerations as Qt sees them: the same names and values as the model's, registered
-// with the meta-object system so that properties, Designer and QML show their keys.
+/// \file
+/// The public enumerations as Qt sees them: the same names and values as the model's, registered
+/// with the meta-object system so that properties, Designer and QML show their keys.
 #pragma once
 
 #include <QObject>
