@@ -8,6 +8,18 @@
 
 #include "orvano/controls/control_properties.h"
 
+/// The properties of Preview (lengths in millimetres):
+/// - PreviewLayout: the page corner (ovPreviewPageLayout) or one label's address block
+///   (ovPreviewAddressLayout); not saved.
+/// - BorderLeft, BorderTop: from the page's edges to the first label column and row.
+/// - LabelWidth, LabelHeight: the size of one label.
+/// - SpaceVertical, SpaceHorizontal: the pitches, label size plus gap, down and across.
+/// - Cols, Rows: labels per row and per column.
+/// - LabelBorderLeft, ...Top, ...Right, ...Bottom: the address block's margins inside the label.
+/// - LabelHeadingSpace, AddressSpace: the space before the heading and before the address.
+/// - ReturnAddressFormat: the sender line, none, single or double (ovReturnAddressFormatConstants).
+/// - WithLabelHeading: whether a heading is drawn (only -1 counts as true).
+/// - FontSize: the address text's size in points.
 // clang-format off
 #define ORVANO_PREVIEW_PROPERTIES(X) \
   X(PreviewLayout, previewLayout, ovPreviewLayoutConstants, orvano::qt::Enums::ovPreviewLayoutConstants, previewLayout_, ovPreviewPageLayout, std::int32_t{ovPreviewPageLayout}, NotSaved, Redraw) \
