@@ -25,6 +25,7 @@ namespace orvano::qt {
 /// to case.
 class ORVANO_PRINT_EXPORT FieldTexts {
  public:
+  /// The text of the data fields with that source (replacing an earlier one).
   void Set(const QString& source, const QString& text);
   /// A data field's text by its source, a caption's text is its source; empty when unknown.
   QString TextOf(const FieldDef& field) const;
@@ -33,6 +34,7 @@ class ORVANO_PRINT_EXPORT FieldTexts {
   QMap<QString, QString> bySource_;
 };
 
+/// How a print job runs.
 struct ORVANO_PRINT_EXPORT PrintOptions {
   std::int32_t startLabel = 0;  ///< as LabelSelect's LabelID; -1 prints from the first label
   std::int32_t direction = 0;   ///< ovLabelDirectionConstants
@@ -47,16 +49,18 @@ struct ORVANO_PRINT_EXPORT PrintOptions {
   std::function<bool(std::int64_t done, std::int64_t total)> progress;
 };
 
+/// A record whose text did not fit as laid out.
 struct ORVANO_PRINT_EXPORT RecordFit {
-  std::int64_t record = 0;  ///< from 1, in the order given
-  FitOutcome outcome = FitOutcome::Fits;
+  std::int64_t record = 0;                ///< from 1, in the order given
+  FitOutcome outcome = FitOutcome::Fits;  ///< shrunk or cut
 };
 
+/// What a print job did (or, from CheckFit, would do).
 struct ORVANO_PRINT_EXPORT PrintReport {
-  std::int64_t records = 0;
-  std::int64_t labels = 0;  ///< labels printed (planned, for CheckFit), once per copy
-  std::int64_t sheets = 0;
-  bool cancelled = false;
+  std::int64_t records = 0;       ///< records printed
+  std::int64_t labels = 0;        ///< labels printed (planned, for CheckFit), once per copy
+  std::int64_t sheets = 0;        ///< sheets printed, once per copy
+  bool cancelled = false;         ///< the progress callback stopped the job
   std::vector<RecordFit> shrunk;  ///< every record whose text had to be made smaller
   std::vector<RecordFit> cut;     ///< every record whose text does not fit even so
 };
@@ -94,9 +98,11 @@ ORVANO_PRINT_EXPORT PrintReport PrintToPdf(const QString& path, const LabelDef& 
 
 /// Labels needed and sheets they take from the start label on, for a count of records.
 struct ORVANO_PRINT_EXPORT SheetCount {
-  std::int64_t labels = 0;
-  std::int64_t sheets = 0;
+  std::int64_t labels = 0;  ///< labels needed
+  std::int64_t sheets = 0;  ///< sheets they take
 };
+/// Counts the labels and sheets a print of that many records takes, with the options' start
+/// label, fill order and labels per record.
 ORVANO_PRINT_EXPORT SheetCount CountSheets(const LabelDef& def, std::int64_t records,
                                            const PrintOptions& options);
 
