@@ -17,8 +17,9 @@
 
 namespace orvano::catalog {
 
+/// One label of an export file.
 struct ORVANO_CORE_EXPORT ExchangeLabel {
-  std::string Name;
+  std::string Name;                   ///< the label's name (its key)
   std::string Record;                 ///< the catalog record as in ovAdrKit.usr
   std::optional<std::string> Layout;  ///< the address-layout record as in ovAdrKit.adr
 };
@@ -27,14 +28,17 @@ struct ORVANO_CORE_EXPORT ExchangeLabel {
 /// see them (the first of a name wins). Missing files give none.
 ORVANO_CORE_EXPORT std::vector<ExchangeLabel> UserLabels(const std::string& dataFolder);
 
-/// The export file's bytes.
+/// The export file's bytes, of the labels given or of the user's labels in the data folder.
+///@{
 ORVANO_CORE_EXPORT std::string FormatExchangeFile(const std::vector<ExchangeLabel>& labels);
 ORVANO_CORE_EXPORT std::string ExportUserLabels(const std::string& dataFolder);
+///@}
 
 /// The labels of an export file; nothing, with the reason, when the bytes are not one.
 ORVANO_CORE_EXPORT std::optional<std::vector<ExchangeLabel>> ParseExchangeFile(
     std::string_view bytes, std::string& reason);
 
+/// What the import did with one label.
 enum class ImportOutcome {
   Added,      ///< new in the user's files
   Replaced,   ///< stored with other values before; overwritten as asked
@@ -44,12 +48,14 @@ enum class ImportOutcome {
   Failed,     ///< the write did not reach the file; the files are as they were
 };
 
+/// The import's result for one label.
 struct ORVANO_CORE_EXPORT ImportItem {
-  std::string Name;
-  ImportOutcome Outcome = ImportOutcome::Unchanged;
-  std::string Reason;  ///< for Conflict, Refused and Failed
+  std::string Name;                                  ///< the label
+  ImportOutcome Outcome = ImportOutcome::Unchanged;  ///< what happened to it
+  std::string Reason;                                ///< for Conflict, Refused and Failed
 };
 
+/// How ImportUserLabels treats labels already stored.
 struct ORVANO_CORE_EXPORT ImportOptions {
   bool Overwrite = false;  ///< replace labels stored with other values
   bool DryRun = false;     ///< report what would happen, write nothing

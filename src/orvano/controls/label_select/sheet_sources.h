@@ -15,11 +15,13 @@ namespace orvano::sheet {
 /// also carry the tooltips and answer hit tests.
 class ORVANO_CORE_EXPORT LabelSource : public host::ArraySource {
  public:
+  /// The labels of a grid that outlives the source; clickable for the click areas.
   LabelSource(const Grid& grid, bool clickable) : grid_(grid), clickable_(clickable) {}
   std::int64_t Count() const override;
   host::ArrayElement Element(std::int64_t index) const override;
   std::string ToolTip(std::int64_t index) const override;
   std::int64_t HitTest(float x, float y) const override;
+  /// The placed labels whose areas overlap the rectangle, back to front.
   void VisitIn(float left, float top, float right, float bottom,
                const std::function<void(std::int64_t)>& visit) const override;
 
@@ -31,7 +33,7 @@ class ORVANO_CORE_EXPORT LabelSource : public host::ArraySource {
 /// The fill path: element i is the segment that leads into label i + 1 (label 0 has none).
 class ORVANO_CORE_EXPORT PathSource : public host::ArraySource {
  public:
-  explicit PathSource(const Grid& grid) : grid_(grid) {}
+  explicit PathSource(const Grid& grid) : grid_(grid) {}  ///< the path of a grid that outlives it
   std::int64_t Count() const override;
   host::ArrayElement Element(std::int64_t index) const override;
   std::string ToolTip(std::int64_t) const override { return {}; }

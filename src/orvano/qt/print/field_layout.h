@@ -15,8 +15,14 @@
 
 namespace orvano::qt {
 
-enum class FitOutcome { Fits, Shrunk, Cut };
+/// How a field's text fared in its box.
+enum class FitOutcome {
+  Fits,    ///< at its own size
+  Shrunk,  ///< at a smaller font size
+  Cut      ///< not all of it, even at the smallest size allowed
+};
 
+/// What to do with a text that does not fit its box.
 struct ORVANO_PRINT_EXPORT FitRule {
   bool shrink = true;    ///< make the font smaller until the text fits ...
   double minPoints = 6;  ///< ... but not below this; false: keep the size, print what fits
@@ -27,6 +33,7 @@ struct ORVANO_PRINT_EXPORT FitRule {
 ORVANO_PRINT_EXPORT QRectF FieldBox(const FieldDef& field, double labelWidthMm,
                                     double labelHeightMm, double dotsPerMm);
 
+/// One field's text laid out for printing, in glyph runs.
 class ORVANO_PRINT_EXPORT FieldLayout {
  public:
   /// Lays the text out in the box (its size; the position is given when drawing). Lines are broken
@@ -34,9 +41,9 @@ class ORVANO_PRINT_EXPORT FieldLayout {
   FieldLayout(const FieldDef& field, const QString& text, const QSizeF& box,
               const QPaintDevice* device, const FitRule& rule);
 
-  FitOutcome Outcome() const { return outcome_; }
-  double Points() const { return points_; }
-  bool Empty() const { return runs_.empty(); }
+  FitOutcome Outcome() const { return outcome_; }  ///< how the text fared
+  double Points() const { return points_; }        ///< the font size used, points
+  bool Empty() const { return runs_.empty(); }     ///< nothing to draw
   /// In the box's coordinates, one run per font.
   const std::vector<QGlyphRun>& Runs() const { return runs_; }
 
