@@ -16,6 +16,7 @@ namespace orvano::catalog {
 /// value of `into` as it was; a missing heading flag reads as no heading.
 ORVANO_CORE_EXPORT void ReadAddressLayoutRecord(std::string_view text, AddressLayout& into);
 
+/// The record text (UTF-8) of a layout, as the address layouts file stores it.
 ORVANO_CORE_EXPORT std::string FormatAddressLayoutRecord(const AddressLayout& layout);
 
 }  // namespace orvano::catalog

@@ -11,9 +11,9 @@
 
 namespace orvano::catalog {
 
-inline constexpr const char* kShippedCatalogFile = "ovAdrKit.def";
-inline constexpr const char* kCustomLabelFile = "ovAdrKit.usr";
-inline constexpr const char* kAddressLayoutFile = "ovAdrKit.adr";
+inline constexpr const char* kShippedCatalogFile = "ovAdrKit.def";  ///< the shipped catalog
+inline constexpr const char* kCustomLabelFile = "ovAdrKit.usr";     ///< the user's own labels
+inline constexpr const char* kAddressLayoutFile = "ovAdrKit.adr";   ///< the address layouts
 
 /// The brand of the user's own labels, and the section they are stored under.
 inline constexpr const char* kCustomBrand = "Benutzerdefiniert";
@@ -31,7 +31,10 @@ ORVANO_CORE_EXPORT std::vector<std::string> ShippedCatalogFolders();
 /// The shipped catalog of the first of those folders that has one; the component folder's when
 /// none has, so a missing catalog reads as it always did.
 ORVANO_CORE_EXPORT std::string ShippedCatalogPath();
+/// The user's labels file and the address layouts file in the data folder (UserFolder).
+///@{
 ORVANO_CORE_EXPORT std::string CustomLabelPath(const std::string& dataFolder);
 ORVANO_CORE_EXPORT std::string AddressLayoutPath(const std::string& dataFolder);
+///@}
 
 }  // namespace orvano::catalog

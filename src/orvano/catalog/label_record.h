@@ -15,24 +15,26 @@ namespace orvano::catalog {
 
 /// The values of a record by their field number, from 1 as GetField counts.
 enum class LabelField : std::int32_t {
-  Description = 1,
-  PageFormat,
-  Landscape,
-  Cols,
-  Rows,
-  BorderLeft,
-  BorderTop,
-  LabelWidth,
-  LabelHeight,
-  SpaceWidth,
-  SpaceHeight
+  Description = 1,  ///< the stock's description text
+  PageFormat,       ///< the page format code
+  Landscape,        ///< the orientation flag, 1 landscape
+  Cols,             ///< labels per row
+  Rows,             ///< labels per column
+  BorderLeft,       ///< mm to the first label column
+  BorderTop,        ///< mm to the first label row
+  LabelWidth,       ///< mm
+  LabelHeight,      ///< mm
+  SpaceWidth,       ///< the gap between columns, mm
+  SpaceHeight       ///< the gap between rows, mm
 };
+/// The number of fields a label record has.
 inline constexpr std::int32_t kLabelFieldCount = 11;
 
+/// A label record read: the sheet and the description.
 struct ORVANO_CORE_EXPORT LabelRecord : SheetGeometry {
-  std::string Description;
+  std::string Description;  ///< the stock's description text
 
-  bool operator==(const LabelRecord&) const = default;
+  bool operator==(const LabelRecord&) const = default;  ///< field by field
 };
 
 /// Reads record text (UTF-8) into `into`. Each value is read on its own: a whole number too large

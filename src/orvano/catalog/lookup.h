@@ -13,8 +13,11 @@
 
 namespace orvano::catalog {
 
+/// The status codes of a lookup: found, or not in the catalog.
+///@{
 inline constexpr std::int32_t kFound = 0;
 inline constexpr std::int32_t kNotFound = 23;
+///@}
 
 /// The label's record from the shipped catalog (component folder) or, for the custom-label brand,
 /// from the user's labels in the data folder; nothing when neither holds it. The record is read

@@ -18,6 +18,8 @@ namespace orvano::catalog {
 /// The buffer the catalog reads through: values are cut to 2047 characters.
 inline constexpr std::size_t kProfileBufferSize = 2048;
 
+/// The value of a key in a profile file, or the default when the file, the section or the key
+/// is missing; at most kProfileBufferSize - 1 characters.
 ORVANO_CORE_EXPORT std::string ReadProfileString(const std::string& file,
                                                  const std::string& section, const std::string& key,
                                                  const std::string& defaultValue);

@@ -9,6 +9,7 @@
 
 namespace orvano::host {
 
+/// The component's folder: where the shipped catalog is looked for first.
 ORVANO_CORE_EXPORT std::string AppPath();
 ORVANO_CORE_EXPORT void SetAppPath(std::string folder);  ///< an empty folder restores the default
 /// Whether a host has pointed the component's folder somewhere with SetAppPath.

@@ -12,9 +12,11 @@ namespace orvano::host {
 
 /// The 16-bit flag of the public interface. Any value may be stored; only -1 is "exactly true".
 using Flag = std::int16_t;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
+inline constexpr Flag kTrue = -1;  ///< true as the interface writes it
+inline constexpr Flag kFalse = 0;  ///< false
+/// kTrue or kFalse.
 inline constexpr Flag ToFlag(bool b) noexcept { return b ? kTrue : kFalse; }
+/// Only -1 is exactly true; other non-zero values are not.
 inline constexpr bool IsExactlyTrue(Flag f) noexcept { return f == kTrue; }
 
 /// Round to a whole number, ties to the even neighbour; fails with Overflow outside 32 bits or for
@@ -30,9 +32,11 @@ ORVANO_CORE_EXPORT double Int(double x);
 /// Int(x) as a 32-bit integer; Overflow outside the range.
 ORVANO_CORE_EXPORT std::int32_t IntL(double x);
 /// Checked 32-bit integer arithmetic: Overflow when the result leaves the range.
+///@{
 ORVANO_CORE_EXPORT std::int32_t AddL(std::int32_t a, std::int32_t b);
 ORVANO_CORE_EXPORT std::int32_t SubL(std::int32_t a, std::int32_t b);
 ORVANO_CORE_EXPORT std::int32_t MulL(std::int32_t a, std::int32_t b);
+///@}
 /// Floating-point division that fails like the platform: DivisionByZero for a zero divisor,
 /// Overflow for a non-finite result.
 ORVANO_CORE_EXPORT double Div(double a, double b);

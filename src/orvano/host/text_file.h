@@ -10,6 +10,7 @@
 
 namespace orvano::host {
 
+/// Reads a text file line by line, as the platform's Line Input does.
 class ORVANO_CORE_EXPORT TextFileReader {
  public:
   TextFileReader() = default;
@@ -19,11 +20,11 @@ class ORVANO_CORE_EXPORT TextFileReader {
 
   /// FileNotFound, PathNotFound or PermissionDenied when it cannot be opened.
   void Open(const std::string& path);
-  bool IsOpen() const noexcept { return file_ != nullptr; }
-  bool Eof();
+  bool IsOpen() const noexcept { return file_ != nullptr; }  ///< between Open and Close
+  bool Eof();  ///< no line left to read; BadFileMode when not open
   /// BadFileMode when not open; IoError past the end.
   std::string ReadLine();
-  void Close() noexcept;
+  void Close() noexcept;  ///< closes the file; harmless when not open
 
  private:
   std::FILE* file_ = nullptr;

@@ -12,6 +12,7 @@
 
 namespace orvano {
 
+/// The address layout as AddAddressFields reads it.
 using AddressFieldLayout = AddressLayout;
 
 /// Adds "ReturnAddress" (unless the format is none), "LabelHeading" (when the heading flag is

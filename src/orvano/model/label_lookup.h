@@ -19,6 +19,7 @@ using LabelLookup = bool (*)(const std::string& brand, const std::string& labelN
 
 /// Null removes the lookup: a LabelDef then keeps what it was given.
 ORVANO_CORE_EXPORT void SetLabelLookup(LabelLookup lookup) noexcept;
+/// The lookup LabelDef runs now, or null.
 ORVANO_CORE_EXPORT LabelLookup CurrentLabelLookup() noexcept;
 
 }  // namespace orvano

@@ -40,9 +40,9 @@ struct MmRect {
 ORVANO_CORE_EXPORT std::optional<GridCell> CellOfLabel(std::int64_t number, std::int64_t cols,
                                                        std::int64_t rows,
                                                        std::int32_t direction) noexcept;
-///@}
 ORVANO_CORE_EXPORT std::int64_t LabelNumberAt(GridCell cell, std::int64_t cols, std::int64_t rows,
                                               std::int32_t direction) noexcept;
+///@}
 
 /// One label sheet (see the file comment); lengths in millimetres.
 struct ORVANO_CORE_EXPORT SheetGeometry {

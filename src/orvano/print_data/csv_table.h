@@ -13,9 +13,10 @@
 /// What printing reads besides the label: address lists and printer offsets.
 namespace orvano::print_data {
 
+/// An address list read from a CSV file.
 struct ORVANO_CORE_EXPORT CsvTable {
-  char Separator = ',';
-  std::vector<std::string> Header;             ///< UTF-8
+  char Separator = ',';             ///< ';' when the first line has more of them than ',', else ','
+  std::vector<std::string> Header;  ///< UTF-8
   std::vector<std::vector<std::string>> Rows;  ///< UTF-8, each as wide as the header
   std::vector<std::int64_t> RowLines;          ///< the file line each row starts on, from 1
 };

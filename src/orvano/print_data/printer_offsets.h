@@ -9,13 +9,14 @@
 
 namespace orvano::print_data {
 
+/// The file in the data folder that keeps each printer's offset.
 inline constexpr const char* kPrinterOffsetFile = "ovDrucker.ini";
 
 /// Millimetres to add to every position: positive moves the print right and down.
 struct ORVANO_CORE_EXPORT PrinterOffset {
-  double Horizontal = 0;
-  double Vertical = 0;
-  bool operator==(const PrinterOffset&) const = default;
+  double Horizontal = 0;                                  ///< mm, positive to the right
+  double Vertical = 0;                                    ///< mm, positive downwards
+  bool operator==(const PrinterOffset&) const = default;  ///< field by field
 };
 
 /// The file in the data folder (the component's folder when it is blank).

@@ -11,11 +11,15 @@
 
 namespace orvano::qt {
 
+/// UTF-8 to QString and back.
+///@{
 inline QString ToQString(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 inline std::string ToStdString(const QString& s) { return s.toUtf8().toStdString(); }
+///@}
 
+/// A platform colour (&HBBGGRR) as a QColor.
 inline QColor ToQColor(host::Color c) {
   return QColor(host::RedOf(c), host::GreenOf(c), host::BlueOf(c));
 }
@@ -33,7 +37,9 @@ QString ToQtLineEnds(const QString& text);
 namespace orvano::qt {
 
 /// Positions in a QString count UTF-16 units; the host counts characters.
+///@{
 qsizetype Utf16Index(const QString& s, std::int64_t chars);
 std::int32_t CharIndex(const QString& s, qsizetype utf16);
+///@}
 
 }  // namespace orvano::qt

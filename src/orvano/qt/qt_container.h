@@ -13,8 +13,10 @@
 
 namespace orvano::qt {
 
+/// The desktop on Qt (qt_platform.h).
 class QtPlatform;
 
+/// A control's container on Qt: its widgets are children of one ControlHost.
 class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
  public:
   /// A container whose widget the host application places (parent may be null).
@@ -23,13 +25,15 @@ class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
   QtContainer(const QtContainer&) = delete;
   QtContainer& operator=(const QtContainer&) = delete;
 
-  ControlHost* Widget() const { return host_; }
+  ControlHost* Widget() const { return host_; }  ///< the widget to place on a form
 
   /// The host side: saving and loading the instance's state.
+  ///@{
   void ReadProperties(host::PropertyBag& bag);
   void WriteProperties(host::PropertyBag& bag);
+  ///@}
 
-  /// host::Container
+  // host::Container
   host::Platform& GetPlatform() override;
   void Attach(host::ControlEvents* events) override;
   host::ScaleMode GetScaleMode() const override;

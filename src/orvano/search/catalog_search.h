@@ -1,7 +1,8 @@
 /// \file
 /// Finding label stocks across brands: by product number, brand or description, by measured label
 /// size within a tolerance, by labels per sheet and page format; and the products of other brands
-/// that share a sheet's geometry. The entries are folded for comparison once, so a query only scans.
+/// that share a sheet's geometry. The entries are folded for comparison once, so a query only
+/// scans.
 #pragma once
 
 #include <cstddef>
@@ -24,13 +25,16 @@ struct ORVANO_CORE_EXPORT SearchQuery {
   /// of letter case (umlauts included): "7163" finds "L7163" and "7163".
   std::string Text;
   /// The label's size in either orientation, each side within the tolerance.
+  ///@{
   std::optional<double> Width;
   std::optional<double> Height;
-  double Tolerance = kDefaultTolerance;
+  ///@}
+  double Tolerance = kDefaultTolerance;    ///< mm either way
   std::optional<std::int32_t> PerSheet;    ///< columns x rows
   std::optional<std::int32_t> PageFormat;  ///< ovPageFormatConstants
 };
 
+/// One entry that matched a query.
 struct ORVANO_CORE_EXPORT SearchHit {
   std::size_t Index = 0;  ///< into Entries()
   /// 0: a word is the product name itself, 1: a word is part of the name, 2: matched elsewhere
@@ -39,11 +43,14 @@ struct ORVANO_CORE_EXPORT SearchHit {
   double SizeDistance = 0;  ///< largest side difference in the better orientation, mm
 };
 
+/// Searches a list of catalog entries; the list is fixed when the search is made.
 class ORVANO_CORE_EXPORT CatalogSearch {
  public:
-  CatalogSearch() = default;
+  CatalogSearch() = default;  ///< over no entries
+  /// Over these entries, in catalog order.
   explicit CatalogSearch(std::vector<SearchEntry> entries);
 
+  /// The entries searched; hits index into them.
   const std::vector<SearchEntry>& Entries() const noexcept { return entries_; }
 
   /// Ranked: the exact product name first, then names holding the text, then the closest size,

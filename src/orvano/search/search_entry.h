@@ -9,16 +9,18 @@
 #include "orvano/model/sheet_geometry.h"
 
 namespace orvano::catalog {
+/// The catalog in memory (label_catalog.h).
 class LabelCatalog;
-}
+}  // namespace orvano::catalog
 
 namespace orvano::search {
 
+/// One label stock as the search sees it.
 struct ORVANO_CORE_EXPORT SearchEntry {
-  std::string Brand;
-  std::string Name;
-  std::string Description;
-  SheetGeometry Sheet;
+  std::string Brand;        ///< the maker, as the catalog's section
+  std::string Name;         ///< the product name
+  std::string Description;  ///< the catalog's text
+  SheetGeometry Sheet;      ///< page, grid and sizes, mm
 };
 
 /// The adapter from the settings dialog's in-memory catalog, in catalog order. Counts that are not

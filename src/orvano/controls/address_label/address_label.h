@@ -22,6 +22,8 @@
 
 namespace orvano {
 
+/// The address label control (see the file comment); lengths in millimetres, the widgets in
+/// twips.
 class ORVANO_CORE_EXPORT AddressLabel : public host::Object, private host::ControlEvents {
  public:
   /// Creates the child widgets in the container (which must outlive the control), attaches to its
@@ -38,8 +40,10 @@ class ORVANO_CORE_EXPORT AddressLabel : public host::Object, private host::Contr
   ORVANO_ADDRESS_LABEL_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
   ///@}
   /// The text of the address box itself; setting it counts as a change of the address.
+  ///@{
   std::string Address() const;
   void SetAddress(const std::string& value);
+  ///@}
 
   /// The label size of a stock and the margins, spaces and sender format of an address layout at
   /// once, with one layout.
@@ -49,8 +53,10 @@ class ORVANO_CORE_EXPORT AddressLabel : public host::Object, private host::Contr
   host::Flag AddressChanged() const { return addressChanged_; }
 
   /// AfterUpdate: raised once when the address box loses the focus after its text changed.
+  ///@{
   void SetAfterUpdate(std::function<void()> handler) { afterUpdate_ = std::move(handler); }
   void OnAfterUpdate(std::function<void()> handler) { SetAfterUpdate(std::move(handler)); }
+  ///@}
 
  private:
   /// Lifecycle, delivered by the container.

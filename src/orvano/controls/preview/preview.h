@@ -19,6 +19,7 @@
 
 namespace orvano {
 
+/// The preview control (see the file comment); lengths in millimetres, drawn in pixels.
 class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEvents {
  public:
   /// Sets the surface to pixels, builds the captions, attaches to the site and initializes.
@@ -37,8 +38,10 @@ class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEven
 
   /// A whole stock or address layout at once, with one redraw: the gaps become pitches, and the
   /// address layout's values its namesakes here.
+  ///@{
   void ShowSheet(const SheetGeometry& sheet);
   void ShowAddressLayout(const AddressLayout& layout);
+  ///@}
 
   /// The layout of the last Paint or Resize.
   const PreviewLayoutState& Layout() const { return layout_; }

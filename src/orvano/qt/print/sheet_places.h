@@ -11,11 +11,12 @@
 
 namespace orvano::qt {
 
+/// One label's place on the sheet.
 struct ORVANO_PRINT_EXPORT LabelPlace {
   std::int64_t number = 0;  ///< 0-based, in fill order
-  std::int64_t column = 0;
-  std::int64_t row = 0;
-  QRectF mm;  ///< from the page's top left corner
+  std::int64_t column = 0;  ///< from 0, left to right
+  std::int64_t row = 0;     ///< from 0, top to bottom
+  QRectF mm;                ///< from the page's top left corner
 };
 
 /// The labels from the start label on, in the fill order of SheetGeometry (ovLeftRight: rows
@@ -23,6 +24,7 @@ struct ORVANO_PRINT_EXPORT LabelPlace {
 /// off) means the first label. Only labels that begin on the page are visited.
 class ORVANO_PRINT_EXPORT SheetPlaces {
  public:
+  /// The places of a sheet from startLabel on, in the fill order direction.
   SheetPlaces(const SheetGeometry& sheet, std::int64_t startLabel, std::int32_t direction);
 
   /// The next label; false when the sheet is done.

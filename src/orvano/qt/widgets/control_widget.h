@@ -25,6 +25,7 @@
 
 namespace orvano::qt {
 
+/// The base of LabelSelectWidget, PreviewWidget and AddressLabelWidget (see the file comment).
 class ORVANO_WIDGETS_EXPORT ControlWidget : public QWidget {
   Q_OBJECT
 
@@ -32,14 +33,18 @@ class ORVANO_WIDGETS_EXPORT ControlWidget : public QWidget {
   ~ControlWidget() override;
 
   /// The control's own WriteProperties / ReadProperties: what a form saves and loads.
+  ///@{
   void saveState(host::PropertyBag& bag);
   void restoreState(host::PropertyBag& bag);
+  ///@}
   /// The same through a property file, under the widget's objectName (which must be set and
   /// unique on the form). restoreState leaves the control as it is when the file has no bag
   /// for it and returns false then. saveState of a widget without a name saves nothing, emits
   /// errorOccurred and returns false: saving nothing must not pass unnoticed.
+  ///@{
   bool saveState(PropertyFile& file);
   bool restoreState(PropertyFile& file);
+  ///@}
 
   /// The container the control lives in: for hosts that need the lower-level view.
   QtContainer& container() { return *container_; }
@@ -49,6 +54,7 @@ class ORVANO_WIDGETS_EXPORT ControlWidget : public QWidget {
   void errorOccurred(const QString& message);
 
  protected:
+  /// A widget whose container the derived class's control then fills.
   explicit ControlWidget(QWidget* parent);
 
   /// Runs a change of the control, then publishes the properties. An exception of the change is

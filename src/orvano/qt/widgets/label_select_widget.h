@@ -21,26 +21,32 @@ class ORVANO_WIDGETS_EXPORT LabelSelectWidget : public ControlWidget {
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_PROPERTY)
 
  public:
+  /// A new LabelSelect with the default stock.
   explicit LabelSelectWidget(QWidget* parent = nullptr);
   ~LabelSelectWidget() override;
 
   /// The control itself, for everything a property cannot carry.
+  ///@{
   LabelSelect& control() { return *control_; }
   const LabelSelect& control() const { return *control_; }
+  ///@}
   /// A new object on every call, owned by the caller. Unlike the properties, this plain C++ call
   /// lets the control's error (host::Error, a measurement that is not a number) reach the caller.
   std::shared_ptr<orvano::LabelDef> labelDef() const { return control_->LabelDef(); }
 
-  /// The properties of LabelSelect in Qt's style (see ORVANO_LABEL_SELECT_PROPERTIES for each one's meaning and
-  /// unit). A setter returns true when the control took the value, false when it kept the old one
-  /// (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
-  /// enumerations or plain numbers.
+  /// The properties of LabelSelect in Qt's style (see ORVANO_LABEL_SELECT_PROPERTIES for each one's
+  /// meaning and unit). A setter returns true when the control took the value, false when it kept
+  /// the old one (then errorOccurred tells a refusal with an error); C++ callers may also pass the
+  /// model's enumerations or plain numbers.
   ///@{
   ORVANO_LABEL_SELECT_PROPERTIES(ORVANO_QT_ACCESSORS)
   ///@}
 
+  /// The sheet picture's preferred and least size, pixels.
+  ///@{
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+  ///@}
 
  public Q_SLOTS:
   /// Opens the settings dialog modally; labelChanged follows, confirmed or not.

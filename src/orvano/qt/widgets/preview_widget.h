@@ -19,25 +19,31 @@ class ORVANO_WIDGETS_EXPORT PreviewWidget : public ControlWidget {
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_PROPERTY)
 
  public:
+  /// A new Preview with its start values.
   explicit PreviewWidget(QWidget* parent = nullptr);
   ~PreviewWidget() override;
 
+  /// The control itself, for everything a property cannot carry.
+  ///@{
   Preview& control() { return *control_; }
   const Preview& control() const { return *control_; }
+  ///@}
 
-  /// The properties of Preview in Qt's style (see ORVANO_PREVIEW_PROPERTIES for each one's meaning and
-  /// unit). A setter returns true when the control took the value, false when it kept the old one
-  /// (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
+  /// The properties of Preview in Qt's style (see ORVANO_PREVIEW_PROPERTIES for each one's meaning
+  /// and unit). A setter returns true when the control took the value, false when it kept the old
+  /// one (then errorOccurred tells a refusal with an error); C++ callers may also pass the model's
   /// enumerations or plain numbers.
   ///@{
   ORVANO_PREVIEW_PROPERTIES(ORVANO_QT_ACCESSORS)
   ///@}
   /// A whole stock (gaps become pitches) or address layout at once.
+  ///@{
   void showSheet(const SheetGeometry& sheet);
   void showAddressLayout(const AddressLayout& layout);
+  ///@}
 
-  QSize sizeHint() const override { return {320, 240}; }
-  QSize minimumSizeHint() const override { return {160, 120}; }
+  QSize sizeHint() const override { return {320, 240}; }         ///< 320 x 240 pixels
+  QSize minimumSizeHint() const override { return {160, 120}; }  ///< 160 x 120 pixels
 
  Q_SIGNALS:
   /// The notify signals, one per property, emitted once with the new value whenever it has
