@@ -2,8 +2,8 @@
 /// The Qt properties of a wrapper widget, expanded from its control's property table (the rows of
 /// control_properties.h). In the class: ORVANO_QT_PROPERTY gives the Q_PROPERTYs,
 /// ORVANO_QT_ACCESSORS the getters and setters, ORVANO_QT_SIGNAL the notify signals. In the source:
-/// ORVANO_QT_DEFINE the accessors' bodies and ORVANO_QT_PUBLISH one step of Publish(), which emits a
-/// property's notify signal when its value differs from the one last published.
+/// ORVANO_QT_DEFINE the accessors' bodies and ORVANO_QT_PUBLISH one step of Publish(), which emits
+/// a property's notify signal when its value differs from the one last published.
 #pragma once
 
 #include <QString>
