@@ -127,11 +127,12 @@ class ORVANO_CORE_EXPORT LabelSelect : public host::Object, private host::Contro
   /// and raises LabelChanged, whether the user confirmed or not.
   void ShowConfig();
 
-  /// Events, raised synchronously. LabelChanged's label name is the control's own field: a
-  /// handler that assigns to it changes LabelName without a lookup or redraw.
-  /// LabelClick: a click on a label of the sheet made it the start label (0-based, fill order).
+  /// LabelClick, raised synchronously: a click on a label of the sheet made it the start label
+  /// (0-based, fill order).
   void OnLabelClick(std::function<void(std::int32_t id)> handler);
-  /// LabelChanged: the settings dialog has closed, confirmed or not.
+  /// LabelChanged, raised synchronously when the settings dialog has closed, confirmed or not.
+  /// Its label name is the control's own field: a handler that assigns to it changes LabelName
+  /// without a lookup or redraw.
   void OnLabelChanged(
       std::function<void(const std::string& brand, std::string& labelName)> handler);
 
