@@ -1,6 +1,7 @@
 # `cmake --build <build> --target docs`: the API reference as HTML in <build>/docs/html, made by
 # Doxygen from the public headers (the ones that are installed). Doxygen's warnings, among them
-# every undocumented public member, go to <build>/docs/warnings.log.
+# every undocumented public member, go to <build>/docs/warnings.log; an undocumented public
+# member fails the target (cmake/DocsWarnings.cmake).
 find_package(Doxygen QUIET)
 if(NOT DOXYGEN_FOUND)
   message(STATUS "No docs target: Doxygen not found (install doxygen)")

@@ -1,6 +1,7 @@
-// Property-bag values of a control's fields: one conversion per field type, and the save and load
-// steps that every control runs per key. Each step resumes its own error, so one value that fails
-// to write or to convert leaves the other keys alone.
+/// \file
+/// Property-bag values of a control's fields: one conversion per field type, and the save and load
+/// steps that every control runs per key. Each step resumes its own error, so one value that fails
+/// to write or to convert leaves the other keys alone.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +14,17 @@
 
 namespace orvano::host {
 
-// Whether a key is saved and loaded, only saved, or not kept in the bag.
-enum class BagMode { Saved, WriteOnly, NotSaved };
+/// Whether a key is saved and loaded, only saved, or not kept in the bag.
+enum class BagMode {
+  Saved,      ///< written and read back
+  WriteOnly,  ///< written, not read back
+  NotSaved    ///< neither
+};
 
-// Doubles, 32-bit integers, flags and strings keep their kind; enumerations travel as integers.
+/// Doubles, 32-bit integers, flags and strings keep their kind; enumerations travel as integers.
 template <class T>
 struct BagCodec {
+  /// The value as a bag value.
   static Variant Out(const T& value) {
     if constexpr (std::is_enum_v<T>) {
       return Variant(static_cast<std::int32_t>(value));
@@ -26,6 +32,7 @@ struct BagCodec {
       return Variant(value);
     }
   }
+  /// A bag value as T; the Variant's conversion errors (TypeMismatch, Overflow) reach the caller.
   static T In(const Variant& value) {
     if constexpr (std::is_enum_v<T>) {
       return static_cast<T>(value.ToLong());
@@ -43,6 +50,7 @@ struct BagCodec {
   }
 };
 
+/// Writes a field under key by its mode, against its default; a bag that refuses is ignored.
 template <BagMode mode, class F>
 void WriteValue(PropertyBag& bag, const char* key, const F& field, const Variant& fallback) {
   if constexpr (mode != BagMode::NotSaved) {
@@ -50,7 +58,9 @@ void WriteValue(PropertyBag& bag, const char* key, const F& field, const Variant
   }
 }
 
-// F may be a proxy (a widget's text) that is assigned through a temporary.
+/// Reads a field from key (Saved keys only), with its default; a value that does not convert
+/// leaves the field as it was. F may be a proxy (a widget's text) that is assigned through a
+/// temporary.
 template <BagMode mode, class F>
 void ReadValue(PropertyBag& bag, const char* key, F&& field, const Variant& fallback) {
   if constexpr (mode == BagMode::Saved) {

@@ -1,5 +1,6 @@
-// The Qt container of one control instance: a ControlHost widget, its scale unit and its
-// children. A host application puts Widget() on its form; the control gets the container.
+/// \file
+/// The Qt container of one control instance: a ControlHost widget, its scale unit and its
+/// children. A host application puts Widget() on its form; the control gets the container.
 #pragma once
 
 #include <QPointer>
@@ -12,21 +13,25 @@
 
 namespace orvano::qt {
 
+/// The desktop on Qt (qt_platform.h).
 class QtPlatform;
 
+/// A control's container on Qt: its widgets are children of one ControlHost.
 class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
  public:
-  // A container whose widget the host application places (parent may be null).
+  /// A container whose widget the host application places (parent may be null).
   explicit QtContainer(QtPlatform& platform, QWidget* parent = nullptr);
   ~QtContainer() override;
   QtContainer(const QtContainer&) = delete;
   QtContainer& operator=(const QtContainer&) = delete;
 
-  ControlHost* Widget() const { return host_; }
+  ControlHost* Widget() const { return host_; }  ///< the widget to place on a form
 
-  // The host side: saving and loading the instance's state.
+  /// The host side: saving and loading the instance's state.
+  ///@{
   void ReadProperties(host::PropertyBag& bag);
   void WriteProperties(host::PropertyBag& bag);
+  ///@}
 
   // host::Container
   host::Platform& GetPlatform() override;
@@ -66,7 +71,7 @@ class ORVANO_WIDGETS_EXPORT QtContainer : public host::Container {
   QPointer<ControlHost> host_;
   host::Font font_;
   std::unique_ptr<Surface> surface_;
-  std::unique_ptr<ChildWidget> asWidget_;  // only for nested controls
+  std::unique_ptr<ChildWidget> asWidget_;  ///< only for nested controls
 };
 
 }  // namespace orvano::qt

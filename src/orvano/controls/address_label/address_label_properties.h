@@ -1,6 +1,7 @@
-// The public properties of AddressLabel, one row each (columns in control_properties.h), in the
-// order the property bag stores them. The defaults are the start values, so a new control stores
-// nothing. Every set lays the control out again.
+/// \file
+/// The public properties of AddressLabel, one row each (columns in control_properties.h), in the
+/// order the property bag stores them. The defaults are the start values, so a new control stores
+/// nothing. Every set lays the control out again.
 #pragma once
 
 #include <string>
@@ -10,9 +11,10 @@
 
 namespace orvano {
 
-// The address has no field of its own: it is the text of the address box.
+/// The address has no field of its own: it is the text of the address box.
 struct BoxText {
-  host::TextBox& box;
+  host::TextBox& box;  ///< the address box
+  /// Sets the box's text (raising its Change).
   const BoxText& operator=(const std::string& text) const {
     box.SetText(text);
     return *this;
@@ -21,12 +23,22 @@ struct BoxText {
 
 }  // namespace orvano
 
+/// The address is saved as the box's text.
 template <>
 struct orvano::host::BagCodec<orvano::BoxText> {
+  /// The box's text as a bag value.
   static Variant Out(const BoxText& text) { return Variant(text.box.Text()); }
+  /// A bag value as text for the box.
   static std::string In(const Variant& value) { return value.ToString(); }
 };
 
+/// The properties of AddressLabel (lengths in millimetres):
+/// - LabelWidth, LabelHeight: the size of the label drawn.
+/// - LabelBorderLeft, ...Top, ...Right, ...Bottom: the margins inside the label.
+/// - Address: the text of the address box (lines separated by line breaks).
+/// - ReturnAddress: the sender line's text; LabelHeading: the heading's text.
+/// - LabelHeadingSpace, AddressSpace: the space before the heading and before the address.
+/// - ReturnAddressFormat: the sender line, none, single or double (ovReturnAddressFormatConstants).
 // clang-format off
 #define ORVANO_ADDRESS_LABEL_PROPERTIES(X) \
   X(LabelWidth, labelWidth, double, double, labelWidth_, Stock().LabelWidth, Stock().LabelWidth, Saved, Redraw) \

@@ -1,15 +1,34 @@
-// The public properties of LabelSelect, one row each (columns in control_properties.h), in the
-// order the property bag stores them. Changing one row changes the getter, the setter, the start
-// value, saving and loading, and the Qt widget's property together.
-//
-// The bag defaults are those of a new control, except "SpaceWidth": its 0 differs from the
-// stock's 7.62, so a new control's gap is always written. "DataFolder" is written but not read
-// back: the host sets it again after loading. The start label and the address layout are not
-// stored; the address layout comes from the catalog lookup only and starts at 0.
+/// \file
+/// The public properties of LabelSelect, one row each (columns in control_properties.h), in the
+/// order the property bag stores them. Changing one row changes the getter, the setter, the start
+/// value, saving and loading, and the Qt widget's property together.
+///
+/// The bag defaults are those of a new control, except "SpaceWidth": its 0 differs from the
+/// stock's 7.62, so a new control's gap is always written. "DataFolder" is written but not read
+/// back: the host sets it again after loading. The start label and the address layout are not
+/// stored; the address layout comes from the catalog lookup only and starts at 0.
 #pragma once
 
 #include "orvano/controls/control_properties.h"
 
+/// The properties of LabelSelect (lengths in millimetres):
+/// - PageWidth, PageHeight: the page size; follows PageFormat and Landscape.
+/// - BorderLeft, BorderTop: from the page's left and top edges to the first label column and row.
+/// - LabelWidth, LabelHeight: the size of one label.
+/// - SpaceHeight, SpaceWidth: the gaps between two label rows and between two label columns.
+/// - Cols, Rows: labels per row and per column.
+/// - Brand, LabelName: the chosen stock's maker and name; setting either looks the label up.
+/// - Description: the catalog's text of the chosen stock.
+/// - DataFolder: the folder of the user's own labels; empty for the component's folder.
+/// - AllowMarquee, AllowConfig: whether a click sets the start label, and whether the settings
+///   dialog opens from the control (flags: true is -1).
+/// - Direction: the fill order, ovLeftRight or ovTopBottom.
+/// - Landscape, PageFormat: the orientation flag and the page format code (9 A4, 11 A5).
+/// - AddressLabel: whether LabelDef carries the address fields.
+/// - LabelID: the start label, from 0 in fill order.
+/// - AddressLabelReturnAddressFormat, AddressLabelHeadingSpace, AddressLabelAddressSpace,
+///   AddressLabelBorderLeft, ...Top, ...Right, ...Bottom, AddressLabelWithLabelHeading,
+///   AddressLabelFontSize (points): read-only, the address layout of the loaded label.
 // clang-format off
 #define ORVANO_LABEL_SELECT_PROPERTIES(X)                                                                  \
   X(PageWidth, pageWidth, double, double, sheet_.PageWidth, Stock().PageWidth, Stock().PageWidth, Saved, Redraw) \

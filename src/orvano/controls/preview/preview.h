@@ -1,6 +1,7 @@
-// Preview: draws to scale either the top left corner of a label sheet with its margins, pitches
-// and grid counts (page layout), or one label with the boxes of its address block (address
-// layout). It only displays: no events, no methods, nothing read from files.
+/// \file
+/// Preview: draws to scale either the top left corner of a label sheet with its margins, pitches
+/// and grid counts (page layout), or one label with the boxes of its address block (address
+/// layout). It only displays: no events, no methods, nothing read from files.
 #pragma once
 
 #include <cstdint>
@@ -18,25 +19,31 @@
 
 namespace orvano {
 
+/// The preview control (see the file comment); lengths in millimetres, drawn in pixels.
 class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEvents {
  public:
-  // Sets the surface to pixels, builds the captions, attaches to the site and initializes.
+  /// Sets the surface to pixels, builds the captions, attaches to the site and initializes.
   explicit Preview(host::Container& site);
   ~Preview() override;
   Preview(const Preview&) = delete;
   Preview& operator=(const Preview&) = delete;
 
-  // The properties of preview_properties.h. Every setter stores the value unchecked and redraws
-  // and re-places everything. SpaceVertical and SpaceHorizontal are pitches (label size plus
-  // gap); WithLabelHeading is stored as given, and only -1 counts as true in the layout.
+  /// The properties of preview_properties.h. Every setter stores the value unchecked and redraws
+  /// and re-places everything. SpaceVertical and SpaceHorizontal are pitches (label size plus
+  /// gap); WithLabelHeading is stored as given, and only -1 counts as true in the layout.
+  /// Each one's meaning and unit: ORVANO_PREVIEW_PROPERTIES.
+  ///@{
   ORVANO_PREVIEW_PROPERTIES(ORVANO_PROPERTY_ACCESSORS)
+  ///@}
 
-  // A whole stock or address layout at once, with one redraw: the gaps become pitches, and the
-  // address layout's values its namesakes here.
+  /// A whole stock or address layout at once, with one redraw: the gaps become pitches, and the
+  /// address layout's values its namesakes here.
+  ///@{
   void ShowSheet(const SheetGeometry& sheet);
   void ShowAddressLayout(const AddressLayout& layout);
+  ///@}
 
-  // The layout of the last Paint or Resize.
+  /// The layout of the last Paint or Resize.
   const PreviewLayoutState& Layout() const { return layout_; }
 
   // Handlers the container calls.
@@ -91,8 +98,8 @@ class ORVANO_CORE_EXPORT Preview : public host::Object, public host::ControlEven
   PreviewLayoutState layout_;
 };
 
-// Makes "Orvano.Preview" known to the factory; creating it without a container is
-// ObjectRequired.
+/// Makes "Orvano.Preview" known to the factory; creating it without a container is
+/// ObjectRequired.
 ORVANO_CORE_EXPORT void RegisterPreview(host::ClassFactory& factory);
 
 }  // namespace orvano

@@ -1,12 +1,25 @@
-// The public properties of Preview, one row each (columns in control_properties.h); the saved
-// ones in the order the property bag stores them. Every set redraws and re-places everything.
-//
-// The layout is not saved: a loaded Preview shows the page until the host says otherwise. The
-// pitches start equal to the label size (labels that touch), but their bag default is 0.
+/// \file
+/// The public properties of Preview, one row each (columns in control_properties.h); the saved
+/// ones in the order the property bag stores them. Every set redraws and re-places everything.
+///
+/// The layout is not saved: a loaded Preview shows the page until the host says otherwise. The
+/// pitches start equal to the label size (labels that touch), but their bag default is 0.
 #pragma once
 
 #include "orvano/controls/control_properties.h"
 
+/// The properties of Preview (lengths in millimetres):
+/// - PreviewLayout: the page corner (ovPreviewPageLayout) or one label's address block
+///   (ovPreviewAddressLayout); not saved.
+/// - BorderLeft, BorderTop: from the page's edges to the first label column and row.
+/// - LabelWidth, LabelHeight: the size of one label.
+/// - SpaceVertical, SpaceHorizontal: the pitches, label size plus gap, down and across.
+/// - Cols, Rows: labels per row and per column.
+/// - LabelBorderLeft, ...Top, ...Right, ...Bottom: the address block's margins inside the label.
+/// - LabelHeadingSpace, AddressSpace: the space before the heading and before the address.
+/// - ReturnAddressFormat: the sender line, none, single or double (ovReturnAddressFormatConstants).
+/// - WithLabelHeading: whether a heading is drawn (only -1 counts as true).
+/// - FontSize: the address text's size in points.
 // clang-format off
 #define ORVANO_PREVIEW_PROPERTIES(X) \
   X(PreviewLayout, previewLayout, ovPreviewLayoutConstants, orvano::qt::Enums::ovPreviewLayoutConstants, previewLayout_, ovPreviewPageLayout, std::int32_t{ovPreviewPageLayout}, NotSaved, Redraw) \

@@ -1,32 +1,33 @@
-// The headless host: a complete in-memory backend with no screen, deterministic, for tests.
-//
-// - Widgets are plain objects; tests find them by name and read every property, the stacking
-//   order and the visibility.
-// - The platform's event order is reproduced (see container.h); the "user" functions below act
-//   as a person would: a click on a button first moves the focus, typing sets the focus and
-//   raises Change, choosing a list item raises Click.
-// - The drawing surface records every primitive it is given.
-// - Message boxes answer from a queue that the test fills (an empty queue answers OK, or No for
-//   a question); every box shown is recorded.
-// - A modal dialog runs a test-supplied function that plays the user while the dialog is open.
-//   When the function returns and the dialog is still open, it is closed by its close box.
-// - Property bags are in-memory maps with the platform's default rule.
-//
-// Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
-// size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
-// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap,
-// the caption breaks at blanks within its width; without it, the width fits the longest line. Line
-// breaks ("\r\n" or "\n") start a new line. A word wider than the caption keeps a line of its own;
-// an empty caption is one line high.
-//
-// Where the platform offers a choice, this host keeps to the simplest one:
-// - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
-//   LostFocus, and no other widget receives it;
-// - a click on a list only focuses it (Choose picks an item); spinner clicks leave the focus
-//   where it is; choosing a tab first takes the focus from the field being left;
-// - ShowModal always returns with the dialog closed, even if the close box handler kept it open;
-// - a queued message-box answer that the box has no button for throws std::logic_error (a
-//   mistake of the test, which code that resumes platform errors must not swallow).
+/// \file
+/// The headless host: a complete in-memory backend with no screen, deterministic, for tests.
+///
+/// - Widgets are plain objects; tests find them by name and read every property, the stacking
+///   order and the visibility.
+/// - The platform's event order is reproduced (see container.h); the "user" functions below act
+///   as a person would: a click on a button first moves the focus, typing sets the focus and
+///   raises Change, choosing a list item raises Click.
+/// - The drawing surface records every primitive it is given.
+/// - Message boxes answer from a queue that the test fills (an empty queue answers OK, or No for
+///   a question); every box shown is recorded.
+/// - A modal dialog runs a test-supplied function that plays the user while the dialog is open.
+///   When the function returns and the dialog is still open, it is closed by its close box.
+/// - Property bags are in-memory maps with the platform's default rule.
+///
+/// Text measuring model of self-sizing captions (AutoSize): every character is 0.55 of the font
+/// size wide and a line is 1.2 of the font size high (points); a point is 20 twips, or 4/3 pixel
+/// (96 pixels per inch; in general 20 twips over the platform's twips per pixel). With word wrap,
+/// the caption breaks at blanks within its width; without it, the width fits the longest line. Line
+/// breaks ("\r\n" or "\n") start a new line. A word wider than the caption keeps a line of its own;
+/// an empty caption is one line high.
+///
+/// Where the platform offers a choice, this host keeps to the simplest one:
+/// - hiding or disabling the focused widget (or turning its tab page away) takes its focus with a
+///   LostFocus, and no other widget receives it;
+/// - a click on a list only focuses it (Choose picks an item); spinner clicks leave the focus
+///   where it is; choosing a tab first takes the focus from the field being left;
+/// - ShowModal always returns with the dialog closed, even if the close box handler kept it open;
+/// - a queued message-box answer that the box has no button for throws std::logic_error (a
+///   mistake of the test, which code that resumes platform errors must not swallow).
 #pragma once
 
 #include <cstdint>
@@ -42,27 +43,36 @@
 #include "orvano/host/headless/headless_widgets.h"
 #include "orvano/host/platform.h"
 
+/// The headless host: an in-memory backend for tests of applications and controls.
 namespace orvano::host::headless {
 
 class HeadlessContainer;
 class HeadlessDialog;
 
+/// One Surface::Draw call as the headless surface recorded it.
 struct Primitive {
-  float x1, y1, x2, y2;
-  Color color;
-  DrawMode mode;
-  DrawStyle style;
+  float x1,         ///< the first point, in the container's scale unit
+      y1,           ///< the first point, in the container's scale unit
+      x2,           ///< the second point, in the container's scale unit
+      y2;           ///< the second point, in the container's scale unit
+  Color color;      ///< &HBBGGRR
+  DrawMode mode;    ///< line, box or filled box
+  DrawStyle style;  ///< the pen in effect
+  /// Field by field.
   bool operator==(const Primitive&) const = default;
 };
 
+/// One message box the headless platform showed.
 struct ShownMessage {
-  std::string text;
-  int flags;
-  std::string title;
+  std::string text;   ///< the message
+  int flags;          ///< msgbox flags, added up
+  std::string title;  ///< the title bar text
 };
 
+/// The headless desktop: message boxes answer from a queue, modal dialogs run a queued user.
 class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
  public:
+  /// A screen with that many twips per pixel (15: 96 pixels per inch).
   explicit HeadlessPlatform(float twipsPerPixelX = 15, float twipsPerPixelY = 15);
   ~HeadlessPlatform() override;
 
@@ -73,15 +83,19 @@ class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
   int MsgBox(const std::string& text, int flags, const std::string& title) override;
   std::unique_ptr<DialogWindow> CreateDialog(const std::string& name) override;
 
-  // Every pointer change, in order.
+  /// Every pointer change, in order.
   const std::vector<MousePointer>& PointerHistory() const;
+  /// The answer of the next message box (msgbox::kOk, kYes or kNo); answers are used in order.
   void QueueAnswer(int answer);
+  /// Every message box shown since the last ClearMessages, in order.
   const std::vector<ShownMessage>& Messages() const;
+  /// Forgets the message boxes shown so far.
   void ClearMessages();
-  // The next ShowModal runs this while the dialog is open.
+  /// The next ShowModal runs this while the dialog is open.
   using User = std::function<void(HeadlessDialog&)>;
+  /// Queues a user for the next modal dialog; users are used in order.
   void QueueUser(User user);
-  // Names of the dialogs shown modally, in order.
+  /// Names of the dialogs shown modally, in order.
   const std::vector<std::string>& ShownDialogs() const;
 
  private:
@@ -90,18 +104,20 @@ class ORVANO_HEADLESS_EXPORT HeadlessPlatform : public Platform {
   std::unique_ptr<State> state_;
 };
 
-// A property bag in memory.
+/// A property bag in memory.
 class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
  public:
   Variant ReadProperty(const std::string& name, const Variant& defaultValue) const override;
   void WriteProperty(const std::string& name, const Variant& value,
                      const Variant& defaultValue) override;
+  /// Whether a value is stored under the name.
   bool Contains(const std::string& name) const;
-  // Keys in the order they were first written.
+  /// Keys in the order they were first written.
   const std::vector<std::string>& WriteOrder() const { return order_; }
-  // Keys in the order they were read.
+  /// Keys in the order they were read.
   const std::vector<std::string>& ReadOrder() const { return reads_; }
-  void Set(const std::string& name, const Variant& value);  // store directly, for tests
+  void Set(const std::string& name, const Variant& value);  ///< store directly, for tests
+  /// Every stored value by name.
   const std::map<std::string, Variant>& Values() const { return values_; }
 
  private:
@@ -110,9 +126,10 @@ class ORVANO_HEADLESS_EXPORT MemoryPropertyBag : public PropertyBag {
   mutable std::vector<std::string> reads_;
 };
 
+/// A control's container in the headless host; the test plays host and user through it.
 class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
  public:
-  // Inner size given in the scale unit.
+  /// Inner size given in the scale unit.
   HeadlessContainer(HeadlessPlatform& platform, ScaleMode mode, float width, float height);
   ~HeadlessContainer() override;
 
@@ -142,54 +159,59 @@ class ORVANO_HEADLESS_EXPORT HeadlessContainer : public Container {
   void Invalidate() override;
   FocusWidget* ActiveWidget() override;
 
-  // The host side: resize (in the scale unit; runs UserControl_Resize), paint, save and load.
+  /// The host side: resize (in the scale unit; runs UserControl_Resize), paint, save and load.
   void Resize(float width, float height);
-  void Paint();
-  void WriteProperties(PropertyBag& bag);
-  void ReadProperties(PropertyBag& bag);
-  // Paint requests seen through Invalidate().
+  void Paint();                            ///< runs UserControl_Paint
+  void WriteProperties(PropertyBag& bag);  ///< runs UserControl_WriteProperties
+  void ReadProperties(PropertyBag& bag);   ///< runs UserControl_ReadProperties
+  /// Paint requests seen through Invalidate().
   int InvalidateCount() const;
 
-  // Recorded drawing since the last ClearDrawing().
+  /// Recorded drawing since the last ClearDrawing().
   const std::vector<Primitive>& Drawing() const;
-  void ClearDrawing();
-  // What the latest Paint delivery drew.
+  void ClearDrawing();  ///< forgets the recorded drawing
+  /// What the latest Paint delivery drew.
   const std::vector<Primitive>& LastPaint() const;
-  Color BackColor() const;
+  Color BackColor() const;  ///< what SetBackColor set (&HBBGGRR)
 
-  // Lookup by name (arrays: the name as created). Nullptr when absent.
+  /// Lookup by name (arrays: the name as created). Nullptr when absent.
   Widget* Find(const std::string& name) const;
+  /// The widget of that name as a T; ObjectRequired ("kein Steuerelement" and the name) when
+  /// there is none or it is of another kind.
   template <class T>
   T& Get(const std::string& name) const {
     auto* w = dynamic_cast<T*>(Find(name));
     if (!w) Raise(ErrorKind::ObjectRequired, "kein Steuerelement " + name);
     return *w;
   }
+  /// The virtual array of that name, or nullptr.
   VirtualArray* FindArray(const std::string& name) const;
-  // Names of the widgets and virtual arrays, back to front.
+  /// Names of the widgets and virtual arrays, back to front.
   std::vector<std::string> StackingOrder() const;
 
-  // The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
-  void Click(Widget& w);       // a button takes the focus first (focus-lost of the field left)
-  void Focus(FocusWidget& w);  // moves the focus: LostFocus of the old, GotFocus of the new
-  void Blur();                 // the focus leaves the form: LostFocus of the focused widget
-  void Type(TextBox& w, const std::string& text);   // focus, then the text replaced: Change
-  void Type(ComboBox& w, const std::string& text);  // editable: focus, then Change
-  void Choose(ComboBox& w, std::int32_t index);     // focus, then the item selected: Click
-  void SpinUp(Spinner& s);
-  void SpinDown(Spinner& s);
-  void ChooseTab(TabStrip& t, std::int32_t index);  // refused silently when disabled
-  // A click at a point of a virtual array of click areas; returns the index hit or -1.
+  /// The user. Acting on a widget that is hidden or disabled does nothing, as for a person.
+  void Click(Widget& w);       ///< a button takes the focus first (focus-lost of the field left)
+  void Focus(FocusWidget& w);  ///< moves the focus: LostFocus of the old, GotFocus of the new
+  void Blur();                 ///< the focus leaves the form: LostFocus of the focused widget
+  void Type(TextBox& w, const std::string& text);   ///< focus, then the text replaced: Change
+  void Type(ComboBox& w, const std::string& text);  ///< editable: focus, then Change
+  void Choose(ComboBox& w, std::int32_t index);     ///< focus, then the item selected: Click
+  void SpinUp(Spinner& s);                          ///< a click on the up arrow; the focus stays
+  void SpinDown(Spinner& s);                        ///< a click on the down arrow; the focus stays
+  void ChooseTab(TabStrip& t, std::int32_t index);  ///< refused silently when disabled
+  /// A click at a point of a virtual array of click areas; returns the index hit or -1.
   std::int64_t ClickAt(VirtualArray& a, float x, float y);
 
  protected:
   struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<State> state_;  ///< the container's widgets and recordings
   friend class HeadlessDialog;
 };
 
+/// A modal dialog of the headless host: a form in twips that a queued user plays while it is open.
 class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
  public:
+  /// A hidden dialog of the platform (HeadlessPlatform::CreateDialog makes them).
   HeadlessDialog(HeadlessPlatform& platform, std::string name);
   ~HeadlessDialog() override;
 
@@ -202,7 +224,7 @@ class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
   void Close() override;
   void OnCloseBox(Handler h) override;
 
-  // Container: forwarded to the inner container (twips).
+  /// Container: forwarded to the inner container (twips).
   Platform& GetPlatform() override;
   void Attach(ControlEvents* events) override;
   ScaleMode GetScaleMode() const override;
@@ -228,11 +250,11 @@ class ORVANO_HEADLESS_EXPORT HeadlessDialog : public DialogWindow {
   void Invalidate() override;
   FocusWidget* ActiveWidget() override;
 
-  // The user inside a modal dialog: the same actions as on a form, plus the keys and close box.
+  /// The user inside a modal dialog: the same actions as on a form, plus the keys and close box.
   HeadlessContainer& Form();
-  void PressEnter();   // clicks the default button
-  void PressEscape();  // clicks the cancel button
-  void CloseBox();
+  void PressEnter();   ///< clicks the default button
+  void PressEscape();  ///< clicks the cancel button
+  void CloseBox();     ///< runs the close-box handler, or closes when there is none
 
  private:
   HeadlessPlatform& platform_;

@@ -1,5 +1,6 @@
-// Where the labels of one sheet lie, in the sheet's fill order, one at a time: nothing is
-// collected, so a sheet costs memory independent of its label count.
+/// \file
+/// Where the labels of one sheet lie, in the sheet's fill order, one at a time: nothing is
+/// collected, so a sheet costs memory independent of its label count.
 #pragma once
 
 #include <QRectF>
@@ -10,23 +11,25 @@
 
 namespace orvano::qt {
 
+/// One label's place on the sheet.
 struct ORVANO_PRINT_EXPORT LabelPlace {
-  std::int64_t number = 0;  // 0-based, in fill order
-  std::int64_t column = 0;
-  std::int64_t row = 0;
-  QRectF mm;  // from the page's top left corner
+  std::int64_t number = 0;  ///< 0-based, in fill order
+  std::int64_t column = 0;  ///< from 0, left to right
+  std::int64_t row = 0;     ///< from 0, top to bottom
+  QRectF mm;                ///< from the page's top left corner
 };
 
-// The labels from the start label on, in the fill order of SheetGeometry (ovLeftRight: rows
-// first, ovTopBottom: columns first). A start label outside the grid (-1 while the marker is
-// off) means the first label. Only labels that begin on the page are visited.
+/// The labels from the start label on, in the fill order of SheetGeometry (ovLeftRight: rows
+/// first, ovTopBottom: columns first). A start label outside the grid (-1 while the marker is
+/// off) means the first label. Only labels that begin on the page are visited.
 class ORVANO_PRINT_EXPORT SheetPlaces {
  public:
+  /// The places of a sheet from startLabel on, in the fill order direction.
   SheetPlaces(const SheetGeometry& sheet, std::int64_t startLabel, std::int32_t direction);
 
-  // The next label; false when the sheet is done.
+  /// The next label; false when the sheet is done.
   bool Next(LabelPlace& place);
-  // How many labels Next still gives, counted without visiting them.
+  /// How many labels Next still gives, counted without visiting them.
   std::int64_t Remaining() const;
 
  private:

@@ -1,8 +1,9 @@
-// The Qt properties of a wrapper widget, expanded from its control's property table (the rows of
-// control_properties.h). In the class: ORVANO_QT_PROPERTY gives the Q_PROPERTYs,
-// ORVANO_QT_ACCESSORS the getters and setters, ORVANO_QT_SIGNAL the notify signals. In the source:
-// ORVANO_QT_DEFINE the accessors' bodies and ORVANO_QT_PUBLISH one step of Publish(), which emits a
-// property's notify signal when its value differs from the one last published.
+/// \file
+/// The Qt properties of a wrapper widget, expanded from its control's property table (the rows of
+/// control_properties.h). In the class: ORVANO_QT_PROPERTY gives the Q_PROPERTYs,
+/// ORVANO_QT_ACCESSORS the getters and setters, ORVANO_QT_SIGNAL the notify signals. In the source:
+/// ORVANO_QT_DEFINE the accessors' bodies and ORVANO_QT_PUBLISH one step of Publish(), which emits
+/// a property's notify signal when its value differs from the one last published.
 #pragma once
 
 #include <QString>
@@ -38,7 +39,7 @@ T FromQt(const Q& value) {
   }
 }
 
-// A value as the getter would give it back: texts with Qt's line ends.
+/// A value as the getter would give it back: texts with Qt's line ends.
 template <class Q>
 Q AsRead(const Q& value) {
   if constexpr (std::is_same_v<Q, QString>) {
@@ -48,7 +49,7 @@ Q AsRead(const Q& value) {
   }
 }
 
-// NaN counts as equal to NaN, so storing it again is no change.
+/// NaN counts as equal to NaN, so storing it again is no change.
 template <class Q>
 bool Same(const Q& a, const Q& b) {
   if constexpr (std::is_floating_point_v<Q>) {
@@ -60,6 +61,9 @@ bool Same(const Q& a, const Q& b) {
 
 }  // namespace orvano::qt::widget_detail
 
+/// One row as a Q_PROPERTY of its Qt name and type, with a setter setName unless ReadOnly and
+/// the notify signal qtNameChanged.
+///@{
 #define ORVANO_QT_PROPERTY(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   ORVANO_QT_PROPERTY_##Change(Name, qtName, QtType)
 #define ORVANO_QT_PROPERTY_Redraw(Name, qtName, QtType) \
@@ -72,7 +76,11 @@ bool Same(const Q& a, const Q& b) {
   ORVANO_QT_PROPERTY_Redraw(Name, qtName, QtType)
 #define ORVANO_QT_PROPERTY_ReadOnly(Name, qtName, QtType) \
   Q_PROPERTY(QtType qtName READ qtName NOTIFY qtName##Changed)
+///@}
 
+/// One row as the widget's getter qtName() and, unless ReadOnly, its setter setName(QtType)
+/// returning whether the control took the value.
+///@{
 #define ORVANO_QT_ACCESSORS(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   ORVANO_QT_ACCESSORS_##Change(Name, qtName, QtType)
 #define ORVANO_QT_ACCESSORS_Redraw(Name, qtName, QtType) \
@@ -86,12 +94,15 @@ bool Same(const Q& a, const Q& b) {
 #define ORVANO_QT_ACCESSORS_Custom(Name, qtName, QtType) \
   ORVANO_QT_ACCESSORS_Redraw(Name, qtName, QtType)
 #define ORVANO_QT_ACCESSORS_ReadOnly(Name, qtName, QtType) QtType qtName() const;
+///@}
 
 // C++ callers may pass the model's enumerations, plain numbers or text literals; moc does not see
 // these overloads.
 #ifdef Q_MOC_RUN
+/// The setter overload for any type that converts to QtType.
 #define ORVANO_QT_CONVERTING_SETTER(Name, QtType)
 #else
+/// The setter overload for any type that converts to QtType.
 #define ORVANO_QT_CONVERTING_SETTER(Name, QtType)                               \
   template <class V>                                                            \
   requires(!std::is_same_v<V, QtType> &&                                        \
@@ -100,11 +111,13 @@ bool Same(const Q& a, const Q& b) {
   }
 #endif
 
+/// One row's notify signal, qtNameChanged(QtType), emitted with the new value.
 #define ORVANO_QT_SIGNAL(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   void qtName##Changed(QtType value);
 
-// A setter returns true when the control took the value: no error, and the property now reads
-// what was given.
+/// One row's getter and setter bodies, in the widget's source. A setter returns true when the
+/// control took the value: no error, and the property now reads what was given.
+///@{
 #define ORVANO_QT_DEFINE(Class, Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   ORVANO_QT_DEFINE_##Change(Class, Name, qtName, Type, QtType)
 #define ORVANO_QT_DEFINE_ReadOnly(Class, Name, qtName, Type, QtType) \
@@ -122,10 +135,13 @@ bool Same(const Q& a, const Q& b) {
   ORVANO_QT_DEFINE_Redraw(Class, Name, qtName, Type, QtType)
 #define ORVANO_QT_DEFINE_Custom(Class, Name, qtName, Type, QtType) \
   ORVANO_QT_DEFINE_Redraw(Class, Name, qtName, Type, QtType)
+///@}
 
 // Inside Publish(): `published` is the widget's record of what it last signalled.
+/// One row's field in the record of published values.
 #define ORVANO_QT_RECORD(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   QtType qtName{};
+/// One row's step of Publish(): emits qtNameChanged when the value differs from the record.
 #define ORVANO_QT_PUBLISH(Name, qtName, Type, QtType, Field, Start, Default, Bag, Change) \
   if (const QtType now = qtName(); !widget_detail::Same(published.qtName, now)) {         \
     published.qtName = now;                                                               \
