@@ -8,7 +8,7 @@ namespace orvano::host {
 
 /// A colour as the platform writes it: &HBBGGRR.
 using Color = std::uint32_t;
-/// The colour of red, green and blue parts 0..255 (higher bits are dropped).
+/// A colour from its red, green and blue components, each 0..255 (higher bits are dropped).
 inline constexpr Color Rgb(int r, int g, int b) noexcept {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
