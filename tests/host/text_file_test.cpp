@@ -58,7 +58,8 @@ TEST_F(TextFileTest, ReadingPastTheEndOrClosedAndOpenFailuresNameTheirCause) {
       {dir.File("one.txt/x.def"), ErrorKind::PathNotFound},  // a file is no folder
       {"", ErrorKind::FileNotFound},
       {dir.Path(), ErrorKind::PermissionDenied}};
-  for (const auto& [path, kind] : failures) EXPECT_EQ(Raised([&] { r.Open(path); }), kind) << path;
+  for (const auto& failure : failures)
+    EXPECT_EQ(Raised([&] { r.Open(failure.first); }), failure.second) << failure.first;
   EXPECT_FALSE(r.IsOpen());
   if (::geteuid() == 0) return;  // root reads every file
   const std::string path = dir.Write("secret.def", "x");

@@ -65,7 +65,9 @@ TEST_F(LabelConfigTest, APageLayoutEditAFormatOrATypedNameMakeANewCustomLabel) {
       {[](DialogUser& u) { u.ChooseItem("cboFormat", " A5 (148 x 210 mm)"); }, ""},
       {[](DialogUser& u) { u.TypeName("Neu"); }, "Neu"},
   };
-  for (const auto& [edit, name] : edits) {
+  for (const auto& row : edits) {
+    const auto& edit = row.first;
+    const char* name = row.second;
     Open("Avery Zweckform", "L7163", [&](DialogUser& u) {
       u.Form().Focus(u.Box("txtBorderTop"));
       u.Form().Blur();  // leaving a field unchanged is no edit
