@@ -46,6 +46,14 @@ TEST_F(Native, MultiLineTextKeepsPlatformLineEnds) {
   EXPECT_EQ(edit->textCursor().selectedText(), "Haup");
 }
 
+TEST_F(Native, ALineEditCutsAtItsOwnLimitAndSaysSo) {
+  auto text = form.CreateTextBox("txtName");
+  text->SetText(std::string(40000, 'x'));
+  const QString shown = QtBackend::Native<QLineEdit>("txtName")->text();
+  EXPECT_EQ(shown.size(), 32767);
+  EXPECT_TRUE(shown.endsWith(QString::fromUtf8(host::kTextCutNote)));
+}
+
 TEST_F(Native, ACaptionsAccessKeyFocusesTheFieldAfterIt) {
   auto window = host.GetPlatform().CreateDialog("frmLabelConfig");
   window->SetClientSize(6000, 3000);

@@ -58,6 +58,14 @@ std::string QtTextBox::Text() const { return ToStdString(PlatformText()); }
 void QtTextBox::ShowText(const std::string& text) {
   QString q = ToQString(text);
   if (multiLine_) q = ToQtLineEnds(q);
+  // A line edit keeps no more than its maxLength (32767) and drops the rest silently; cut here
+  // instead, so the text still says that it was cut.
+  if (auto* edit = qobject_cast<QLineEdit*>(widget_); edit && q.size() > edit->maxLength()) {
+    const QString note = ToQString(host::kTextCutNote);
+    qsizetype keep = edit->maxLength() - note.size();
+    if (keep > 0 && q.at(keep).isLowSurrogate()) --keep;
+    q = q.left(keep) + note;
+  }
   if (q == QtText()) return;
   SetQtText(q);
   if (change_) change_();
