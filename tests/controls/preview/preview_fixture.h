@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,11 +65,3 @@ class PreviewTest : public ::testing::Test {
 };
 
 }  // namespace orvano::preview_test
-
-namespace orvano::host::headless {
-inline void PrintTo(const Primitive& p, std::ostream* os) {
-  *os << "{" << p.x1 << ", " << p.y1 << ", " << p.x2 << ", " << p.y2 << ", 0x" << std::hex
-      << p.color << std::dec << ", mode " << static_cast<int>(p.mode) << ", style "
-      << static_cast<int>(p.style) << "}";
-}
-}  // namespace orvano::host::headless
