@@ -32,7 +32,6 @@ TEST(DemoState, FormComesBackAsItWasLeftAndDamagedValuesAreNamedNotFatal) {
   EXPECT_EQ(second.labelSelect()->brand(), brand);
   EXPECT_EQ(second.labelSelect()->labelName(), name);
   EXPECT_EQ(second.labelSelect()->labelID(), 4);
-  EXPECT_TRUE(second.labelSelect()->addressLabel());
   EXPECT_EQ(second.addressLabel()->address(), QStringLiteral("Max Muster\nWeg 1"));
   EXPECT_EQ(second.preview()->previewLayout(), 1);
   if (!name.isEmpty()) {

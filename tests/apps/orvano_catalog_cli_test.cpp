@@ -65,7 +65,6 @@ TEST(CatalogCli, CommandsExitWithTheirStatusAndSayWhatTheyDid) {
   };
   std::vector<Row> rows = {
       {"frobnicate", 2, {}, "unknown command 'frobnicate'"},
-      {"--help", 0, {"import-glabels DIR [-o FILE]"}},
       {"check " + cat, 0, {"3 labels in 2 sections, 0 problems"}},
       {"check " + Q(bad), 1, {bad + ":3: record has 4 fields, expected 11"}},
       {"import-glabels " + Q(templates.Path()) + " -o " + imported,
