@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <algorithm>
-#include <iterator>
-#include <limits>
 
 #include "demo_window.h"
 #include "orvano/qt/widgets/address_label_widget.h"
@@ -15,7 +12,7 @@
 namespace orvano::demo {
 namespace {
 
-TEST(DemoState, FormComesBackAsItWasLeft) {
+TEST(DemoState, FormComesBackAsItWasLeftAndDamagedValuesAreNamedNotFatal) {
   QTemporaryDir data;
   ASSERT_TRUE(data.isValid());
   qt::PropertyFile file;
@@ -23,7 +20,6 @@ TEST(DemoState, FormComesBackAsItWasLeft) {
   {
     DemoWindow first(data.path());
     first.Restore(file);  // never saved: a catalog label and a sample address
-    EXPECT_FALSE(first.addressLabel()->address().isEmpty());
     first.labelSelect()->setLabelID(4);
     first.addressLabel()->setAddress(QStringLiteral("Max Muster\nWeg 1"));
     first.preview()->setPreviewLayout(1);
@@ -36,8 +32,6 @@ TEST(DemoState, FormComesBackAsItWasLeft) {
   EXPECT_EQ(second.labelSelect()->brand(), brand);
   EXPECT_EQ(second.labelSelect()->labelName(), name);
   EXPECT_EQ(second.labelSelect()->labelID(), 4);
-  EXPECT_EQ(second.labelSelect()->dataFolder(), data.path());
-  EXPECT_TRUE(second.labelSelect()->addressLabel());
   EXPECT_EQ(second.addressLabel()->address(), QStringLiteral("Max Muster\nWeg 1"));
   EXPECT_EQ(second.preview()->previewLayout(), 1);
   if (!name.isEmpty()) {
@@ -45,46 +39,20 @@ TEST(DemoState, FormComesBackAsItWasLeft) {
     EXPECT_GT(second.labelSelect()->addressLabelFontSize(), 0);
     EXPECT_DOUBLE_EQ(second.addressLabel()->labelWidth(), second.labelSelect()->labelWidth());
   }
-}
 
-// Wrong kinds, numbers out of range, huge texts: each such value takes its default and is named;
-// the rest of the form comes back and nothing aborts (a text flag once ended the demo).
-TEST(DemoState, DamagedFormLoadsWithDefaultsAndNamesWhatItIgnored) {
-  QTemporaryDir data;
-  ASSERT_TRUE(data.isValid());
-  qt::PropertyFile file;
-  {
-    DemoWindow first(data.path());
-    first.Restore(file);
-    first.addressLabel()->setAddress(QStringLiteral("Max Muster"));
-    first.Save(file);
-  }
-  const struct {
-    const char* bag;
-    const char* name;
-    host::Variant value;
-  } damage[] = {
-      {"Demo", "Outlines", "kaputt"},
-      {"Demo", "StartLabel", 1e12},
-      {"Demo", "LabelHeading", std::string(5 << 20, 'h')},
-      {"AddressLabel1", "ReturnAddress", std::string(5 << 20, 'r')},
-      {"AddressLabel1", "LabelWidth", std::numeric_limits<double>::infinity()},
-      {"Preview1", "Cols", std::int32_t{2'000'000'000}},
-      {"LabelSelect1", "LabelHeight", "hoch"},
-  };
-  for (const auto& d : damage) file.Bag(d.bag).Set(d.name, d.value);
-
-  DemoWindow second(data.path());
+  // A wrong kind, a number out of range, a huge text: each takes its default and is named, the
+  // rest comes back and nothing aborts (a text flag once ended the demo).
+  file.Bag("Demo").Set("Outlines", "kaputt");
+  file.Bag("Demo").Set("StartLabel", 1e12);
+  file.Bag("AddressLabel1").Set("ReturnAddress", std::string(5 << 20, 'r'));
+  DemoWindow third(data.path());
   QStringList ignored;
-  ASSERT_NO_THROW(ignored = second.Restore(file));
-  for (const auto& d : damage)
-    EXPECT_TRUE(std::any_of(
-        ignored.begin(), ignored.end(),
-        [&](const QString& i) { return i.startsWith(QStringLiteral("%1.%2").arg(d.bag, d.name)); }))
-        << d.bag << "." << d.name << " not reported in " << ignored.join(", ").toStdString();
-  EXPECT_EQ(ignored.size(), static_cast<qsizetype>(std::size(damage)));
-  EXPECT_EQ(second.addressLabel()->address(), QStringLiteral("Max Muster"));  // undamaged
-  EXPECT_TRUE(second.addressLabel()->returnAddress().size() < 1000);
+  ASSERT_NO_THROW(ignored = third.Restore(file));
+  EXPECT_EQ(ignored.size(), 3) << ignored.join(", ").toStdString();
+  for (const char* value : {"Demo.Outlines", "Demo.StartLabel", "AddressLabel1.ReturnAddress"})
+    EXPECT_EQ(ignored.filter(QString::fromLatin1(value)).size(), 1) << value;
+  EXPECT_EQ(third.addressLabel()->address(), QStringLiteral("Max Muster\nWeg 1"));
+  EXPECT_LT(third.addressLabel()->returnAddress().size(), 1000);
 }
 
 }  // namespace

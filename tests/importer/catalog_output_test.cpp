@@ -23,8 +23,7 @@ Product Sample(std::string brand, std::string part, std::string description = "A
   return p;
 }
 
-TEST(CatalogRecordText, FieldsInNumberTextAndDescriptionsThatCannotBreakTheRecord) {
-  EXPECT_EQ(CatalogRecord(Sample("B", "1")), "Adressetiketten;9;0;3;7;7,5;15,15;63,5;38,1;2,5;0");
+TEST(CatalogRecordText, DescriptionsCannotBreakTheRecord) {
   EXPECT_EQ(DescriptionField("CD; DVD"), "\"CD; DVD\"");
   EXPECT_EQ(DescriptionField("5\" disks"), "5' disks");
   EXPECT_EQ(DescriptionField("two\r\nlines\t"), "two  lines");
@@ -34,34 +33,18 @@ TEST(CatalogRecordText, FieldsInNumberTextAndDescriptionsThatCannotBreakTheRecor
 TEST(CatalogFile, SectionsPerBrandInWindows1252WithCrLf) {
   const std::string bytes =
       CatalogFileBytes({Sample("APLI", "2"), Sample("Apli", "10"), Sample("Zweck", "1", "Größe")});
-  EXPECT_NE(bytes.find("\r\n[APLI]\r\n2=Adressetiketten;"), std::string::npos);
-  EXPECT_NE(bytes.find(";0\r\n10=Adressetiketten;"), std::string::npos);
-  EXPECT_EQ(bytes.find("[Apli]"), std::string::npos);  // one section for both spellings
-  EXPECT_NE(bytes.find("[Zweck]\r\n1=Gr\xF6\xDF"
-                       "e;"),
-            std::string::npos);
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    EXPECT_TRUE(bytes[i] != '\n' || bytes[i - 1] == '\r') << "bare line feed at " << i;
+  // After the heading comment: one section for both spellings, numbers with a decimal comma.
+  const std::string fields = ";9;0;3;7;7,5;15,15;63,5;38,1;2,5;0\r\n";
+  EXPECT_EQ(bytes.substr(bytes.find("\r\n\r\n[")), "\r\n\r\n[APLI]\r\n2=Adressetiketten" + fields +
+                                                       "10=Adressetiketten" + fields +
+                                                       "\r\n[Zweck]\r\n1=Gr\xF6\xDF\x65" + fields);
   EXPECT_TRUE(CheckCatalog(bytes).Problems.empty());
-}
-
-TEST(CatalogNames, WhatASectionOrKeyCanHold) {
-  EXPECT_TRUE(UsableBrand("Online Labels") && UsablePart("A4/24/MKII"));
-  EXPECT_FALSE(UsableBrand("A]B") || UsableBrand("x\ny"));
-  for (const char* part : {"a=b", "[x", ";x", " padded", "", "\xE2\x98\x83"})
-    EXPECT_FALSE(UsablePart(part)) << part;  // the snowman has no Windows-1252 byte
 }
 
 std::vector<int> Lines(const CatalogCheck& c) {
   std::vector<int> lines;
   for (const CatalogProblem& p : c.Problems) lines.push_back(p.Line);
   return lines;
-}
-
-std::string MessageAt(const CatalogCheck& c, int line) {
-  for (const CatalogProblem& p : c.Problems)
-    if (p.Line == line) return p.Message;
-  return "";
 }
 
 TEST(CatalogCheckFinds, NothingInASoundFile) {
@@ -71,8 +54,6 @@ TEST(CatalogCheckFinds, NothingInASoundFile) {
       "C=quoted;9;0;\"3\";7;\"7,5\";15,15;63.5;38,1;2,5;0\r\n"
       "[Andere]\nA=;9;1;1;1;0;0;297;210;0;0\n");
   EXPECT_TRUE(c.Problems.empty()) << c.Problems.front().Line << ": " << c.Problems.front().Message;
-  EXPECT_EQ(c.Sections, 2);
-  EXPECT_EQ(c.Records, 4);
 }
 
 TEST(CatalogCheckFinds, MalformedLinesWithTheirNumbers) {
@@ -86,8 +67,8 @@ TEST(CatalogCheckFinds, MalformedLinesWithTheirNumbers) {
       "a=;9;0;1;1;0;0;10;10;0;0\n"  // 7 repeats A
       "[MARKE]\n"                   // 8 repeats the section
       "[]\n");                      // 9 empty name
-  EXPECT_EQ(Lines(c), (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9}));
-  EXPECT_NE(MessageAt(c, 7).find("repeats line 6"), std::string::npos);
+  ASSERT_EQ(Lines(c), (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9}));
+  EXPECT_NE(c.Problems[5].Message.find("repeats line 6"), std::string::npos);
   // Records the lookup would cut, and lines ended any way.
   EXPECT_EQ(Lines(CheckCatalog("[M]\nA=" + std::string(2100, 'x') + ";9;0;1;1;0;0;10;10;0;0\n")),
             std::vector<int>{2});
@@ -102,15 +83,14 @@ TEST(CatalogCheckFinds, WrongValuesInRecords) {
       "cols=;9;0;0;1;0;0;10;10;0;0\n"       // 4 no columns
       "half=;9;0;1,5;1;0;0;10;10;0;0\n"     // 5 half a column
       "text=;9;0;1;1;0;0;zehn;10;0;0\n"     // 6 text for a width
-      "empty=;9;0;1;1;0;0;10;;0;0\n"        // 7 empty height
-      "neg=;9;0;1;1;-1;0;10;10;0;0\n"       // 8 negative border
-      "zero=;9;0;1;1;0;0;0;10;0;0\n"        // 9 zero width
-      "wide=;9;0;3;1;0;0;70,01;10;0;0\n"    // 10 0.03 mm too wide
-      "high=;11;1;1;3;0;0;10;50;0;0\n"      // 11 A5 landscape: 150 > 148.5
-      "fits=;11;0;2;1;0,5;0;74;10;0;0\n");  // 12 exactly 148.5
-  EXPECT_EQ(Lines(c), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-  EXPECT_EQ(MessageAt(c, 10), "grid is 210,03 mm wide, the page only 210 mm");
-  EXPECT_EQ(MessageAt(c, 6), "field 8 (label width) is no number: \"zehn\"");
+      "neg=;9;0;1;1;-1;0;10;10;0;0\n"       // 7 negative border
+      "zero=;9;0;1;1;0;0;0;10;0;0\n"        // 8 zero width
+      "wide=;9;0;3;1;0;0;70,01;10;0;0\n"    // 9 0.03 mm too wide
+      "high=;11;1;1;3;0;0;10;50;0;0\n"      // 10 A5 landscape: 150 > 148.5
+      "fits=;11;0;2;1;0,5;0;74;10;0;0\n");  // 11 exactly 148.5
+  ASSERT_EQ(Lines(c), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(c.Problems[7].Message, "grid is 210,03 mm wide, the page only 210 mm");
+  EXPECT_EQ(c.Problems[4].Message, "field 8 (label width) is no number: \"zehn\"");
 }
 
 }  // namespace

@@ -72,7 +72,6 @@ TEST(GlabelsImport, EveryTemplateBecomesAProductOrASkipWithItsReason) {
            "x0=\"50mm\" y0=\"0\"/></Label-rectangle></Template>\n" +
            Rect("B", "nx", a4, kLabel,
                 "nx=\"three\" ny=\"8\" x0=\"0\" y0=\"0\" dx=\"70mm\" dy=\"37mm\"") +
-           Rect("B", "unit", a4, "width=\"70furlong\" height=\"37mm\"") +
            Rect("B", "gap", a4, "width=\"63.5mm\" height=\"38.1mm\"",
                 "nx=\"3\" ny=\"7\" x0=\"7.2mm\" y0=\"15.15mm\" dx=\"66mm\" dy=\"38.1mm\"") +
            Rect("B", "overlap", a4, kLabel,
@@ -104,7 +103,6 @@ TEST(GlabelsImport, EveryTemplateBecomesAProductOrASkipWithItsReason) {
       {"round", Skip(Shape)},
       {"two", Skip(LayoutCount)},
       {"nx", Skip(Measurements)},
-      {"unit", Skip(Measurements)},
       {"overlap", Skip(Overlap)},
       {"wide", Skip(OutsidePage)},
       {"nowhere", Skip(EquivMissing)},
@@ -124,7 +122,8 @@ TEST(GlabelsImport, EveryTemplateBecomesAProductOrASkipWithItsReason) {
 TEST(GlabelsImport, MergesBrandSpellingsDropsDuplicatesAndSortsNaturally) {
   const ImportReport r =
       Import({Rect("APLI", "1") + Rect("Apli", "2") + Rect("apli", "1") + Rect("B", "x=y") +
-                  Rect("Br[a]nd", "1") + Rect("", "1") + Rect("B", " padded "),
+                  Rect("B", ";x") + Rect("B", "\xE2\x98\x83") + Rect("Br[a]nd", "1") +
+                  Rect("", "1") + Rect("B", " padded "),
               Rect("Zweck", "10") + Rect("avery", "L10") + Rect("Zweck", "2") +
                   Rect("avery", "L9") + Rect("Brand 10", "1") + Rect("Brand 9", "1")});
   std::vector<std::string> order;
@@ -136,37 +135,21 @@ TEST(GlabelsImport, MergesBrandSpellingsDropsDuplicatesAndSortsNaturally) {
     return r.SkippedBy[static_cast<std::size_t>(reason)];
   };
   EXPECT_EQ(count(SkipReason::Duplicate), 1);
-  EXPECT_EQ(count(SkipReason::UnusableName), 2);
+  EXPECT_EQ(count(SkipReason::UnusableName), 4);  // the snowman has no Windows-1252 byte
   EXPECT_EQ(count(SkipReason::MissingName), 1);
-  EXPECT_EQ(r.Skipped.size(), 4u);
+  EXPECT_EQ(r.Skipped.size(), 6u);
 }
 
-TEST(GlabelsImport, MalformedFilesBecomeProblemsOthersAreIgnored) {
-  GlabelsImporter importer;
-  EXPECT_FALSE(importer.AddDocument("bad.xml", "<Glabels-templates>\n<Template>"));
-  EXPECT_TRUE(
-      importer.AddDocument("paper.xml", "<Glabels-paper-sizes><Template/></Glabels-paper-sizes>"));
-  EXPECT_TRUE(importer.AddDocument("good.xml", Doc(Rect("B", "1"))));
-  const ImportReport r = importer.Finish();
-  ASSERT_EQ(r.Problems.size(), 1u);
-  EXPECT_EQ(r.Problems[0].File + ":" + std::to_string(r.Problems[0].Line), "bad.xml:2");
-  EXPECT_EQ(r.TemplateFiles, 1);
-  EXPECT_EQ(r.Products.size(), 1u);
-}
-
-TEST(NaturalOrder, NumbersByValueLettersWithoutCaseTotalSoSortingIsRepeatable) {
+// Brand and part order by value and without case is pinned by the sort above; here what a sort
+// of real names rarely meets. Ties by those rules ("07" and "7") fall to the bytes.
+TEST(NaturalOrder, LeadingZerosHugeNumbersAndTiesStillGiveATotalOrder) {
   const std::pair<const char*, const char*> less[] = {
-      {"L2", "L10"},
       {"1271", "01293"},
       {"3474", "3474A"},
-      {"apli", "Avery"},
+      {"07", "7"},
+      {"A", "a"},
       {"99999999999999999999998", "99999999999999999999999"}};
-  for (const auto& [a, b] : less)
-    EXPECT_TRUE(NaturalLess(a, b) && !NaturalLess(b, a)) << a << " " << b;
-  EXPECT_NE(NaturalCompare("A", "a") * NaturalCompare("7", "07"), 0);
-  EXPECT_EQ(NaturalCompare("7", "07"), -NaturalCompare("07", "7"));
-  EXPECT_EQ(NaturalCompare("x1", "x1"), 0);
-  EXPECT_LT(NaturalCompare("a2", "A10"), 0);
+  for (const auto& [a, b] : less) EXPECT_TRUE(NaturalLess(a, b) && !NaturalLess(b, a)) << a;
 }
 
 }  // namespace

@@ -21,19 +21,13 @@ TEST(InstalledTemplates, HandReadProductsWellKnownBrandsAndACatalogThatPassesThe
   ASSERT_TRUE(ImportGlabelsFolder(folder, report));
   // Every field of the record; the lengths are whole hundredths, so they compare exactly.
   // Zweckform 3474: 70 x 37 mm, 3 x 8 from 0/0. Avery 7160 in points (L7160 is its equivalent):
-  // width 181.4, height 108, x0 21.2, y0 43.9, dx 187.2, dy 108. Herma 4102 in points: width
-  // 136.913, height 72, x0 = y0 = 24.0945, pitch = size; 5051 is an equivalent. Endisch B210148A5:
-  // one label of 148 x 210 mm on A5. Herma 4464 in points: width 199 (70.2 mm), 3 across
-  // overhang A4 by 0.6 mm: pulled in to 70 mm.
+  // width 181.4, height 108, x0 21.2, y0 43.9, dx 187.2, dy 108.
   const struct {
     const char *brand, *part;
     std::vector<double> record;
   } cases[] = {
       {"Zweckform", "3474", {kFormatA4, 0, 3, 8, 0, 0, 70, 37, 0, 0}},
       {"Avery", "L7160", {kFormatA4, 0, 3, 7, 7.48, 15.49, 63.99, 38.1, 2.05, 0}},
-      {"Herma", "4102", {kFormatA4, 0, 4, 11, 8.5, 8.5, 48.3, 25.4, 0, 0}},
-      {"Endisch", "B210148A5", {kFormatA5, 0, 1, 1, 0, 0, 148, 210, 0, 0}},
-      {"Herma", "4464", {kFormatA4, 0, 3, 8, 0, 0, 70, 37.04, 0, 0}},
   };
   std::map<std::string, std::vector<double>> records;
   for (const Product& p : report.Products) {

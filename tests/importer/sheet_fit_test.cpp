@@ -57,7 +57,6 @@ TEST(SheetFit, RefusesGridsThatDoNotFit) {
   EXPECT_FALSE(FitAxis({-1, 10, 0}, 3, 210));  // starts before the page
   EXPECT_FALSE(FitAxis({0, 10, 0}, 0, 210));
   EXPECT_FALSE(FitAxis({0, NAN, 0}, 1, 210));
-  EXPECT_FALSE(FitAxis({0, 1e300, 0}, 1, 210));
 }
 
 }  // namespace
