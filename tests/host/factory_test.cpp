@@ -26,13 +26,7 @@ TEST(ClassFactory, NamesIgnoreCaseKeepTheirSpellingAndReRegisteringReplaces) {
   EXPECT_EQ(testing::Raised([&] { f.Register("Orvano.X", nullptr); }),
             ErrorKind::InvalidProcedureCall);
   EXPECT_FALSE(f.IsRegistered("Orvano.X"));
-  try {
-    f.Create("Orvano.Etikett");
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.Kind(), ErrorKind::ClassNotRegistered);
-    EXPECT_NE(std::string(e.what()).find("Orvano.Etikett"), std::string::npos);
-  }
+  EXPECT_EQ(testing::Raised([&] { f.Create("Orvano.Etikett"); }), ErrorKind::ClassNotRegistered);
 }
 
 }  // namespace

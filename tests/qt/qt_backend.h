@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QApplication>
-#include <QHelpEvent>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QToolTip>
 
 #include "../host/contract/backend.h"
 #include "orvano/qt/property_file.h"
@@ -59,17 +57,6 @@ class QtBackend : public host::contract::Backend {
   }
   void ClickAt(host::VirtualArray&, float x, float y) override {
     QTest::mouseClick(form_->Widget(), Qt::LeftButton, {}, Pixels(x, y));
-  }
-  std::string ToolTipAt(host::VirtualArray&, float x, float y) override {
-    QHelpEvent help(QEvent::ToolTip, Pixels(x, y), form_->Widget()->mapToGlobal(Pixels(x, y)));
-    QApplication::sendEvent(form_->Widget(), &help);
-    const QString tip = QToolTip::text();
-    QToolTip::hideText();
-    return tip.toStdString();
-  }
-  bool Usable(host::Widget& w) override {
-    QWidget* n = Native(w.Name());
-    return n && n->isVisible() && n->isEnabled();
   }
   void ResizeForm(int widthPx, int heightPx) override {
     form_->Widget()->resize(widthPx, heightPx);

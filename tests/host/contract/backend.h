@@ -23,15 +23,13 @@ class Backend {
   virtual Platform& GetPlatform() = 0;
   virtual Container& Form() = 0;  // 400 x 300 pixels, in twips
   // The user: a mouse click; focus, then the text typed over the old one; the items between the
-  // selected one and index stepped through with the keyboard; a tab clicked; a click or a hover
-  // at a point of the form given in its scale unit.
+  // selected one and index stepped through with the keyboard; a tab clicked; a click at a point
+  // of the form given in its scale unit.
   virtual void Click(Widget& w) = 0;
   virtual void Type(FocusWidget& w, const std::string& text) = 0;
   virtual void Choose(ComboBox& list, std::int32_t index) = 0;
   virtual void ChooseTab(TabStrip& strip, std::int32_t index) = 0;
   virtual void ClickAt(VirtualArray& a, float x, float y) = 0;
-  virtual std::string ToolTipAt(VirtualArray& a, float x, float y) = 0;
-  virtual bool Usable(Widget& w) = 0;  // on screen and enabled, whatever its Visible says
   virtual void ResizeForm(int widthPx, int heightPx) = 0;
   virtual void Settle() {}  // queued paints arrive
   // Runs user while the dialog is shown modally; closes it afterwards if it is still open.

@@ -30,8 +30,6 @@ TEST_P(Focus, AButtonClickRunsTheLostFocusOfTheFieldLeftFirst) {
   EXPECT_EQ(log, (Log{"txtField.GotFocus", "txtField.Change", "txtField.LostFocus",
                       "btnOK.GotFocus", "btnOK.Click"}));
   EXPECT_EQ(activeDuringLost, ok.get());
-  ok->SetFocus();  // the focused widget again: nothing
-  EXPECT_EQ(log.size(), 5u);
 }
 
 // Where the focus goes when its widget is hidden or disabled is the host's choice.
@@ -79,14 +77,9 @@ TEST_P(Focus, RefusedSizesKeepTheOldValueAndTheUnitConvertsWhatIsPlaced) {
   EXPECT_EQ(field->Left(), 150);
   EXPECT_EQ(field->Width(), 1500);
   EXPECT_EQ(Raised([&] { field->SetHeight(-0.5f); }), InvalidPropertyValue);
-  auto line = form.CreateLine("Arrow1");
-  line->SetX2(600);
-  EXPECT_EQ(Raised([&] { line->SetBorderWidth(0); }), InvalidPropertyValue);
-  EXPECT_EQ(line->BorderWidth(), 1);
   form.SetScaleMode(ScaleMode::Pixels);
   EXPECT_FLOAT_EQ(field->Left(), 10);
   EXPECT_FLOAT_EQ(field->Height(), 30);
-  EXPECT_FLOAT_EQ(line->X2(), 40);
 }
 
 TEST_P(Focus, ANestedControlIsAWidgetOutsideAndAContainerInside) {

@@ -21,30 +21,22 @@ struct Tabs : HostContract {
 };
 ORVANO_HOST_CONTRACT(Tabs);
 
-TEST_P(Tabs, OnlyTheSelectedPageIsShownAndTheFieldIsLeftFirst) {
-  EXPECT_TRUE(host->Usable(*page0));
-  EXPECT_FALSE(host->Usable(*page1));
-  EXPECT_TRUE(page1->Visible());  // the property itself is untouched
+// A hidden page refuses the focus; a disabled tab refuses code and user.
+TEST_P(Tabs, OnlyTheSelectedEnabledPageIsShownAndTheFieldIsLeftFirst) {
   EXPECT_EQ(Raised([&] { page1->SetFocus(); }), ErrorKind::InvalidProcedureCall);
+  tabs->SetTabEnabled(1, false);
+  host->ChooseTab(*tabs, 1);
+  EXPECT_EQ(Raised([&] { tabs->SetTab(1); }), ErrorKind::InvalidPropertyValue);
+  tabs->SetTabEnabled(1, true);
   host->Type(*page0, "5");
   host->ChooseTab(*tabs, 1);
   tabs->SetTab(1);  // no change, no event
   EXPECT_EQ(log, (Log{"txtBorderTop.LostFocus", "TabChange"}));
-  EXPECT_FALSE(host->Usable(*page0));
+  EXPECT_EQ(Raised([&] { page0->SetFocus(); }), ErrorKind::InvalidProcedureCall);
   page1->SetFocus();
-}
-
-TEST_P(Tabs, ADisabledTabRefusesCodeAndUser) {
-  tabs->SetTabEnabled(1, false);
-  host->ChooseTab(*tabs, 1);
-  EXPECT_EQ(Raised([&] { tabs->SetTab(1); }), ErrorKind::InvalidPropertyValue);
+  page0.reset();  // a widget gone before its strip is forgotten
+  host->ChooseTab(*tabs, 0);
   EXPECT_EQ(tabs->Tab(), 0);
-  EXPECT_TRUE(log.empty());
-  tabs->SetTabEnabled(1, true);
-  page1.reset();  // a widget gone before its strip is forgotten
-  host->ChooseTab(*tabs, 1);
-  EXPECT_EQ(tabs->Tab(), 1);
-  EXPECT_EQ(log, Log{"TabChange"});
 }
 
 struct Modal : HostContract {
@@ -63,49 +55,25 @@ struct Modal : HostContract {
 };
 ORVANO_HOST_CONTRACT(Modal);
 
-TEST_P(Modal, EnterAndEscapeClickTheirButtonsAfterTheFieldIsLeft) {
-  EXPECT_EQ(dialog->ScaleWidth(), 6000);
-  EXPECT_EQ(Raised([&] { dialog->AsWidget(); }), ErrorKind::InvalidProcedureCall);
+TEST_P(Modal, EnterAndEscapeClickTheirEnabledButtonsAfterTheFieldIsLeft) {
+  ok->SetEnabled(false);
   host->ShowModal(*dialog, [&] {
-    EXPECT_TRUE(dialog->IsShown());
     EXPECT_EQ(Raised([&] { dialog->ShowModal(); }), ErrorKind::InvalidProcedureCall);
     host->Type(*field, "3");
     host->Press(*dialog, Key::Enter);
+    EXPECT_TRUE(dialog->IsShown());
+    ok->SetEnabled(true);
+    host->Press(*dialog, Key::Enter);
   });
   EXPECT_FALSE(dialog->IsShown());
+  dialog->OnCloseBox(Note("CloseBox"));  // the dialog decides; this one stays open
   host->ShowModal(*dialog, [&] {
+    host->CloseBox(*dialog);
+    EXPECT_TRUE(dialog->IsShown());
     field->SetFocus();
     host->Press(*dialog, Key::Escape);
   });
-  EXPECT_EQ(log, (Log{"LostFocus 3", "OK", "LostFocus 3", "Cancel"}));
-}
-
-TEST_P(Modal, OnlyAnEnabledDefaultButtonIsPressedAndThereIsOnlyOne) {
-  ok->SetEnabled(false);
-  host->ShowModal(*dialog, [&] {
-    field->SetFocus();
-    host->Press(*dialog, Key::Enter);
-    EXPECT_TRUE(dialog->IsShown());
-    ok->SetEnabled(true);
-    cancel->SetDefault(true);
-    host->Press(*dialog, Key::Enter);
-  });
-  EXPECT_EQ(log.back(), "Cancel");
-  EXPECT_EQ(Seen("OK"), 0);
-}
-
-TEST_P(Modal, TheCloseBoxAsksTheDialogWhichClosesItself) {
-  int asked = 0;
-  dialog->OnCloseBox([&] {
-    if (++asked == 2) dialog->Close();
-  });
-  host->ShowModal(*dialog, [&] {
-    host->CloseBox(*dialog);
-    EXPECT_TRUE(dialog->IsShown());
-    host->CloseBox(*dialog);
-  });
-  EXPECT_EQ(asked, 2);
-  EXPECT_FALSE(dialog->IsShown());
+  EXPECT_EQ(log, (Log{"LostFocus 3", "OK", "CloseBox", "LostFocus 3", "Cancel"}));
 }
 
 using Desktop = HostContract;
@@ -114,69 +82,53 @@ ORVANO_HOST_CONTRACT(Desktop);
 TEST_P(Desktop, MessageBoxesAnswerWithThePlatformsNumbersAndAQuestionPreselectsNo) {
   using namespace msgbox;
   const int question = kYesNo | kQuestion | kDefaultButton2;
-  const int cases[][3] = {{question, 0, kNo},  // flags, answer, got
-                          {question, kYes, kYes},
-                          {kExclamation, 0, kOk}};
-  for (auto [flags, answer, want] : cases) {
-    std::string shown;
-    EXPECT_EQ(host->MsgBox("Löschen?", flags, answer, shown), want) << flags << answer;
-    EXPECT_EQ(shown, "Löschen?|Etiketteneinstellungen");
-  }
-  for (MousePointer pointer : {MousePointer::Busy, MousePointer::Default}) {
-    host->GetPlatform().SetMousePointer(pointer);
-    EXPECT_EQ(host->GetPlatform().GetMousePointer(), pointer);
-  }
+  std::string shown;
+  EXPECT_EQ(host->MsgBox("Löschen?", question, 0, shown), kNo);
+  EXPECT_EQ(shown, "Löschen?|Etiketteneinstellungen");
+  EXPECT_EQ(host->MsgBox("Löschen?", question, kYes, shown), kYes);
+  EXPECT_EQ(host->MsgBox("Zu groß.", kExclamation, 0, shown), kOk);
 }
 
 TEST_P(Desktop, PropertyBagsStoreOnlyValuesThatDifferFromTheirDefault) {
   auto bag = host->MakeBag();
   bag->WriteProperty("Rows", std::int32_t{6}, std::int32_t{6});
-  bag->WriteProperty("FontSize", 10.0, std::int32_t{10});  // equal in another kind
   bag->WriteProperty("Brand", "Avery", "");
   bag->WriteProperty("LabelWidth", 63.5, 70.0);
   EXPECT_TRUE(host->Stored(*bag, "LabelWidth"));
   bag->WriteProperty("LabelWidth", 70.0, 70.0);  // the default removes a stored value
-  for (const char* name : {"Rows", "FontSize", "LabelWidth"})
-    EXPECT_FALSE(host->Stored(*bag, name));
+  EXPECT_FALSE(host->Stored(*bag, "LabelWidth"));
+  EXPECT_FALSE(host->Stored(*bag, "Rows"));
   EXPECT_EQ(bag->ReadProperty("Rows", std::int32_t{6}).ToLong(), 6);
   EXPECT_EQ(bag->ReadProperty("Brand", "").ToString(), "Avery");
-  EXPECT_EQ(bag->ReadProperty("LabelWidth", 70.0).ToDouble(), 70.0);
 }
 
 TEST_P(Desktop, AutoSizeFitsTheCaptionAfterEveryChangeOfTextFontOrWidth) {
   auto label = form.CreateLabel("lblCaption");
   auto single = form.CreateLabel("lblSingle");
-  for (Label* l : {label.get(), single.get()}) l->SetFontSize(10);
   for (Label* l : {label.get(), single.get()}) l->SetAutoSize(true);
   single->SetCaption("Zeile 2, länger");
   label->SetCaption("Oben\r\nZeile 2, länger");
   EXPECT_NEAR(label->Width(), single->Width(), 15);  // the longest line
   EXPECT_NEAR(label->Height(), 2 * single->Height(), 30);
-  label->SetWidth(50);  // without word wrap the width follows the text again
-  EXPECT_NEAR(label->Width(), single->Width(), 15);
-  const float width = single->Width(), height = single->Height();
-  single->SetFontSize(20);
-  EXPECT_GT(single->Width(), width);
-  EXPECT_GT(single->Height(), height);
-  EXPECT_EQ(Raised([&] { single->SetFontSize(-1); }), ErrorKind::InvalidPropertyValue);
-  EXPECT_GT(single->Height(), height);
+  const float height = single->Height();
   single->SetWordWrap(true);
   single->SetWidth(600);
   EXPECT_EQ(single->Width(), 600);  // word wrap keeps the width and grows the height
   const float wrapped = single->Height();
-  single->SetWidth(6000);
-  EXPECT_LT(single->Height(), wrapped);
+  EXPECT_GT(wrapped, height);
+  single->SetFontSize(20);
+  EXPECT_GT(single->Height(), wrapped);
 }
 
 struct Painter : ControlEvents {
   Container* site = nullptr;
   int paints = 0;
-  std::vector<float> widths;
+  float width = 0;
   void UserControl_Paint() override { ++paints; }
-  void UserControl_Resize() override { widths.push_back(site->ScaleWidth()); }
+  void UserControl_Resize() override { width = site->ScaleWidth(); }
 };
 
-TEST_P(Desktop, PaintAndResizeReachTheAttachedControl) {
+TEST_P(Desktop, PaintAndResizeReachTheAttachedControlOnly) {
   Painter control;
   control.site = &form;
   form.Attach(&control);
@@ -184,9 +136,7 @@ TEST_P(Desktop, PaintAndResizeReachTheAttachedControl) {
   host->Settle();
   EXPECT_GE(control.paints, 1);
   host->ResizeForm(250, 100);
-  ASSERT_FALSE(control.widths.empty());
-  EXPECT_EQ(control.widths.back(), 250 * 15);
-  EXPECT_EQ(form.ScaleHeight(), 100 * 15);
+  EXPECT_EQ(control.width, 250 * 15);
   form.Attach(nullptr);
   const int paints = control.paints;
   form.Invalidate();

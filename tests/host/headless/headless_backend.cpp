@@ -18,10 +18,6 @@ class HeadlessBackend : public Backend {
   void Choose(ComboBox& list, std::int32_t index) override { form_.Choose(list, index); }
   void ChooseTab(TabStrip& strip, std::int32_t index) override { form_.ChooseTab(strip, index); }
   void ClickAt(VirtualArray& a, float x, float y) override { form_.ClickAt(a, x, y); }
-  std::string ToolTipAt(VirtualArray& a, float x, float y) override {
-    return dynamic_cast<HeadlessVirtualArray&>(a).ToolTipAt(x, y);
-  }
-  bool Usable(Widget& w) override { return dynamic_cast<HeadlessItem&>(w).IsUsable(); }
   void ResizeForm(int widthPx, int heightPx) override {
     const float unit = form_.GetScaleMode() == ScaleMode::Twips ? 15 : 1;
     form_.Resize(widthPx * unit, heightPx * unit);
