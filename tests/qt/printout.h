@@ -71,12 +71,9 @@ inline QString RunTool(const QString& program, const QStringList& args, bool mer
   QProcess p;
   if (merged) p.setProcessChannelMode(QProcess::MergedChannels);
   p.start(program, args);
-  const bool finished = p.waitForFinished(30000);
-  if (!finished) {
-    p.kill();
-    p.waitForFinished(5000);
-  }
-  const bool good = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+  // A tool still running after 30 s is killed when p goes.
+  const bool good =
+      p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
   if (ok != nullptr) *ok = good;
   return good || merged ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }

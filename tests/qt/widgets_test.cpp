@@ -1,16 +1,16 @@
-// The three widgets on screen: what a property set through Qt does to the picture, the size, the
-// text and the saved state; where the sheet picture puts the page; typing into the address label;
-// and the end of the settings dialog signalled.
+// The three widgets through Qt: a property set through Qt notifies once on a real change and
+// shows; a value the control refuses changes nothing and throws nothing; typing into the address
+// label signals once the user leaves it.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <functional>
+#include <vector>
 
-#include "orvano/host/widgets.h"
 #include "orvano/model/page_format.h"
 #include "orvano/qt/widgets/address_label_widget.h"
 #include "orvano/qt/widgets/label_select_widget.h"
@@ -21,77 +21,65 @@
 namespace orvano::qt::testing {
 namespace {
 
-bool IsWhite(QRgb c) { return qRed(c) > 250 && qGreen(c) > 250 && qBlue(c) > 250; }
+TEST(Widgets, EveryPropertyNotifiesOnceOnARealChangeAndTakesEffect) {
+  LabelSelectWidget select;
+  PreviewWidget preview;
+  AddressLabelWidget address;
+  for (const ControlWidget* widget :
+       std::vector<const ControlWidget*>{&select, &preview, &address}) {
+    const QMetaObject* mo = widget->metaObject();
+    for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
+      EXPECT_TRUE(mo->property(i).hasNotifySignal())
+          << mo->className() << "::" << mo->property(i).name();
+  }
+  ASSERT_TRUE(select.setProperty("direction", QStringLiteral("ovTopBottom")));  // by its key
+  EXPECT_EQ(select.control().Direction(), ovTopBottom);
 
-// The preview's first label has a black left edge where the layout puts it, and white inside.
-void ExpectFirstLabelDrawn(QWidget& widget) {
-  auto& preview = dynamic_cast<PreviewWidget&>(widget);
+  QSignalSpy cols(&select, &LabelSelectWidget::colsChanged);
+  QSignalSpy width(&select, &LabelSelectWidget::pageWidthChanged);
+  QSignalSpy layout(&preview, &PreviewWidget::previewLayoutChanged);
+  QSignalSpy text(&address, &AddressLabelWidget::addressChanged);
+  for (int twice = 0; twice < 2; ++twice) {
+    select.setProperty("cols", 3);
+    preview.setProperty("previewLayout", 1);
+    address.setProperty("address", QStringLiteral("Erika\nMustermann"));
+  }
+  EXPECT_EQ((std::vector<int>{int(cols.count()), int(width.count()), int(layout.count()),
+                              int(text.count())}),
+            (std::vector<int>{1, 0, 1, 1}));
+  // A change of format moves the page size with it, and says so.
+  EXPECT_TRUE(select.setPageFormat(Enums::ovPageFormatA5));
+  EXPECT_EQ(width.count(), 1);
+
+  // The preview's first label has a black left edge where the layout puts it, white inside.
+  preview.setProperty("previewLayout", 0);
+  preview.resize(preview.sizeHint());
+  ShowActive(preview);
   const QImage image = Grab(preview);
   const PixelRect& label = preview.control().Layout().Label1Rect;
   ASSERT_GT(label.Height, 20);
   const int top = label.Top + 8, bottom = label.Top + label.Height - 9;
   EXPECT_GT(ColumnShare(image, label.Left, top, bottom, IsBlack), 0.8);
   EXPECT_LT(ColumnShare(image, label.Left + 2, top, bottom, IsBlack), 0.5);
+  // The address label is drawn at real size.
+  ASSERT_TRUE(address.setProperty("labelWidth", 88.9));
+  EXPECT_NEAR(address.sizeHint().width(), 88.9 * kTwipsPerMm / SharedPlatform().TwipsPerPixelX(),
+              3);
 }
 
-int RealWidth(double mm) {
-  return static_cast<int>(mm * kTwipsPerMm / SharedPlatform().TwipsPerPixelX());
-}
-
-TEST(Widgets, APropertySetThroughQtTakesEffect) {
-  struct Row {
-    std::function<ControlWidget*()> make;
-    const char* property;
-    QVariant value;
-    std::function<void(QWidget&)> effect;
-  };
-  const Row rows[] = {
-      {[] { return new PreviewWidget; }, "previewLayout", 0, ExpectFirstLabelDrawn},
-      // The label is drawn at real size: the outline's right edge is the right-most dark pixel
-      // through its middle, with white label face beside the address box.
-      {[] { return new AddressLabelWidget; }, "labelWidth", 88.9,
-       [](QWidget& w) {
-         EXPECT_NEAR(w.sizeHint().width(), RealWidth(88.9), 3);
-         const QImage image = Grab(w);
-         int right = -1;
-         for (int x = 0; x < image.width(); ++x)
-           right = IsBlack(image.pixel(x, image.height() / 2)) ? x : right;
-         EXPECT_NEAR(right, RealWidth(88.9), 4);
-         EXPECT_EQ(image.pixel(RealWidth(88.9) / 2, 4) & 0xFFFFFF, 0xFFFFFFu);
-       }},
-      // An address far above any real one (from a host or a saved form) is cut with a note, not
-      // laid out whole: 200 KB took seconds in the box, 5 MB minutes.
-      {[] { return new AddressLabelWidget; }, "address", QString(200 * 1024, QLatin1Char('x')),
-       [](QWidget& w) {
-         const QString shown = dynamic_cast<AddressLabelWidget&>(w).address();
-         EXPECT_TRUE(shown.toUtf8().endsWith(host::kTextCutNote));
-         EXPECT_EQ(w.findChild<QPlainTextEdit*>(QStringLiteral("txtAddress"))->toPlainText(),
-                   shown);
-       }},
-  };
-  for (const Row& row : rows) {
-    std::unique_ptr<QWidget> widget(row.make());
-    SCOPED_TRACE(::testing::Message() << widget->metaObject()->className() << "." << row.property);
-    widget->resize(widget->sizeHint());
-    ShowActive(*widget);
-    ASSERT_TRUE(widget->setProperty(row.property, row.value));
-    row.effect(*widget);
-  }
-}
-
-// The default A4 sheet of 2 x 6 labels in 322 x 417 pixels: the page is 269 x 381 pixels at
-// left 26, top 0; labels 115 x 60 pixels from 41, 11, the columns 9 pixels apart.
-TEST(Widgets, SheetPictureShowsThePageWhereTheLayoutPutsIt) {
-  LabelSelectWidget widget;
-  widget.resize(322, 417);
-  ShowActive(widget);
-  const QImage image = Grab(widget);
-  ASSERT_EQ(image.size(), QSize(322, 417));
-  EXPECT_TRUE(IsWhite(image.pixel(41 + 8, 11 + 45)));    // face of label 0, below the path
-  EXPECT_TRUE(IsWhite(image.pixel(164 + 100, 330)));     // face of the last label, right column
-  EXPECT_FALSE(IsWhite(image.pixel(41 + 114 + 4, 30)));  // the gap between the columns
-  EXPECT_FALSE(IsWhite(image.pixel(12, 200)));           // beside the page
-  EXPECT_FALSE(IsWhite(image.pixel(28, 5)));             // the page's top margin
+TEST(Widgets, ARefusedValueChangesNothingAndThrowsNothing) {
+  LabelSelectWidget select;
+  QSignalSpy errors(&select, &LabelSelectWidget::errorOccurred);
+  QSignalSpy direction(&select, &LabelSelectWidget::directionChanged);
+  ASSERT_TRUE(select.setCols(0));
+  // Renumbering the start label divides by the columns.
+  EXPECT_NO_THROW(select.setProperty("direction", 1));
+  EXPECT_EQ(select.property("direction").toInt(), 0);
+  EXPECT_EQ(direction.count(), 0);
+  ASSERT_EQ(errors.count(), 1);
+  EXPECT_FALSE(errors.at(0).at(0).toString().isEmpty());
+  EXPECT_FALSE(select.setDirection(Enums::ovTopBottom));
+  EXPECT_EQ(errors.count(), 2);
 }
 
 TEST(Widgets, TypingAndLeavingTheAddressSignalsAfterUpdateOnce) {
