@@ -3,7 +3,6 @@
 // fresh instance from the class factory and compared. And the factory itself.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -29,12 +28,6 @@ Variant Other(const Variant& now, Kind kind, const std::string& name) {
   return now.ToDouble() + (kind == Kind::Length ? 1.25 : 1);
 }
 
-std::string Join(const std::vector<std::string>& names) {
-  std::string all;
-  for (const std::string& n : names) all += n + " ";
-  return all;
-}
-
 // Where the visible widgets are, to see that loading laid the control out again.
 std::string Placements(const HeadlessContainer& site) {
   std::ostringstream s;
@@ -48,22 +41,14 @@ std::string Placements(const HeadlessContainer& site) {
 
 template <class C>
 struct RoundTrip {
-  // `keys`: the bag's keys in order; `stored`: what a new control writes, as its values differ
-  // from the keys' defaults.
-  RoundTrip(const char* progId, const std::string& keys, const std::string& stored)
+  // `stored`: what a new control writes, as its values differ from the keys' defaults.
+  RoundTrip(const char* progId, const std::string& stored)
       : saved(platform, [&](host::Container& s) { return Classes().CreateAs<C>(progId, &s); }),
         loaded(platform, [&](host::Container& s) { return Classes().CreateAs<C>(progId, &s); }) {
     saved.site.WriteProperties(bag);
-    EXPECT_EQ(Join(bag.WriteOrder()), keys);
     std::string values;
     for (const auto& [key, value] : bag.Values()) values += key + "=" + value.ToString() + " ";
     EXPECT_EQ(values, stored);
-    MemoryPropertyBag empty;
-    loaded.site.ReadProperties(empty);
-    std::vector<std::string> read;
-    for (const Property<C>& p : Properties<C>())
-      if (p.bag == host::BagMode::Saved) read.push_back(p.name);
-    EXPECT_EQ(Join(empty.ReadOrder()), Join(read));
 
     std::vector<Variant> before;
     for (const Property<C>& p : Properties<C>()) {
@@ -89,46 +74,29 @@ struct RoundTrip {
 };
 
 TEST(ControlState, LabelSelectKeepsTheStockButNotTheDataFolder) {
-  RoundTrip<LabelSelect> trip(
-      "Orvano.LabelSelect",
-      "PageWidth PageHeight BorderLeft BorderTop LabelWidth LabelHeight SpaceHeight SpaceWidth "
-      "Cols Rows Brand LabelName Description DataFolder AllowMarquee AllowConfig Direction "
-      "Landscape PageFormat AddressLabel ",
-      "SpaceWidth=7,62 ");
+  RoundTrip<LabelSelect> trip("Orvano.LabelSelect", "SpaceWidth=7,62 ");
+  // The keys in the order a saved form holds them.
+  EXPECT_EQ(trip.bag.WriteOrder(),
+            (std::vector<std::string>{
+                "PageWidth",   "PageHeight",  "BorderLeft",  "BorderTop",  "LabelWidth",
+                "LabelHeight", "SpaceHeight", "SpaceWidth",  "Cols",       "Rows",
+                "Brand",       "LabelName",   "Description", "DataFolder", "AllowMarquee",
+                "AllowConfig", "Direction",   "Landscape",   "PageFormat", "AddressLabel"}));
   EXPECT_EQ(trip.loaded->LoadedCount(), 3 * 7);
   EXPECT_EQ(Placements(trip.loaded.site), Placements(trip.saved.site));
 }
 
 TEST(ControlState, PreviewKeepsAllButTheLayout) {
-  RoundTrip<Preview> trip(
-      "Orvano.Preview",
-      "BorderLeft BorderTop LabelWidth LabelHeight SpaceVertical SpaceHorizontal Cols Rows "
-      "LabelBorderLeft LabelBorderTop LabelBorderRight LabelBorderBottom LabelHeadingSpace "
-      "AddressSpace ReturnAddressFormat WithLabelHeading FontSize ",
-      "SpaceHorizontal=88,9 SpaceVertical=46,56 ");
+  RoundTrip<Preview> trip("Orvano.Preview", "SpaceHorizontal=88,9 SpaceVertical=46,56 ");
   EXPECT_EQ(trip.loaded->PreviewLayout(), ovPreviewPageLayout);
   trip.saved->SetPreviewLayout(ovPreviewPageLayout);
   EXPECT_EQ(Placements(trip.loaded.site), Placements(trip.saved.site));
 }
 
 TEST(ControlState, AddressLabelKeepsAllAndCountsTheLoadedAddressAsAChange) {
-  RoundTrip<AddressLabel> trip(
-      "Orvano.AddressLabel",
-      "LabelWidth LabelHeight LabelBorderLeft LabelBorderTop LabelBorderRight LabelBorderBottom "
-      "Address ReturnAddress LabelHeading LabelHeadingSpace AddressSpace ReturnAddressFormat ",
-      "");
+  RoundTrip<AddressLabel> trip("Orvano.AddressLabel", "");
   EXPECT_EQ(trip.loaded->AddressChanged(), host::kTrue);
   EXPECT_EQ(Placements(trip.loaded.site), Placements(trip.saved.site));
-}
-
-// The error creating fails with; none when it succeeds. What is made is let go at once.
-std::optional<host::ErrorKind> ErrorOf(const char* progId, host::Container* site = nullptr) {
-  try {
-    Classes().Create(progId, site);
-  } catch (const host::Error& e) {
-    return e.Kind();
-  }
-  return std::nullopt;
 }
 
 // Any case of the name; controls need a container, take its scale mode and leave it when they go.
@@ -144,10 +112,15 @@ TEST(ClassFactory, CreatesEveryPublicClassByName) {
     SCOPED_TRACE(progId);
     const host::ScaleMode other = mode == Pixels ? Twips : Pixels;
     HeadlessContainer site(platform, other, 5000, 4000);
-    EXPECT_EQ(ErrorOf(progId, &site), std::nullopt);
+    EXPECT_NO_THROW(Classes().Create(progId, &site));  // and let go at once
     EXPECT_EQ(site.GetScaleMode(), control ? mode : other);
     if (!control) continue;
-    EXPECT_EQ(ErrorOf(progId), host::ErrorKind::ObjectRequired);
+    try {
+      Classes().Create(progId, nullptr);
+      ADD_FAILURE() << "created without a container";
+    } catch (const host::Error& e) {
+      EXPECT_EQ(e.Kind(), host::ErrorKind::ObjectRequired);
+    }
     MemoryPropertyBag bag;
     site.Resize(1000, 1000);
     site.WriteProperties(bag);

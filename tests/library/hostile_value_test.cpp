@@ -31,7 +31,7 @@ constexpr double kMax = std::numeric_limits<std::int32_t>::max();
 const std::vector<Variant> kSet[] = {
     {0.0, -1.0, kNaN, kInf, -kInf, 1e300, -1e300}, {0.0, -1.0, kMin, kMax}, {1.0, 2.0, 0.0}};
 const std::vector<Variant> kLoad[] = {
-    {"kein Wert", kNaN, -1e300}, {"kein Wert", kNaN, 3e10, 2.5, 3.5, -0.5}, {"kein Wert", 1, 2.5}};
+    {"kein Wert", kNaN, -1e300}, {"kein Wert", kNaN, 3e10, 2.5, 3.5}, {"kein Wert", 1, 2.5}};
 
 std::string Text(const Variant& v) {
   if (v.IsString()) return v.ToString();
@@ -62,7 +62,6 @@ struct Exception {
                          {"", Kind::Count, true, "3e+10", Promise::Kept},
                          {"", Kind::Count, true, "2.5", Promise::Rounded},
                          {"", Kind::Count, true, "3.5", Promise::Rounded},
-                         {"", Kind::Count, true, "-0.5", Promise::Rounded},
                          {"", Kind::Flag, true, "kein Wert", Promise::Kept},
                          {"", Kind::Flag, true, "1", Promise::True},
                          {"", Kind::Flag, true, "2.5", Promise::True}};
@@ -80,15 +79,13 @@ Promise PromiseFor(const std::string& property, Kind kind, bool load, const Vari
 void ExpectDrawable(HeadlessContainer& site) {
   for (const std::string& name : site.StackingOrder()) {
     const host::Widget* w = site.Find(name);
-    if (w) {
-      EXPECT_TRUE(std::isfinite(w->Left() + w->Top() + w->Width() + w->Height())) << name;
-    }
+    if (!w) continue;
+    EXPECT_TRUE(std::isfinite(w->Left() + w->Top() + w->Width() + w->Height())) << name;
   }
   site.ClearDrawing();
   site.Paint();
-  for (const auto& p : site.Drawing()) {
+  for (const auto& p : site.Drawing())
     for (float v : {p.x1, p.y1, p.x2, p.y2}) ASSERT_TRUE(std::isfinite(v) && v > -2e9f) << v;
-  }
 }
 
 template <class C>
@@ -108,8 +105,7 @@ void ExpectPromisesKept(const char* progId, const std::function<void(C&)>& prepa
       const auto& values = (load ? kLoad : kSet)[static_cast<int>(p.kind)];
       if (load ? p.bag != host::BagMode::Saved : !p.set) continue;
       for (const Variant& v : values) {
-        SCOPED_TRACE(::testing::Message()
-                     << p.name << (load ? " loaded from " : " set to ") << Text(v));
+        SCOPED_TRACE(std::string(p.name) + (load ? " loaded from " : " set to ") + Text(v));
         Hosted<C> h(platform, make);
         MemoryPropertyBag bag;
         bag.Set(p.name, v);
@@ -155,22 +151,19 @@ TEST(HostileValues, AddressLabel) {
   });
 }
 
-// Renumbering the start label divides by the columns or rows: without them the new direction
-// is refused with the error and the old one kept.
-TEST(HostileValues, DirectionWithoutColumnsOrRowsFailsAndChangesNothing) {
+// Renumbering the start label divides by the columns: without them the new direction is refused
+// with the error and the old one kept.
+TEST(HostileValues, DirectionWithoutColumnsFailsAndChangesNothing) {
   host::headless::HeadlessPlatform platform{15, 15};
-  for (bool byColumns : {false, true}) {
-    Hosted<LabelSelect> h(platform);
-    h->SetDirection(byColumns ? ovTopBottom : ovLeftRight);
-    byColumns ? h->SetRows(0) : h->SetCols(0);
-    try {
-      h->SetDirection(byColumns ? ovLeftRight : ovTopBottom);
-      ADD_FAILURE() << "no error";
-    } catch (const host::Error& e) {
-      EXPECT_EQ(e.Kind(), host::ErrorKind::DivisionByZero);
-    }
-    EXPECT_EQ(h->Direction(), byColumns ? ovTopBottom : ovLeftRight);
+  Hosted<LabelSelect> h(platform);
+  h->SetCols(0);
+  try {
+    h->SetDirection(ovTopBottom);
+    ADD_FAILURE() << "no error";
+  } catch (const host::Error& e) {
+    EXPECT_EQ(e.Kind(), host::ErrorKind::DivisionByZero);
   }
+  EXPECT_EQ(h->Direction(), ovLeftRight);
 }
 
 }  // namespace

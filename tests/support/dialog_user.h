@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -71,9 +70,7 @@ class DialogUser {
   void TypeName(const std::string& name) { Form().Type(List("cboLabels"), name); }
   void Choose(const std::string& list, std::int32_t index) { Form().Choose(List(list), index); }
   void ChooseItem(const std::string& list, const std::string& item) {
-    const std::int32_t index = List(list).FindItem(item);
-    if (index < 0) throw std::logic_error("no item " + item);
-    Choose(list, index);
+    Choose(list, List(list).FindItem(item));
   }
   void Spin(const std::string& field, bool up) {
     auto& spinner = Form().Get<host::Spinner>("UpDown" + field);
@@ -149,17 +146,14 @@ class QtDialogUser {
     }
     dialog_ = qobject_cast<QDialog*>(modal);
     if (dialog_ == nullptr) return;
-    if (++ticks_ > 200) {
-      dialog_->reject();
-    } else if (!played_ && dialog_->isVisible()) {
-      // Until it is active nothing in it has the focus (a slow build gets here first).
-      QApplication::setActiveWindow(dialog_);
-      dialog_->activateWindow();
-      if (dialog_->isActiveWindow()) {
-        played_ = true;
-        play_(*this);
-      }
-    }
+    if (++ticks_ > 200) return dialog_->reject();
+    if (played_ || !dialog_->isVisible()) return;
+    // Until it is active nothing in it has the focus (a slow build gets here first).
+    QApplication::setActiveWindow(dialog_);
+    dialog_->activateWindow();
+    if (!dialog_->isActiveWindow()) return;
+    played_ = true;
+    play_(*this);
   }
 
   std::function<void(QtDialogUser&)> play_;

@@ -6,13 +6,10 @@
 namespace orvano::label_config {
 namespace {
 
-TEST(LabelNameTest, LettersDigitsUmlautsAndSomeMarksPass) {
+TEST(LabelNameTest, LettersDigitsUmlautsAndSomeMarksPassEverythingElseFails) {
   for (const char* name : {"Adressen 2025", "straße", "Grüße (groß), Öl; Ärger: *#+-_.", "", "äöü",
                            "12345678901234567890123456789012345678901234567890"})
     EXPECT_TRUE(IsValidLabelName(name)) << name;
-}
-
-TEST(LabelNameTest, EverythingElseFails) {
   for (const char* name :
        {"Müller & Co", "Test=1", "[Marke]", "a/b", "a\\b", "\"x\"", "Café", "tab\there",
         "123456789012345678901234567890123456789012345678901", "\xC3"})
