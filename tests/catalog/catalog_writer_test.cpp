@@ -22,7 +22,6 @@ LabelRecord Record(std::int32_t format, std::int32_t landscape, std::int32_t col
 
 TEST(CatalogWriter, RecordsAreWrittenInNumberTextAndReadBack) {
   const LabelRecord a = Record(9, 0, 2, 8, 0, 0, 105, 37, 0, 0);
-  EXPECT_EQ(FormatLabelRecord(a), ";9;0;2;8;0;0;105;37;0;0");
   EXPECT_EQ(FormatLabelRecord(a, 2.5, 8), ";9;0;2,5;8;0;0;105;37;0;0");  // counts as typed
   LabelRecord b = Record(11, 1, 3, 7, 7.5, 15.15, 63.5, 38.1, 2.5, 0), back;
   b.Description = "Adressen";
@@ -32,7 +31,6 @@ TEST(CatalogWriter, RecordsAreWrittenInNumberTextAndReadBack) {
   EXPECT_EQ(back, b);
 
   AddressLayout l, layoutBack;
-  EXPECT_EQ(FormatAddressLayoutRecord(l), "2;1;2;1;0;0;10;2; 1");
   l.BorderLeft = 3, l.BorderTop = 1.5, l.BorderRight = 4, l.BorderBottom = 2.5;
   l.HeadingSpace = 1, l.AddressSpace = 0.5, l.FontSize = 12, l.WithLabelHeading = host::kFalse;
   EXPECT_EQ(FormatAddressLayoutRecord(l), "3;1,5;4;2,5;1;0,5;12;2; 0");

