@@ -128,7 +128,7 @@ TEST_F(CupsServer, TwoMergedSheetsThroughACupsPdfQueue) {
   // The server's PDF went through PostScript and Ghostscript, which keep every glyph in its place
   // but not which character it is, so it is compared as pictures with Qt's PDF of the same job
   // (whose texts label_printer_test reads): the same labels carry text, each text block within 3
-  // pixels (2 mm) of its place.
+  // pixels (2 mm) of its place and size.
   ExpectPages(produced, 2, "595\\S* x 84");
   for (int page = 1; page <= 2; ++page) {
     const auto got = InkPerLabel(produced, page, dir.filePath(QStringLiteral("server")));
@@ -139,7 +139,8 @@ TEST_F(CupsServer, TwoMergedSheetsThroughACupsPdfQueue) {
       const QRect& a = got[i];
       const QRect& b = want[i];
       EXPECT_TRUE(a.isNull() == b.isNull() && std::abs(a.left() - b.left()) <= 3 &&
-                  std::abs(a.top() - b.top()) <= 3 && std::abs(a.bottom() - b.bottom()) <= 3)
+                  std::abs(a.top() - b.top()) <= 3 && std::abs(a.bottom() - b.bottom()) <= 3 &&
+                  std::abs(a.right() - b.right()) <= 3)
           << "page " << page << ", label " << i;
     }
   }
