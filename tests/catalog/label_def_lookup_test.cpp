@@ -44,7 +44,10 @@ TEST(LabelDefLookup, BrandAndLabelNameLookTheLabelUp) {
   for (const auto& c : cases) {
     LabelDef def;
     def.SetPageFormat(ovPageFormatA4);
-    def.SetCols(4), def.SetRows(11), def.SetLabelWidth(25.4), def.SetDescription("vorher");
+    def.SetCols(4);
+    def.SetRows(11);
+    def.SetLabelWidth(25.4);
+    def.SetDescription("vorher");
     def.SetDataFolder(data.Path());
     if (c.nameFirst) def.SetLabelName(c.label);
     EXPECT_EQ(StockOf(def), preset);  // neither the folder nor a name without a brand looks up

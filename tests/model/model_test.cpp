@@ -61,7 +61,8 @@ TEST(LabelDef, StartsEmptySizesThePageStoresLandscapeAsOneAndRefusesNullFields) 
   EXPECT_EQ(def.PageWidth(), 0);  // no format yet, nothing to size
   def.SetPageFormat(ovPageFormatA5);
   EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(210.0, 148.5));
-  def.SetPageWidth(100), def.SetPageHeight(160);  // another format keeps the size the host set
+  def.SetPageWidth(100);  // another format keeps the size the host set
+  def.SetPageHeight(160);
   def.SetPageFormat(3);
   def.SetLandscape(host::kFalse);
   EXPECT_EQ(std::pair(def.PageWidth(), def.PageHeight()), std::pair(100.0, 160.0));

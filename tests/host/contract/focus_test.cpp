@@ -23,8 +23,10 @@ ORVANO_HOST_CONTRACT(Focus);
 
 TEST_P(Focus, AButtonClickRunsTheLostFocusOfTheFieldLeftFirst) {
   FocusWidget* activeDuringLost = nullptr;
-  field->OnLostFocus(
-      [&] { log.push_back("txtField.LostFocus"), activeDuringLost = form.ActiveWidget(); });
+  field->OnLostFocus([&] {
+    log.push_back("txtField.LostFocus");
+    activeDuringLost = form.ActiveWidget();
+  });
   host->Type(*field, "5");
   host->Click(*ok);
   EXPECT_EQ(log, (Log{"txtField.GotFocus", "txtField.Change", "txtField.LostFocus",

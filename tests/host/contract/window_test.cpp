@@ -49,8 +49,14 @@ struct Modal : HostContract {
     ok->SetDefault(true);
     cancel->SetCancel(true);
     field->OnLostFocus([&] { log.push_back("LostFocus " + field->Text()); });
-    ok->OnClick([&] { log.push_back("OK"), dialog->Close(); });
-    cancel->OnClick([&] { log.push_back("Cancel"), dialog->Close(); });
+    ok->OnClick([&] {
+      log.push_back("OK");
+      dialog->Close();
+    });
+    cancel->OnClick([&] {
+      log.push_back("Cancel");
+      dialog->Close();
+    });
   }
 };
 ORVANO_HOST_CONTRACT(Modal);
